@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/FileSearch.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Name of the default-sound folder below installDir (found ignoring case).
+inline constexpr std::string_view kDefaultSoundFolder = "DefVoice";
+
+// A directory below installDir, other than DefVoice in any letter case, that
+// holds a file named after it with ".ini" appended (ignoring letter case).
+bool IsGroupFolder(const std::string& installDir, const FoundEntry& entry);
+// Group folder names in directory listing order.
+std::vector<std::string> ListGroupFolders(const std::string& installDir);
+
+// The picture path with everything after its last '.' replaced by "wav".
+std::string OwnSoundPath(std::string_view picturePath);
+// A new upper-case UUID text, 36 characters, without braces.
+std::string NewGroupFolderName();
+
+// Full paths of the "*.wav" files of DefVoice, in listing order.
+std::vector<std::string> ListDefaultSounds(const std::string& installDir);
+
+// The picture extensions, in the order pictures are collected.
+// "JPE" also matches ".jpeg" and "TIF" also matches ".tiff".
+inline constexpr std::string_view kPictureExtensions[] = {"BMP", "DIB", "RLE", "JPG", "JPE",
+                                                          "JFIF", "GIF", "TIF", "PNG"};
+// The picture files of a group folder: extension by extension in the order
+// above, listing order within one extension, each file once; directories are
+// not pictures.
+std::vector<FoundEntry> ListPictureFiles(const std::string& groupPath);

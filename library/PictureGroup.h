@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One picture group as the dialogs hold it.
+struct PictureGroup {
+    std::string folderName;
+    std::string name;
+    std::string description;
+    std::int32_t displayed = 0;
+};
+
+// What ReadGroupFile found. `complete` is true when all three fields were read.
+struct GroupFileContents {
+    bool opened = false;
+    bool complete = false;
+    std::string name;
+    std::string description;
+    std::int32_t displayed = 0;
+};
+
+// The group file "<groupPath>/<folderName>.ini" (found ignoring letter case).
+GroupFileContents ReadGroupFile(const std::string& groupPath, const std::string& folderName);
+bool WriteGroupFile(const std::string& groupPath, const std::string& folderName,
+                    const std::string& name, const std::string& description,
+                    std::int32_t displayed);
+
+// The cut list "<groupPath>/cutshow.ini": names of the pictures cut to display.
+// Entries a damaged file claims but does not hold are left out (they would be
+// empty and match nothing).
+std::vector<std::string> ReadCutList(const std::string& groupPath);
+bool WriteCutList(const std::string& groupPath, const std::vector<std::string>& names);
+// Exact byte comparison: letter case counts.
+bool IsCutToDisplay(const std::vector<std::string>& cutNames, const std::string& fileName);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Joins a directory and a name with one '/'.
+std::string JoinPath(std::string_view dir, std::string_view name);
+
+// The directory part of a path: everything before its last '/'.
+std::string DirectoryOf(std::string_view path);
+
+// Full path of the running program file (from /proc/self/exe), or the path
+// set by OverrideProgramFilePath.
+std::string ProgramFilePath();
+
+// Test seam: makes ProgramFilePath return the given path; an empty path
+// restores the real one.
+void OverrideProgramFilePath(const std::string& path);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Plays a WAV file asynchronously, cutting off the sound still playing.
+// A missing or undecodable file gives the desktop's default beep; with no
+// sound device nothing is heard and nothing fails.
+void PlaySoundFile(const std::string& path);
+// Stops the sound that is playing, if any.
+void StopSound();
+
+// Test seam: while an object of this class lives, PlaySoundFile and StopSound
+// are recorded here instead of reaching the sound device.
+class SoundRecorder
+{
+public:
+    SoundRecorder();
+    ~SoundRecorder();
+    SoundRecorder(const SoundRecorder&) = delete;
+    SoundRecorder& operator=(const SoundRecorder&) = delete;
+
+    const std::vector<std::string>& Played() const { return m_played; }
+    int StopCount() const { return m_stops; }
+    void Clear();
+
+private:
+    friend void PlaySoundFile(const std::string& path);
+    friend void StopSound();
+    std::vector<std::string> m_played;
+    int m_stops = 0;
+};

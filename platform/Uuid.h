@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string>
+
+// A new random UUID in 8-4-4-4-12 form, upper case, without braces.
+std::string NewUuidText();

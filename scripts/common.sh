@@ -1,0 +1,40 @@
+# Shared by scripts/run and scripts/test: package installation and the build.
+# Sourced, not run.
+
+TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR=${TAPNEST_BUILD_DIR:-$TOP/build}
+
+# Packages needed to build and run the program.
+BUILD_PACKAGES=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins
+    libsndfile1-dev espeak-ng
+)
+# Packages needed only by the tests.
+TEST_PACKAGES=(
+    googletest libgtest-dev libbenchmark-dev clang-format
+    xvfb openbox xdotool imagemagick x11-utils
+)
+
+# Installs whichever of the given Debian packages are missing.
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Configures and builds the tree in $BUILD_DIR; extra arguments go to cmake.
+build_tree() {
+    cmake -S "$TOP" -B "$BUILD_DIR" -G Ninja "$@"
+    cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+}
