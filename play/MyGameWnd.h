@@ -1,0 +1,85 @@
+#pragma once
+
+#include "library/PictureImage.h"
+#include "platform/InputClock.h"
+#include "platform/KeyboardLock.h"
+#include "play/PlayDeck.h"
+#include "play/PlayRandom.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <string>
+
+struct Settings;
+
+// The full-screen, topmost play window. One object serves every play: each
+// Start prepares a play on it and shows it; the quit word or the time limit
+// ends the play and hides it again.
+class CMyGameWnd : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CMyGameWnd(Settings& settings, InputClock clock = InputClock());
+    ~CMyGameWnd() override;
+
+    // Lifecycle, in the order the welcome dialog calls it.
+    // Prepares a play: lock-down, clock, random seed, deck, colours, greeting
+    // sound. False (with the lock-down released) when there is nothing to show.
+    bool StartPlay();
+    // Shows the window over the whole primary screen, on top of every other.
+    void EnterFullScreen();
+    // Creates the back buffer and paints the first frame into it.
+    bool PrepareBackground();
+    // Puts the back buffer on the screen.
+    void PresentFrame();
+    // Ends the play: hides the window, releases the lock-down and the back
+    // buffer, clears `playing` and plays the farewell sound.
+    void EndPlay();
+    void ReleaseBackBuffer();
+    bool IsPlaying() const { return isVisible(); }
+
+    // The reaction to one accepted input or auto-display tick.
+    void ShowNextPicture();
+    double ElapsedSeconds() const { return m_clock.ElapsedSeconds(); }
+
+    // Read by tests.
+    const PlayDeck& Deck() const { return m_deck; }
+    const QImage& BackBuffer() const { return m_backBuffer; }
+    PlayColors Colors() const { return m_colors; }
+    const std::string& CurrentSound() const { return m_currentSound; }
+    int QuitState() const { return m_quitState; }
+    PlayRandom& Random() { return m_random; }
+    const KeyboardLock& Lock() const { return m_lock; }
+
+signals:
+    // Emitted when a play has ended by the quit word or EndPlay.
+    void playEnded();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool PassesKeyDelay() const;
+    bool DrawNextPicture();
+    void FillBackground(QPainter& painter) const;
+    void DrawHint(QPainter& painter) const;
+    void PlayPictureSound();
+    void ChooseColors();
+
+    Settings& m_settings;
+    InputClock m_clock;
+    KeyboardLock m_lock;
+    PlayRandom m_random;
+    PlayDeck m_deck;
+    PlayColors m_colors;
+    CPictureImage m_image;
+    QImage m_backBuffer;
+    std::string m_currentSound;
+    int m_currentIndex = 0;
+    int m_quitState = 0;
+};

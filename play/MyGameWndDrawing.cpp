@@ -1,0 +1,118 @@
+#include "play/MyGameWnd.h"
+
+#include "library/Settings.h"
+#include "platform/ColorRef.h"
+#include "platform/Sound.h"
+#include "resources/StringTable.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+// The hint text's font: the desktop's plain font at a size a parent can read
+// on any screen.
+constexpr int kHintPixelSize = 16;
+
+QSize ScreenSizeInPixels()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen->geometry().size() * screen->devicePixelRatio();
+}
+
+} // namespace
+
+bool CMyGameWnd::PrepareBackground()
+{
+    m_backBuffer = QImage(ScreenSizeInPixels(), QImage::Format_RGB32);
+    QPainter painter(&m_backBuffer);
+    FillBackground(painter);
+    DrawHint(painter);
+    return true;
+}
+
+void CMyGameWnd::FillBackground(QPainter& painter) const
+{
+    painter.fillRect(m_backBuffer.rect(), ColorFromRef(m_colors.back));
+}
+
+void CMyGameWnd::DrawHint(QPainter& painter) const
+{
+    static const QString hint = QString::fromStdString(LoadString(kIdsQuitHint));
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(kHintPixelSize);
+    painter.setFont(font);
+    const QRect textRect = painter.boundingRect(QRect(0, 0, m_backBuffer.width(), 0),
+                                                Qt::AlignLeft | Qt::AlignTop, hint);
+    painter.fillRect(textRect, ColorFromRef(m_colors.back));
+    painter.setPen(ColorFromRef(m_colors.text));
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop, hint);
+}
+
+bool CMyGameWnd::PassesKeyDelay() const
+{
+    if (!m_settings.keyDelayOn)
+        return true;
+    return m_settings.keyDelayMs * 0.001 <= m_clock.ElapsedSeconds();
+}
+
+void CMyGameWnd::ShowNextPicture()
+{
+    if (!PassesKeyDelay())
+        return;
+    m_clock.RestartClock();
+    if (!DrawNextPicture())
+        return;
+    PlayPictureSound();
+    PresentFrame();
+}
+
+void CMyGameWnd::PlayPictureSound()
+{
+    const DeckEntry& entry = m_deck.entries[m_currentIndex];
+    if (entry.HasOwnSound()) {
+        m_currentSound = entry.ownSoundPath;
+    } else if (!m_deck.defaultSounds.empty()) {
+        const int count = static_cast<int>(m_deck.defaultSounds.size());
+        m_currentSound = m_deck.defaultSounds[m_random.RandomIndex(count)];
+    } else {
+        return;
+    }
+    PlaySoundFile(m_currentSound);
+}
+
+bool CMyGameWnd::DrawNextPicture()
+{
+    if (m_backBuffer.isNull())
+        return false;
+    QPainter painter(&m_backBuffer);
+    if (m_settings.clearBackground) {
+        if (m_settings.randomColor)
+            m_colors = m_random.RandomColors();
+        FillBackground(painter);
+    }
+    DrawHint(painter);
+
+    m_currentIndex = m_random.RandomIndex(static_cast<int>(m_deck.entries.size()));
+    const DeckEntry& entry = m_deck.entries[m_currentIndex];
+    m_image.Release();
+    if (m_image.Open(entry.picturePath) < 0)
+        return false;
+
+    // Pictures are never scaled: one wider or higher than the screen is
+    // placed at the left or top edge and cut off by the other one.
+    const int x = m_random.RandomIndex(m_backBuffer.width() - m_image.Width());
+    const int y = m_random.RandomIndex(m_backBuffer.height() - m_image.Height());
+    const QRect visible = QRect(0, 0, m_image.Width(), m_image.Height())
+                              .intersected(QRect(-x, -y, m_backBuffer.width(),
+                                                 m_backBuffer.height()));
+    if (m_image.Decode(visible) < 0 || m_image.IsEmpty())
+        return false;
+
+    if (entry.cutToDisplay)
+        m_image.BlitTransparentTo(painter, x, y, m_image.PixelAt(0, 0));
+    else
+        m_image.BlitTo(painter, x, y);
+    return true;
+}

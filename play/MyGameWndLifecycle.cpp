@@ -1,0 +1,106 @@
+#include "play/MyGameWnd.h"
+
+#include "library/Settings.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "platform/Sound.h"
+#include "resources/StringTable.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+#include <ctime>
+
+CMyGameWnd::CMyGameWnd(Settings& settings, InputClock clock)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_settings(settings), m_clock(std::move(clock))
+{
+    setWindowTitle(QStringLiteral("tapnest"));
+    setCursor(Qt::ArrowCursor);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+CMyGameWnd::~CMyGameWnd() = default;
+
+bool CMyGameWnd::StartPlay()
+{
+    m_quitState = 0;
+    m_clock.RestartClock();
+    m_lock.Engage(this);
+    m_random.Seed(static_cast<std::uint32_t>(std::time(nullptr)));
+
+    m_deck = BuildPlayDeck(m_settings.installDir);
+    if (m_deck.entries.empty()) {
+        m_lock.Release();
+        ShowMessage({.owner = nullptr,
+                     .text = LoadString(kIdsNoGroupToDisplay),
+                     .caption = LoadString(kIdsWarning),
+                     .icon = MessageIcon::Exclamation});
+        return false;
+    }
+    ChooseColors();
+    PlaySoundFile(JoinPath(m_settings.installDir, "Hello.wav"));
+    return true;
+}
+
+void CMyGameWnd::ChooseColors()
+{
+    constexpr std::uint32_t kHintTextColor = 0x00C8C8FF;
+    if (m_settings.randomColor)
+        m_colors = m_random.RandomColors();
+    else
+        m_colors = {m_settings.backgroundColor, kHintTextColor};
+}
+
+void CMyGameWnd::EnterFullScreen()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (QWindow* handle = windowHandle())
+        handle->setScreen(screen);
+    setGeometry(screen->geometry());
+    showFullScreen();
+    raise();
+    activateWindow();
+}
+
+void CMyGameWnd::PresentFrame()
+{
+    update();
+}
+
+void CMyGameWnd::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (m_backBuffer.isNull())
+        painter.fillRect(rect(), Qt::black);
+    else
+        painter.drawImage(rect(), m_backBuffer);
+}
+
+void CMyGameWnd::EndPlay()
+{
+    if (!isVisible())
+        return;
+    hide();
+    m_lock.Release();
+    ReleaseBackBuffer();
+    m_settings.playing = false;
+    PlaySoundFile(JoinPath(m_settings.installDir, "GoodBye.wav"));
+    emit playEnded();
+}
+
+void CMyGameWnd::ReleaseBackBuffer()
+{
+    m_backBuffer = QImage();
+}
+
+void CMyGameWnd::closeEvent(QCloseEvent* event)
+{
+    // Only the quit word and the time limit end a play.
+    event->ignore();
+}
