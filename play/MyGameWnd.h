@@ -37,6 +37,8 @@ public:
     // Ends the play: hides the window, releases the lock-down and the back
     // buffer, clears `playing` and plays the farewell sound.
     void EndPlay();
+    // Gives the lock-down back after a start that failed past StartPlay.
+    void CancelPlay() { m_lock.Release(); }
     void ReleaseBackBuffer();
     bool IsPlaying() const { return isVisible(); }
 

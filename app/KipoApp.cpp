@@ -1,0 +1,23 @@
+#include "app/KipoApp.h"
+
+#include "app/KipoDlg.h"
+
+CKipoApp::CKipoApp(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("tapnest"));
+    setOrganizationName(QStringLiteral("Quillwork"));
+    // A missing or short settings file leaves the defaults in memory.
+    m_settings.Load();
+}
+
+CKipoApp::~CKipoApp()
+{
+    m_settings.Save();
+}
+
+int CKipoApp::InitInstance()
+{
+    CKipoDlg dialog(m_settings);
+    dialog.exec();
+    return 0;
+}
