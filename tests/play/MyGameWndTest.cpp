@@ -1,0 +1,348 @@
+#include "PlayLibrary.h"
+
+#include "library/Settings.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "platform/Sound.h"
+#include "play/MyGameWnd.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+constexpr QRgb kBlue = 0xFF0000FF;
+
+// A play on a temporary library with a clock the test moves by hand (ms).
+class PlayWindowTest : public ::testing::Test
+{
+protected:
+    PlayWindowTest()
+    {
+        m_settings.Load();
+        m_settings.keyDelayOn = 0;
+    }
+
+    std::string Group(const std::vector<std::string>& cutNames = {})
+    {
+        return m_library.AddGroup("Pictures", 1, cutNames);
+    }
+
+    CMyGameWnd& Window()
+    {
+        if (!m_window)
+            m_window = std::make_unique<CMyGameWnd>(m_settings,
+                                                    InputClock([now = m_now] { return *now; }, 1000));
+        return *m_window;
+    }
+
+    // Starts a play shown over the screen, then seeds the generator so the
+    // test knows every choice.
+    void Start(std::uint32_t seed = 1)
+    {
+        ASSERT_TRUE(Window().StartPlay());
+        Window().EnterFullScreen();
+        Window().PrepareBackground();
+        m_settings.playing = true;
+        Window().Random().Seed(seed);
+        m_expected.Seed(seed);
+    }
+
+    // Where the next picture of size w x h lands, drawing as the play does.
+    QPoint NextPlacement(int w, int h)
+    {
+        const QImage& buffer = Window().BackBuffer();
+        m_expected.RandomIndex(static_cast<int>(Window().Deck().entries.size()));
+        const int x = m_expected.RandomIndex(buffer.width() - w);
+        const int y = m_expected.RandomIndex(buffer.height() - h);
+        return {x, y};
+    }
+
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(&Window(), key, modifiers);
+    }
+
+    QRgb Pixel(int x, int y) { return Window().BackBuffer().pixel(x, y); }
+
+    PlayLibrary m_library;
+    Settings m_settings;
+    std::shared_ptr<std::int64_t> m_now = std::make_shared<std::int64_t>(0);
+    std::unique_ptr<CMyGameWnd> m_window;
+    PlayRandom m_expected;
+    SoundRecorder m_sounds;
+    ScriptedMessages m_messages;
+};
+
+} // namespace
+
+TEST_F(PlayWindowTest, StartWithoutPicturesWarnsAndLocksNothing)
+{
+    Group(); // a shown group without pictures
+    EXPECT_FALSE(Window().StartPlay());
+    ASSERT_EQ(m_messages.Shown().size(), 1u);
+    const MessageRequest& warning = m_messages.Shown()[0];
+    EXPECT_EQ(warning.text, "Please select one picture group to display.");
+    EXPECT_EQ(warning.caption, "Warning");
+    EXPECT_EQ(warning.icon, MessageIcon::Exclamation);
+    EXPECT_EQ(warning.owner, nullptr);
+    EXPECT_FALSE(Window().Lock().IsEngaged());
+    EXPECT_TRUE(m_sounds.Played().empty());
+    EXPECT_TRUE(Window().Deck().entries.empty());
+}
+
+TEST_F(PlayWindowTest, StartGreetsAndPaintsTheBackgroundWithTheHint)
+{
+    PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
+    Start();
+    EXPECT_EQ(m_sounds.Played(), std::vector<std::string>{JoinPath(m_library.Dir(), "Hello.wav")});
+    EXPECT_TRUE(Window().Lock().IsEngaged());
+    const QImage& buffer = Window().BackBuffer();
+    EXPECT_EQ(buffer.size(), Window().screen()->geometry().size());
+    EXPECT_EQ(Window().geometry(), Window().screen()->geometry());
+    EXPECT_EQ(buffer.pixel(buffer.width() / 2, buffer.height() / 2), kBlue);
+    int hintPixels = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 200; ++x)
+            hintPixels += buffer.pixel(x, y) == qRgb(255, 200, 200);
+    EXPECT_GT(hintPixels, 20);
+    EXPECT_EQ(buffer.pixel(300, 100), kBlue);
+}
+
+TEST_F(PlayWindowTest, PicturesLandWhereTheGeneratorSaysWithTheirOwnSound)
+{
+    const std::string group = Group();
+    PlayLibrary::SavePicture(group, "a.png", PlayLibrary::Filled(100, 80, Qt::red));
+    PlayLibrary::WriteFile(JoinPath(group, "a.wav"), "RIFF");
+    Start(1234);
+    m_sounds.Clear();
+
+    for (int i = 0; i < 3; ++i) {
+        const QPoint at = NextPlacement(100, 80);
+        Press(Qt::Key_X);
+        EXPECT_EQ(Pixel(at.x(), at.y()), qRgb(255, 0, 0));
+        EXPECT_EQ(Pixel(at.x() + 99, at.y() + 79), qRgb(255, 0, 0));
+        if (at.x() > 0)
+            EXPECT_EQ(Pixel(at.x() - 1, at.y() + 40), kBlue); // cleared before each picture
+    }
+    EXPECT_EQ(m_sounds.Played().size(), 3u);
+    EXPECT_EQ(Window().CurrentSound(), JoinPath(group, "a.wav"));
+}
+
+TEST_F(PlayWindowTest, PicturesLargerThanTheScreenAreCroppedAtTheTopLeft)
+{
+    const QSize screen = Window().screen()->geometry().size();
+    PlayLibrary::SavePicture(Group(), "big.png",
+                             PlayLibrary::Filled(screen.width() + 50, screen.height() + 40,
+                                                 Qt::green));
+    Start();
+    QTest::mouseClick(&Window(), Qt::LeftButton);
+    EXPECT_EQ(Pixel(0, 30), qRgb(0, 255, 0));
+    EXPECT_EQ(Pixel(screen.width() - 1, screen.height() - 1), qRgb(0, 255, 0));
+}
+
+TEST_F(PlayWindowTest, CutPicturesLoseTheirTopLeftColourButKeepEveryColumnAndRow)
+{
+    QImage picture = PlayLibrary::Filled(60, 40, Qt::white);
+    for (int y = 0; y < 40; ++y)
+        picture.setPixelColor(59, y, Qt::green); // last column
+    for (int x = 0; x < 59; ++x)
+        picture.setPixelColor(x, 39, Qt::green); // last row
+    picture.setPixelColor(30, 20, Qt::black);
+    PlayLibrary::SavePicture(Group({"cut.png"}), "cut.png", picture);
+    Start(99);
+
+    const QPoint at = NextPlacement(60, 40);
+    Press(Qt::Key_X);
+    EXPECT_EQ(Pixel(at.x() + 5, at.y() + 5), kBlue);
+    EXPECT_EQ(Pixel(at.x() + 30, at.y() + 20), qRgb(0, 0, 0));
+    EXPECT_EQ(Pixel(at.x() + 59, at.y() + 10), qRgb(0, 255, 0));
+    EXPECT_EQ(Pixel(at.x() + 10, at.y() + 39), qRgb(0, 255, 0));
+}
+
+TEST_F(PlayWindowTest, TranslucentPicturesAreBlendedNotBoxedInBlack)
+{
+    PlayLibrary::SavePicture(Group(), "glass.png",
+                             PlayLibrary::Filled(50, 50, QColor(255, 0, 0, 128)));
+    Start(5);
+    const QPoint at = NextPlacement(50, 50);
+    Press(Qt::Key_X);
+    const QColor blended = QColor::fromRgb(Pixel(at.x() + 25, at.y() + 25));
+    EXPECT_NEAR(blended.red(), 128, 3);
+    EXPECT_NEAR(blended.blue(), 127, 3);
+}
+
+TEST_F(PlayWindowTest, PicturesWithoutOwnSoundPlayARandomDefaultSound)
+{
+    PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
+    const std::string voices = JoinPath(m_library.Dir(), "DefVoice");
+    QDir().mkpath(QString::fromStdString(voices));
+    for (const char* name : {"1.wav", "2.wav", "3.wav"})
+        PlayLibrary::WriteFile(JoinPath(voices, name), "RIFF");
+    Start(77);
+    m_sounds.Clear();
+
+    for (int i = 0; i < 5; ++i) {
+        NextPlacement(10, 10);
+        const std::string expected = Window().Deck().defaultSounds[m_expected.RandomIndex(3)];
+        Press(Qt::Key_X);
+        ASSERT_EQ(m_sounds.Played().back(), expected);
+    }
+    EXPECT_EQ(Window().CurrentSound(), m_sounds.Played().back());
+}
+
+TEST_F(PlayWindowTest, WithoutAnySoundThePictureIsSilentAndTheLastSoundStays)
+{
+    PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
+    Start();
+    m_sounds.Clear();
+    Press(Qt::Key_X);
+    EXPECT_TRUE(m_sounds.Played().empty());
+    EXPECT_TRUE(Window().CurrentSound().empty());
+    Press(Qt::Key_A); // nothing to replay: A shows a picture instead
+    EXPECT_TRUE(m_sounds.Played().empty());
+}
+
+TEST_F(PlayWindowTest, AReplaysTheLastSoundWithoutChangingThePicture)
+{
+    const std::string group = Group();
+    PlayLibrary::SavePicture(group, "a.png", PlayLibrary::Filled(10, 10, Qt::red));
+    PlayLibrary::WriteFile(JoinPath(group, "a.wav"), "RIFF");
+    Start();
+    Press(Qt::Key_X);
+    const QImage before = Window().BackBuffer().copy();
+    m_sounds.Clear();
+    Press(Qt::Key_A);
+    Press(Qt::Key_A, Qt::ShiftModifier);
+    EXPECT_EQ(m_sounds.Played(), std::vector<std::string>(2, JoinPath(group, "a.wav")));
+    EXPECT_EQ(Window().BackBuffer(), before);
+}
+
+TEST_F(PlayWindowTest, TheKeyDelayRefusesQuickInputsButTheQuitWordStillMoves)
+{
+    const std::string group = Group();
+    PlayLibrary::SavePicture(group, "a.png", PlayLibrary::Filled(10, 10, Qt::red));
+    PlayLibrary::WriteFile(JoinPath(group, "a.wav"), "RIFF");
+    m_settings.keyDelayOn = 1;
+    m_settings.keyDelayMs = 300;
+    Start();
+    m_sounds.Clear();
+
+    *m_now = 299;
+    Press(Qt::Key_K);
+    EXPECT_TRUE(m_sounds.Played().empty());
+    EXPECT_EQ(Window().QuitState(), 1);
+    *m_now = 300;
+    Press(Qt::Key_O);
+    EXPECT_EQ(m_sounds.Played().size(), 1u);
+    *m_now = 500; // 200 ms after the accepted one
+    QTest::mouseClick(&Window(), Qt::RightButton);
+    EXPECT_EQ(m_sounds.Played().size(), 1u);
+    EXPECT_EQ(Window().QuitState(), 2);
+    *m_now = 600;
+    QTest::mouseClick(&Window(), Qt::MiddleButton);
+    EXPECT_EQ(m_sounds.Played().size(), 2u);
+}
+
+TEST_F(PlayWindowTest, AFailedLoadShowsNothingButRestartsTheDelay)
+{
+    PlayLibrary::WriteFile(JoinPath(Group(), "broken.png"), "not a picture at all");
+    m_settings.keyDelayOn = 1;
+    m_settings.keyDelayMs = 300;
+    Start();
+    const QImage before = Window().BackBuffer().copy();
+    m_sounds.Clear();
+    *m_now = 1000;
+    Press(Qt::Key_X);
+    EXPECT_TRUE(m_sounds.Played().empty());
+    EXPECT_EQ(Window().BackBuffer(), before);
+    EXPECT_LT(Window().ElapsedSeconds(), 0.001);
+}
+
+TEST_F(PlayWindowTest, SwallowedAndSystemKeysNeverReachThePlay)
+{
+    PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
+    Start();
+    Press(Qt::Key_K);
+    Press(Qt::Key_O);
+    Press(Qt::Key_L);
+    const QImage before = Window().BackBuffer().copy();
+    for (const auto key : {Qt::Key_Tab, Qt::Key_Escape, Qt::Key_F1, Qt::Key_F4, Qt::Key_F12,
+                           Qt::Key_F10, Qt::Key_Super_L, Qt::Key_Super_R})
+        Press(key);
+    Press(Qt::Key_Space, Qt::ControlModifier);
+    Press(Qt::Key_Tab, Qt::AltModifier);
+    Press(Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(Window().QuitState(), 3);
+    EXPECT_EQ(Window().BackBuffer(), before);
+    EXPECT_TRUE(Window().isVisible());
+
+    Press(Qt::Key_Space); // Space alone is an ordinary key
+    EXPECT_EQ(Window().QuitState(), 0);
+}
+
+TEST_F(PlayWindowTest, TheQuitWordEndsThePlayWithTheFarewell)
+{
+    PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
+    Start();
+    QSignalSpy ended(&Window(), &CMyGameWnd::playEnded);
+    for (const auto key : {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8}) {
+        Press(key);
+        QTest::mouseClick(&Window(), Qt::LeftButton); // clicks do not break the word
+    }
+    EXPECT_TRUE(Window().isVisible());
+    m_sounds.Clear();
+    Press(Qt::Key_6);
+    EXPECT_FALSE(Window().isVisible());
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_FALSE(m_settings.playing);
+    EXPECT_FALSE(Window().Lock().IsEngaged());
+    EXPECT_TRUE(Window().BackBuffer().isNull());
+    EXPECT_EQ(m_sounds.Played(),
+              std::vector<std::string>{JoinPath(m_library.Dir(), "GoodBye.wav")});
+}
+
+TEST_F(PlayWindowTest, KeypadSixDoesNotEndThePlay)
+{
+    PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
+    Start();
+    for (const auto key : {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8})
+        Press(key);
+    Press(Qt::Key_6, Qt::KeypadModifier);
+    EXPECT_TRUE(Window().isVisible());
+    EXPECT_EQ(Window().QuitState(), 0);
+}
+
+TEST_F(PlayWindowTest, WithoutClearingPicturesPileUpUnderAFreshHint)
+{
+    PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(40, 40, Qt::red));
+    m_settings.clearBackground = 0;
+    Start(3);
+    std::vector<QPoint> placed;
+    for (int i = 0; i < 4; ++i) {
+        placed.push_back(NextPlacement(40, 40));
+        Press(Qt::Key_X);
+    }
+    for (const QPoint& at : placed)
+        if (at.y() > 20) // the hint is written over the top rows each time
+            EXPECT_EQ(Pixel(at.x() + 20, at.y() + 20), qRgb(255, 0, 0));
+}
+
+TEST_F(PlayWindowTest, RandomColoursChangeAtEveryClearing)
+{
+    PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
+    m_settings.randomColor = 1;
+    Start(11);
+    const PlayColors expected = m_expected.RandomColors();
+    const QPoint at = NextPlacement(10, 10);
+    Press(Qt::Key_X);
+    EXPECT_EQ(Window().Colors().back, expected.back);
+    EXPECT_EQ(Window().Colors().text, expected.text);
+    const QPoint far(at.x() > 400 ? 100 : 700, at.y() > 300 ? 100 : 500);
+    EXPECT_EQ(Pixel(far.x(), far.y()) & 0xFFFFFF,
+              qRgb(expected.back & 0xFF, (expected.back >> 8) & 0xFF, expected.back >> 16) &
+                  0xFFFFFF);
+}
