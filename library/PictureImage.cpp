@@ -138,18 +138,19 @@ int CPictureImage::Decode(const QRect& visible)
     if (!m_reader) {
         return kFailure;
     }
-    return ReadImage(CanClip(*m_reader) ? wanted : whole);
+    return ReadImage(wanted != whole && CanClip(*m_reader) ? wanted : QRect());
 }
 
-int CPictureImage::ReadImage(const QRect& part)
+// Decodes the picture, only the `clip` rectangle of it when that is not empty.
+int CPictureImage::ReadImage(const QRect& clip)
 {
-    if (part.isValid()) {
-        m_reader->setClipRect(part);
+    const bool clipped = !clip.isEmpty();
+    if (clipped) {
+        m_reader->setClipRect(clip);
     }
     QImage image = m_reader->read();
-    const bool clipped = part.isValid() && part != QRect(QPoint(0, 0), m_size);
     ReleaseReader();
-    if (image.isNull() || (clipped && image.size() != part.size())) {
+    if (image.isNull() || (clipped && image.size() != clip.size())) {
         Release();
         return kFailure;
     }
@@ -165,7 +166,7 @@ int CPictureImage::ReadImage(const QRect& part)
     if (!clipped) {
         m_size = image.size();
     }
-    m_decodedOrigin = clipped ? part.topLeft() : QPoint(0, 0);
+    m_decodedOrigin = clipped ? clip.topLeft() : QPoint(0, 0);
     m_image = std::move(image);
     return kSuccess;
 }
@@ -181,7 +182,7 @@ void CPictureImage::Release()
     ReleaseReader();
     m_image = QImage();
     m_decodedOrigin = {};
-    m_size = {};
+    m_size = QSize(0, 0);
 }
 
 bool CPictureImage::IsEmpty() const
@@ -207,7 +208,7 @@ bool CPictureImage::HasAlpha() const
 std::uint32_t CPictureImage::PixelAt(int x, int y) const
 {
     const QPoint local = QPoint(x, y) - m_decodedOrigin;
-    return m_image.valid(local) ? ColorRef(m_image.pixel(local)) : 0;
+    return m_image.valid(local) ? ColorRef(qUnpremultiply(m_image.pixel(local))) : 0;
 }
 
 void CPictureImage::BlitTo(QPainter& target, int x, int y) const

@@ -66,7 +66,7 @@ public:
                                char separator);
 
 private:
-    int ReadImage(const QRect& part);
+    int ReadImage(const QRect& clip);
     void ReleaseReader();
     const QImage& KeyOut(const QRect& part, std::uint32_t key) const;
 
@@ -74,7 +74,7 @@ private:
     std::unique_ptr<QImageReader> m_reader;
     QImage m_image; // decoded part, top-left at m_decodedOrigin
     QPoint m_decodedOrigin;
-    QSize m_size;
+    QSize m_size{0, 0};
     // Reused by BlitTransparentTo: the visible part with the key colour cleared.
     mutable QImage m_keyedScratch;
 };
