@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+class QFile;
 class QImageReader;
 class QPainter;
 
@@ -38,7 +39,7 @@ public:
     void Release();
 
     bool IsEmpty() const;
-    int Width() const;  // full picture size, also when only a part is decoded
+    int Width() const; // full picture size, also when only a part is decoded
     int Height() const;
     bool HasAlpha() const;
     // Colour 0x00BBGGRR of a decoded pixel; 0 outside the decoded part.
@@ -48,6 +49,9 @@ public:
     // by its alpha channel.
     void BlitTo(QPainter& target, int x, int y) const;
     // Draws it unscaled at (x, y), leaving out every pixel of colour `key`.
+    // A pixel with partial alpha is compared by its un-premultiplied colour,
+    // the one PixelAt reports: on a match it is left out entirely, otherwise
+    // it is blended by its alpha. Only the part inside the target is worked.
     void BlitTransparentTo(QPainter& target, int x, int y, std::uint32_t key) const;
     // Draws the source rectangle stretched into the destination rectangle.
     void StretchTo(QPainter& target, const QRect& destination, const QRect& source) const;
@@ -62,8 +66,15 @@ public:
                                char separator);
 
 private:
+    int ReadImage(const QRect& clip);
+    void ReleaseReader();
+    const QImage& KeyOut(const QRect& part, std::uint32_t key) const;
+
+    std::unique_ptr<QFile> m_file; // opened by byte path, read by m_reader
     std::unique_ptr<QImageReader> m_reader;
-    QImage m_image;      // decoded part, top-left at m_decodedOrigin
+    QImage m_image; // decoded part, top-left at m_decodedOrigin
     QPoint m_decodedOrigin;
-    QSize m_size;
+    QSize m_size{0, 0};
+    // Reused by BlitTransparentTo: the visible part with the key colour cleared.
+    mutable QImage m_keyedScratch;
 };

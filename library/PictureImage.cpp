@@ -1,0 +1,266 @@
+#include "library/PictureImage.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int kAllocationLimitMiB = 512;
+constexpr qint64 kDecodedBytesPerPixel = 4;
+
+// Opens the file by its bytes: a name that is not valid UTF-8 would not
+// survive a round trip through QString.
+std::unique_ptr<QFile> OpenForReading(const std::string& path)
+{
+    std::FILE* handle = std::fopen(path.c_str(), "rb");
+    if (handle == nullptr) {
+        return nullptr;
+    }
+    auto file = std::make_unique<QFile>();
+    if (!file->open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        std::fclose(handle);
+        return nullptr;
+    }
+    return file;
+}
+
+bool ExceedsAllocationLimit(const QSize& size)
+{
+    const qint64 bytes = qint64(size.width()) * size.height() * kDecodedBytesPerPixel;
+    return bytes > qint64(kAllocationLimitMiB) * 1024 * 1024;
+}
+
+// Whether the reader can cut the visible part out while decoding; with an
+// orientation transform its clip rectangle would be in stored, not shown,
+// coordinates.
+bool CanClip(QImageReader& reader)
+{
+    return reader.supportsOption(QImageIOHandler::ClipRect) &&
+           reader.transformation() == QImageIOHandler::TransformationNone;
+}
+
+std::uint32_t ColorRef(QRgb argb)
+{
+    return std::uint32_t(qRed(argb)) | std::uint32_t(qGreen(argb)) << 8 |
+           std::uint32_t(qBlue(argb)) << 16;
+}
+
+QRgb OpaqueRgb(std::uint32_t colorRef)
+{
+    return qRgb(colorRef & 0xFF, (colorRef >> 8) & 0xFF, (colorRef >> 16) & 0xFF);
+}
+
+// A premultiplied pixel with the key colour cleared to transparent.
+QRgb KeyedPixel(QRgb pixel, QRgb opaqueKey)
+{
+    if (pixel == opaqueKey) {
+        return 0;
+    }
+    const int alpha = qAlpha(pixel);
+    if (alpha == 0 || alpha == 255) {
+        return pixel;
+    }
+    return (qUnpremultiply(pixel) | 0xFF000000u) == opaqueKey ? 0 : pixel;
+}
+
+// The part of `area` (painter coordinates) that can reach the painter's
+// device; all of it when the painter scales or rotates.
+QRect PartOnDevice(const QPainter& painter, const QRect& area)
+{
+    const QPaintDevice* device = painter.device();
+    const QTransform& transform = painter.deviceTransform();
+    if (device == nullptr || transform.type() > QTransform::TxTranslate) {
+        return area;
+    }
+    const QRectF deviceRect(0, 0, device->width(), device->height());
+    QRect part = area & transform.inverted().mapRect(deviceRect).toAlignedRect();
+    if (painter.hasClipping()) {
+        part &= painter.clipBoundingRect().toAlignedRect();
+    }
+    return part;
+}
+
+} // namespace
+
+CPictureImage::CPictureImage() = default;
+
+CPictureImage::~CPictureImage() = default;
+
+int CPictureImage::LoadFile(const std::string& path)
+{
+    const int opened = Open(path);
+    return opened == kSuccess ? Decode() : opened;
+}
+
+int CPictureImage::Open(const std::string& path)
+{
+    Release();
+    QImageReader::setAllocationLimit(kAllocationLimitMiB);
+    m_file = OpenForReading(path);
+    if (!m_file) {
+        return kFailure;
+    }
+    m_reader = std::make_unique<QImageReader>(m_file.get());
+    m_reader->setDecideFormatFromContent(true);
+    m_reader->setAutoTransform(true);
+    if (!m_reader->canRead()) {
+        Release();
+        return kFailure;
+    }
+    QSize size = m_reader->size();
+    if (!size.isValid()) {
+        // The format tells its size only by decoding.
+        return ReadImage({});
+    }
+    if (m_reader->transformation() & QImageIOHandler::TransformationRotate90) {
+        size.transpose();
+    }
+    if (ExceedsAllocationLimit(size)) {
+        Release();
+        return kFailure;
+    }
+    m_size = size;
+    return kSuccess;
+}
+
+int CPictureImage::Decode(const QRect& visible)
+{
+    const QRect whole(QPoint(0, 0), m_size);
+    const QRect visiblePart = visible.intersected(whole);
+    const QRect wanted = visiblePart.isEmpty() ? whole : visiblePart;
+    if (!m_image.isNull()) {
+        return QRect(m_decodedOrigin, m_image.size()).contains(wanted) ? kSuccess : kFailure;
+    }
+    if (!m_reader) {
+        return kFailure;
+    }
+    return ReadImage(wanted != whole && CanClip(*m_reader) ? wanted : QRect());
+}
+
+// Decodes the picture, only the `clip` rectangle of it when that is not empty.
+int CPictureImage::ReadImage(const QRect& clip)
+{
+    const bool clipped = !clip.isEmpty();
+    if (clipped) {
+        m_reader->setClipRect(clip);
+    }
+    QImage image = m_reader->read();
+    ReleaseReader();
+    if (image.isNull() || (clipped && image.size() != clip.size())) {
+        Release();
+        return kFailure;
+    }
+    const auto drawFormat =
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    if (image.format() != drawFormat) {
+        image.convertTo(drawFormat);
+    }
+    if (image.isNull()) {
+        Release();
+        return kFailure;
+    }
+    if (!clipped) {
+        m_size = image.size();
+    }
+    m_decodedOrigin = clipped ? clip.topLeft() : QPoint(0, 0);
+    m_image = std::move(image);
+    return kSuccess;
+}
+
+void CPictureImage::ReleaseReader()
+{
+    m_reader.reset();
+    m_file.reset();
+}
+
+void CPictureImage::Release()
+{
+    ReleaseReader();
+    m_image = QImage();
+    m_decodedOrigin = {};
+    m_size = QSize(0, 0);
+}
+
+bool CPictureImage::IsEmpty() const
+{
+    return m_image.isNull();
+}
+
+int CPictureImage::Width() const
+{
+    return m_size.width();
+}
+
+int CPictureImage::Height() const
+{
+    return m_size.height();
+}
+
+bool CPictureImage::HasAlpha() const
+{
+    return m_image.hasAlphaChannel();
+}
+
+std::uint32_t CPictureImage::PixelAt(int x, int y) const
+{
+    const QPoint local = QPoint(x, y) - m_decodedOrigin;
+    return m_image.valid(local) ? ColorRef(qUnpremultiply(m_image.pixel(local))) : 0;
+}
+
+void CPictureImage::BlitTo(QPainter& target, int x, int y) const
+{
+    if (!m_image.isNull()) {
+        target.drawImage(QPoint(x, y) + m_decodedOrigin, m_image);
+    }
+}
+
+void CPictureImage::BlitTransparentTo(QPainter& target, int x, int y, std::uint32_t key) const
+{
+    if (m_image.isNull()) {
+        return;
+    }
+    const QPoint topLeft = QPoint(x, y) + m_decodedOrigin;
+    const QRect part = PartOnDevice(target, QRect(topLeft, m_image.size())).translated(-topLeft);
+    if (part.isEmpty()) {
+        return;
+    }
+    const QImage& keyed = KeyOut(part, key);
+    if (!keyed.isNull()) {
+        target.drawImage(topLeft + part.topLeft(), keyed, QRect(QPoint(0, 0), part.size()));
+    }
+}
+
+// Copies `part` of the picture into the top-left of the scratch image, with
+// every pixel of the key colour made transparent. The scratch image only
+// grows, so drawing picture after picture allocates once.
+const QImage& CPictureImage::KeyOut(const QRect& part, std::uint32_t key) const
+{
+    if (m_keyedScratch.width() < part.width() || m_keyedScratch.height() < part.height()) {
+        m_keyedScratch = QImage(std::max(m_keyedScratch.width(), part.width()),
+                                std::max(m_keyedScratch.height(), part.height()),
+                                QImage::Format_ARGB32_Premultiplied);
+        if (m_keyedScratch.isNull()) {
+            return m_keyedScratch;
+        }
+    }
+    const QRgb opaqueKey = OpaqueRgb(key);
+    for (int row = 0; row < part.height(); ++row) {
+        const auto* source =
+            reinterpret_cast<const QRgb*>(m_image.constScanLine(part.y() + row)) + part.x();
+        auto* keyed = reinterpret_cast<QRgb*>(m_keyedScratch.scanLine(row));
+        std::transform(source, source + part.width(), keyed,
+                       [opaqueKey](QRgb pixel) { return KeyedPixel(pixel, opaqueKey); });
+    }
+    return m_keyedScratch;
+}
+
+void CPictureImage::StretchTo(QPainter& target, const QRect& destination, const QRect& source) const
+{
+    if (!m_image.isNull()) {
+        target.drawImage(QRectF(destination), m_image, QRectF(source.translated(-m_decodedOrigin)));
+    }
+}

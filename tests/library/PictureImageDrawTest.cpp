@@ -1,0 +1,148 @@
+#include "library/PictureImage.h"
+#include "tests/library/TestPictures.h"
+
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr QRgb kBackground = qRgb(0, 200, 0);
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+
+class PictureImageDraw : public ::testing::Test
+{
+protected:
+    // Loads `picture` through a PNG file into `image`.
+    void Load(CPictureImage& image, const QImage& picture)
+    {
+        const std::string path = m_dir.path().toStdString() + "/picture.png";
+        WriteFile(path, EncodePicture(picture, "png"));
+        ASSERT_EQ(image.LoadFile(path), CPictureImage::kSuccess);
+    }
+
+    static QImage Target(int width, int height)
+    {
+        QImage target(width, height, QImage::Format_RGB32);
+        target.fill(kBackground);
+        return target;
+    }
+
+    QTemporaryDir m_dir;
+    CPictureImage m_image;
+};
+
+// Every picture pixel not of the key colour must be on the target at its
+// place, every key pixel must show the background.
+void ExpectKeyedAt(const QImage& target, const QImage& picture, QPoint at)
+{
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QPoint onTarget = at + QPoint(x, y);
+            if (!target.valid(onTarget)) {
+                continue;
+            }
+            const QRgb want = picture.pixel(x, y) == kWhite ? kBackground : picture.pixel(x, y);
+            ASSERT_EQ(target.pixel(onTarget), want) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(PictureImageDraw, BlitToBlendsByAlphaWithoutBlackBoxes)
+{
+    QImage picture(3, 1, QImage::Format_ARGB32);
+    picture.setPixel(0, 0, qRgb(255, 0, 0));
+    picture.setPixel(1, 0, qRgba(0, 0, 255, 128));
+    picture.setPixel(2, 0, qRgba(0, 0, 0, 0));
+    Load(m_image, picture);
+    QImage target = Target(5, 3);
+    QPainter painter(&target);
+    m_image.BlitTo(painter, 1, 1);
+    painter.end();
+    EXPECT_EQ(target.pixel(1, 1), qRgb(255, 0, 0));
+    const QRgb half = target.pixel(2, 1);
+    EXPECT_NEAR(qGreen(half), 100, 2);
+    EXPECT_NEAR(qBlue(half), 128, 2);
+    EXPECT_EQ(target.pixel(3, 1), kBackground);
+    EXPECT_EQ(target.pixel(0, 0), kBackground);
+}
+
+TEST_F(PictureImageDraw, BlitTransparentDrawsEveryRowAndColumnButTheKeyColour)
+{
+    // White on the corners, on part of the last row and column, and inside.
+    const QList<QRgb> colors{kWhite, qRgb(200, 0, 0), qRgb(0, 0, 200), kWhite, qRgb(10, 20, 30)};
+    const QImage small =
+        PatternPicture(QImage::Format_Indexed8, 7, 5, colors).convertToFormat(QImage::Format_RGB32);
+    const QImage large = PatternPicture(QImage::Format_Indexed8, 40, 30, colors)
+                             .convertToFormat(QImage::Format_RGB32);
+    CPictureImage largeImage;
+    Load(m_image, small);
+    Load(largeImage, large);
+    const std::uint32_t key = m_image.PixelAt(0, 0);
+    ASSERT_EQ(key, 0x00FFFFFFu);
+
+    const struct
+    {
+        const CPictureImage& image;
+        const QImage& picture;
+        QPoint at;
+        QPoint shift;
+    } draws[] = {
+        {m_image, small, {2, 3}, {}},
+        {m_image, small, {-3, -2}, {}},    // cut by the top and left edges
+        {largeImage, large, {15, 12}, {}}, // cut by the right and bottom edges
+        {m_image, small, {20, 20}, {}},    // again after the larger one
+        {m_image, small, {1, 1}, {4, 4}},  // through a moved painter
+        {largeImage, large, {-50, 0}, {}}, // wholly off the target
+    };
+    for (const auto& draw : draws) {
+        SCOPED_TRACE(draw.at.x());
+        QImage target = Target(30, 25);
+        QPainter painter(&target);
+        painter.translate(draw.shift);
+        draw.image.BlitTransparentTo(painter, draw.at.x(), draw.at.y(), key);
+        painter.end();
+        ExpectKeyedAt(target, draw.picture, draw.at + draw.shift);
+    }
+}
+
+TEST_F(PictureImageDraw, BlitTransparentComparesAlphaPixelsByTheirColour)
+{
+    QImage picture(3, 1, QImage::Format_ARGB32);
+    picture.setPixel(0, 0, qRgba(255, 255, 255, 128)); // key colour, half covering
+    picture.setPixel(1, 0, qRgba(0, 0, 255, 128));
+    picture.setPixel(2, 0, qRgb(255, 255, 255));
+    Load(m_image, picture);
+    QImage target = Target(3, 1);
+    QPainter painter(&target);
+    m_image.BlitTransparentTo(painter, 0, 0, 0x00FFFFFF);
+    painter.end();
+    EXPECT_EQ(target.pixel(0, 0), kBackground);
+    EXPECT_NEAR(qBlue(target.pixel(1, 0)), 128, 2);
+    EXPECT_EQ(target.pixel(2, 0), kBackground);
+}
+
+TEST_F(PictureImageDraw, StretchToFillsTheDestinationFromTheSource)
+{
+    QImage picture(2, 2, QImage::Format_RGB32);
+    const QRgb colors[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(9, 9, 9)};
+    for (int i = 0; i < 4; ++i) {
+        picture.setPixel(i % 2, i / 2, colors[i]);
+    }
+    Load(m_image, picture);
+    QImage target = Target(6, 6);
+    QPainter painter(&target);
+    m_image.StretchTo(painter, QRect(0, 0, 4, 4), QRect(0, 0, 2, 2));
+    m_image.StretchTo(painter, QRect(4, 4, 2, 2), QRect(1, 1, 1, 1));
+    painter.end();
+    for (int i = 0; i < 4; ++i) {
+        const int x = i % 2 * 2;
+        const int y = i / 2 * 2;
+        EXPECT_EQ(target.pixel(x, y), colors[i]);
+        EXPECT_EQ(target.pixel(x + 1, y + 1), colors[i]);
+    }
+    EXPECT_EQ(target.pixel(5, 5), colors[3]);
+    EXPECT_EQ(target.pixel(4, 0), kBackground);
+}
+
+} // namespace

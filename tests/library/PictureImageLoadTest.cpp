@@ -1,0 +1,206 @@
+#include "library/PictureImage.h"
+#include "tests/library/TestPictures.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const QList<QRgb> kColors{qRgb(255, 0, 0),    qRgb(0, 128, 0),  qRgb(0, 0, 255),
+                          qRgb(250, 240, 10), qRgb(30, 30, 30), qRgb(255, 255, 255)};
+
+class PictureImageLoad : public ::testing::Test
+{
+protected:
+    std::string Write(const std::string& name, const QByteArray& bytes)
+    {
+        const std::string path = m_dir.path().toStdString() + "/" + name;
+        WriteFile(path, bytes);
+        return path;
+    }
+
+    QTemporaryDir m_dir;
+    CPictureImage m_image;
+};
+
+void ExpectPixels(const CPictureImage& image, const QImage& expected)
+{
+    ASSERT_EQ(image.Width(), expected.width());
+    ASSERT_EQ(image.Height(), expected.height());
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            ASSERT_EQ(image.PixelAt(x, y), ColorRefOf(expected.pixel(x, y))) << x << "," << y;
+        }
+    }
+}
+
+// Lossy pictures: each colour channel within `tolerance`.
+bool IsNear(std::uint32_t colorRef, QRgb expected, int tolerance = 12)
+{
+    const std::uint32_t want = ColorRefOf(expected);
+    for (int shift = 0; shift < 24; shift += 8) {
+        const int got = int((colorRef >> shift) & 0xFF);
+        if (std::abs(got - int((want >> shift) & 0xFF)) > tolerance) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST_F(PictureImageLoad, ReadsEveryFormatPixelForPixel)
+{
+    const QImage mono = PatternPicture(QImage::Format_Mono, 13, 5, kColors.mid(0, 2));
+    const QImage fourBit = PatternPicture(QImage::Format_Indexed8, 7, 5, kColors.mid(0, 4));
+    const QImage eightBit = PatternPicture(QImage::Format_Indexed8, 9, 6, kColors);
+    const QImage rgb = eightBit.convertToFormat(QImage::Format_RGB32);
+    const struct
+    {
+        std::string name;
+        QByteArray bytes;
+        QImage expected;
+    } cases[] = {
+        {"mono.bmp", EncodePicture(mono, "bmp"), mono},
+        {"four.bmp", EncodePicture(fourBit, "bmp"), fourBit},
+        {"eight.bmp", EncodePicture(eightBit, "bmp"), eightBit},
+        {"true.bmp", EncodePicture(rgb, "bmp"), rgb},
+        {"true.dib", EncodePicture(rgb, "bmp"), rgb},
+        {"palette.gif", EncodeGif(eightBit), eightBit},
+        {"true.png", EncodePicture(rgb, "png"), rgb},
+        {"true.tif", EncodePicture(rgb, "tiff"), rgb},
+        {"png-inside.jpg", EncodePicture(rgb, "png"), rgb},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(m_image.LoadFile(Write(c.name, c.bytes)), CPictureImage::kSuccess);
+        EXPECT_FALSE(m_image.IsEmpty());
+        EXPECT_FALSE(m_image.HasAlpha());
+        ExpectPixels(m_image, c.expected);
+        m_image.Release();
+    }
+}
+
+TEST_F(PictureImageLoad, ReportsRedInTheLowByteAndKeepsAlpha)
+{
+    QImage picture(3, 1, QImage::Format_ARGB32);
+    picture.setPixel(0, 0, qRgb(255, 0, 0));
+    picture.setPixel(1, 0, qRgb(0, 255, 0));
+    picture.setPixel(2, 0, qRgba(0, 0, 255, 128));
+    ASSERT_EQ(m_image.LoadFile(Write("alpha.png", EncodePicture(picture, "png"))), 0);
+    EXPECT_TRUE(m_image.HasAlpha());
+    EXPECT_EQ(m_image.PixelAt(0, 0), 0x000000FFu);
+    EXPECT_EQ(m_image.PixelAt(1, 0), 0x0000FF00u);
+    EXPECT_EQ(m_image.PixelAt(2, 0), 0x00FF0000u);
+    EXPECT_EQ(m_image.PixelAt(3, 0), 0u);
+    EXPECT_EQ(m_image.PixelAt(-1, 0), 0u);
+}
+
+TEST_F(PictureImageLoad, FailsOnUnreadableFilesAndStaysEmpty)
+{
+    const QByteArray png = EncodePicture(BlockPicture(64, 64, 8), "png");
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.png"));
+    const std::string paths[] = {
+        Write("text.JPG", "This is not a picture at all.\n"),
+        Write("truncated.png", png.left(png.size() / 2)),
+        Write("empty.bmp", {}),
+        Write("huge.png", PngHeaderOnly(100000, 100000)),
+        m_dir.path().toStdString() + "/missing.png",
+        m_dir.path().toStdString() + "/folder.png",
+    };
+    const std::string good = Write("good.png", png);
+    for (const std::string& path : paths) {
+        SCOPED_TRACE(path);
+        ASSERT_EQ(m_image.LoadFile(good), CPictureImage::kSuccess);
+        EXPECT_EQ(m_image.LoadFile(path), CPictureImage::kFailure);
+        EXPECT_TRUE(m_image.IsEmpty());
+        EXPECT_EQ(m_image.Width(), 0);
+        EXPECT_EQ(m_image.Height(), 0);
+        EXPECT_EQ(m_image.PixelAt(0, 0), 0u);
+    }
+    // Open reads no more than the header: a size within the decoding limit
+    // opens whatever follows; one past it is refused there.
+    EXPECT_EQ(m_image.Open(Write("big.png", PngHeaderOnly(4000, 4000))), 0);
+    EXPECT_EQ(m_image.Width(), 4000);
+    EXPECT_EQ(m_image.Open(Write("huge2.png", PngHeaderOnly(20000, 20000))),
+              CPictureImage::kFailure);
+    EXPECT_EQ(m_image.Width(), 0);
+    EXPECT_EQ(m_image.Decode(), CPictureImage::kFailure);
+}
+
+TEST_F(PictureImageLoad, OpensNamesThatAreNotUtf8)
+{
+    const QImage rgb = BlockPicture(6, 4, 2);
+    const std::string path = Write("bild\xFF\xFE.png", EncodePicture(rgb, "png"));
+    EXPECT_EQ(m_image.LoadFile(path), 0);
+    ExpectPixels(m_image, rgb);
+    std::remove(path.c_str()); // a name QTemporaryDir cannot spell
+}
+
+TEST_F(PictureImageLoad, AppliesExifOrientationBeforeReportingTheSize)
+{
+    // Stored 80 x 40, left half red and right half blue; orientation 6 turns
+    // it a quarter clockwise, so red ends on top of a 40 x 80 picture.
+    QImage stored(80, 40, QImage::Format_RGB32);
+    stored.fill(qRgb(0, 0, 255));
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            stored.setPixel(x, y, qRgb(255, 0, 0));
+        }
+    }
+    const std::string path =
+        Write("turned.jpg", WithExifOrientation(EncodePicture(stored, "jpeg"), 6));
+    ASSERT_EQ(m_image.Open(path), CPictureImage::kSuccess);
+    EXPECT_TRUE(m_image.IsEmpty());
+    EXPECT_EQ(m_image.Width(), 40);
+    EXPECT_EQ(m_image.Height(), 80);
+    // A visible part cannot be cut from a turned picture: all of it is decoded.
+    ASSERT_EQ(m_image.Decode(QRect(0, 60, 10, 10)), CPictureImage::kSuccess);
+    EXPECT_EQ(m_image.Width(), 40);
+    EXPECT_TRUE(IsNear(m_image.PixelAt(20, 10), qRgb(255, 0, 0)));
+    EXPECT_TRUE(IsNear(m_image.PixelAt(20, 70), qRgb(0, 0, 255)));
+}
+
+TEST_F(PictureImageLoad, OpenReadsTheSizeAndDecodeOnlyTheVisiblePartOfAJpeg)
+{
+    const QImage big = BlockPicture(1600, 1200, 100);
+    const std::string path = Write("big.jpg", EncodePicture(big, "jpeg"));
+    EXPECT_EQ(m_image.Decode(), CPictureImage::kFailure); // nothing opened
+
+    ASSERT_EQ(m_image.Open(path), CPictureImage::kSuccess);
+    EXPECT_TRUE(m_image.IsEmpty());
+    EXPECT_EQ(m_image.PixelAt(750, 550), 0u);
+    const QRect visible(700, 500, 300, 200);
+    ASSERT_EQ(m_image.Decode(visible), CPictureImage::kSuccess);
+    EXPECT_FALSE(m_image.IsEmpty());
+    EXPECT_EQ(m_image.Width(), 1600);
+    EXPECT_EQ(m_image.Height(), 1200);
+    for (const QPoint at : {QPoint(750, 550), QPoint(950, 650), QPoint(850, 550)}) {
+        EXPECT_TRUE(IsNear(m_image.PixelAt(at.x(), at.y()), big.pixel(at))) << at.x();
+    }
+    EXPECT_EQ(m_image.PixelAt(50, 50), 0u) << "decoded outside the visible part";
+    EXPECT_EQ(m_image.Decode(visible), CPictureImage::kSuccess);
+    EXPECT_EQ(m_image.Decode(QRect(0, 0, 10, 10)), CPictureImage::kFailure);
+
+    // Drawn where the picture's (700, 500) lands on the target's (0, 0).
+    QImage target(300, 200, QImage::Format_RGB32);
+    target.fill(Qt::black);
+    QPainter painter(&target);
+    m_image.BlitTo(painter, -700, -500);
+    painter.end();
+    EXPECT_TRUE(IsNear(ColorRefOf(target.pixel(50, 50)), big.pixel(750, 550)));
+    EXPECT_TRUE(IsNear(ColorRefOf(target.pixel(250, 150)), big.pixel(950, 650)));
+}
+
+TEST_F(PictureImageLoad, DecodesWholeWhenTheReaderCannotClip)
+{
+    const QImage picture = BlockPicture(300, 200, 10);
+    ASSERT_EQ(m_image.Open(Write("whole.png", EncodePicture(picture, "png"))), 0);
+    ASSERT_EQ(m_image.Decode(QRect(100, 100, 20, 20)), CPictureImage::kSuccess);
+    ExpectPixels(m_image, picture);
+}
+
+} // namespace
