@@ -47,8 +47,6 @@ void SoundPlayer::Play(const std::string& path)
     m_output->Stop();
     m_decoders.start([this, path, format = m_format, stop = m_pending.get_token()] {
         const QByteArray sound = DecodeForDevice(path, format, stop);
-        if (stop.stop_requested())
-            return;
         QMetaObject::invokeMethod(
             this, [=, this] { OnDecoded(stop, path, format, sound); }, Qt::QueuedConnection);
     });
