@@ -16,7 +16,9 @@ struct DecodedSound
     std::int64_t Frames() const { return channels > 0 ? std::ssize(samples) / channels : 0; }
 };
 
-// Bounds on what one decode may produce, whatever length a file claims.
+// Bounds on what one decode may produce, whatever length a file claims: by
+// default three minutes, and no more samples than three minutes of 48 kHz
+// stereo, whatever rate and channel count the file declares.
 struct DecodeLimits
 {
     std::int64_t maxSeconds = 180;
