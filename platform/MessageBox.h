@@ -10,7 +10,8 @@ enum class MessageIcon { None, Information, Exclamation, Stop, Question };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageResult { Ok, Cancel, Yes, No };
 
-struct MessageRequest {
+struct MessageRequest
+{
     QWidget* owner = nullptr; // none: the box belongs to no window
     std::string text;
     std::string caption;
@@ -40,4 +41,5 @@ private:
     friend MessageResult ShowMessage(const MessageRequest& request);
     Answerer m_answerer;
     std::vector<MessageRequest> m_shown;
+    ScriptedMessages* m_outer; // the script this one hides while it lives
 };

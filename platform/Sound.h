@@ -29,4 +29,5 @@ private:
     friend void StopSound();
     std::vector<std::string> m_played;
     int m_stops = 0;
+    SoundRecorder* m_outer; // the recorder this one hides while it lives
 };

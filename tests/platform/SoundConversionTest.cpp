@@ -1,0 +1,67 @@
+#include "platform/SoundConversion.h"
+#include "platform/WavDecoder.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+// Converts for a device of the given format and reads back its samples.
+template <typename T>
+std::vector<T> Convert(const DecodedSound& sound, int rate, int channels,
+                       QAudioFormat::SampleFormat sampleFormat = QAudioFormat::Float)
+{
+    QAudioFormat format;
+    format.setSampleRate(rate);
+    format.setChannelCount(channels);
+    format.setSampleFormat(sampleFormat);
+    const QByteArray bytes = ConvertForDevice(sound, format);
+    std::vector<T> samples(bytes.size() / sizeof(T));
+    std::memcpy(samples.data(), bytes.constData(), bytes.size());
+    return samples;
+}
+
+void ExpectSamples(const std::vector<float>& actual, const std::vector<float>& expected)
+{
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t index = 0; index < expected.size(); ++index)
+        EXPECT_NEAR(actual[index], expected[index], 1e-6) << "sample " << index;
+}
+
+TEST(SoundConversion, EncodesEachSampleFormatWithClipping)
+{
+    const DecodedSound sound{8000, 1, {0.0f, 0.5f, -0.5f, 1.0f, -1.0f, 1.5f, -1.5f}};
+    EXPECT_EQ(Convert<std::uint8_t>(sound, 8000, 1, QAudioFormat::UInt8),
+              (std::vector<std::uint8_t>{128, 192, 64, 255, 1, 255, 1}));
+    EXPECT_EQ(Convert<std::int16_t>(sound, 8000, 1, QAudioFormat::Int16),
+              (std::vector<std::int16_t>{0, 16384, -16384, 32767, -32767, 32767, -32767}));
+    EXPECT_EQ(Convert<std::int32_t>(sound, 8000, 1, QAudioFormat::Int32),
+              (std::vector<std::int32_t>{0, 1 << 30, -(1 << 30), 0x7FFFFFFF, -0x7FFFFFFF,
+                                         0x7FFFFFFF, -0x7FFFFFFF}));
+    ExpectSamples(Convert<float>(sound, 8000, 1), {0, 0.5f, -0.5f, 1, -1, 1, -1});
+    EXPECT_TRUE(ConvertForDevice(sound, QAudioFormat()).isEmpty());
+}
+
+TEST(SoundConversion, MapsChannelsAndResamplesLinearly)
+{
+    const DecodedSound mono{8000, 1, {0.3f, -0.1f}};
+    ExpectSamples(Convert<float>(mono, 8000, 2), {0.3f, 0.3f, -0.1f, -0.1f});
+    ExpectSamples(Convert<float>(mono, 8000, 4), {0.3f, 0.3f, 0, 0, -0.1f, -0.1f, 0, 0});
+    const DecodedSound stereo{8000, 2, {0.2f, 0.6f}};
+    ExpectSamples(Convert<float>(stereo, 8000, 1), {0.4f});
+    ExpectSamples(Convert<float>(stereo, 8000, 3), {0.2f, 0.6f, 0});
+    const DecodedSound surround{8000, 6, {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f}};
+    ExpectSamples(Convert<float>(surround, 8000, 2), {0.3f, 0.4f});
+    ExpectSamples(Convert<float>(surround, 8000, 4), {0.3f, 0.4f, 0.3f, 0.4f});
+
+    const DecodedSound ramp{1000, 1, {0.0f, 0.1f, 0.2f, 0.3f}};
+    ExpectSamples(Convert<float>(ramp, 2000, 1), {0, 0.05f, 0.1f, 0.15f, 0.2f, 0.25f, 0.3f, 0.3f});
+    ExpectSamples(Convert<float>(ramp, 1500, 1), {0, 0.2f / 3, 0.4f / 3, 0.2f, 0.8f / 3, 0.3f});
+    ExpectSamples(Convert<float>(ramp, 500, 1), {0, 0.2f});
+    ExpectSamples(Convert<float>(ramp, 100, 1), {0});
+    const DecodedSound pair{1000, 2, {0.0f, 1.0f, 0.2f, 0.0f}};
+    ExpectSamples(Convert<float>(pair, 2000, 2), {0, 1, 0.1f, 0.5f, 0.2f, 0, 0.2f, 0});
+}
+
+} // namespace
