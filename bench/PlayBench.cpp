@@ -1,0 +1,125 @@
+// The play's two costs that a parent or child can feel: building the deck at
+// Start, and one key press from input to the presented frame. Run it on a
+// 1920 x 1080 screen, for example:
+//   xvfb-run -s "-screen 0 1920x1080x24" build/bench/tapnest_bench_play
+#include "library/PictureGroup.h"
+#include "library/Settings.h"
+#include "platform/Paths.h"
+#include "platform/Sound.h"
+#include "play/MyGameWnd.h"
+#include "play/PlayDeck.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace {
+
+std::string MakeGroup(const std::string& installDir, const std::string& folder)
+{
+    const std::string path = JoinPath(installDir, folder);
+    QDir().mkpath(QString::fromStdString(path));
+    WriteGroupFile(path, folder, folder, "bench", 1);
+    WriteCutList(path, {});
+    return path;
+}
+
+void BM_BuildDeck100x100(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const std::string installDir = dir.path().toStdString();
+    const QByteArray picture("tiny");
+    for (int g = 0; g < 100; ++g) {
+        const std::string group = MakeGroup(installDir, "group" + std::to_string(g));
+        for (int p = 0; p < 100; ++p) {
+            QFile file(QString::fromStdString(JoinPath(group, "p" + std::to_string(p) + ".png")));
+            file.open(QIODevice::WriteOnly);
+            file.write(picture);
+        }
+    }
+    for (auto _ : state) {
+        const PlayDeck deck = BuildPlayDeck(installDir);
+        benchmark::DoNotOptimize(deck.entries.data());
+        if (deck.entries.size() != 10000)
+            state.SkipWithError("deck is incomplete");
+    }
+}
+BENCHMARK(BM_BuildDeck100x100)->Unit(benchmark::kMillisecond);
+
+QImage Photo(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    std::minstd_rand grain(7);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, y, qRgb((x + int(grain() % 16)) % 256, y % 256, (x + y) % 256));
+    return picture;
+}
+
+// One play on a library holding a single picture; every key press shows it.
+void KeyToFrame(benchmark::State& state, const char* name, const QImage& picture, bool cut)
+{
+    QTemporaryDir dir;
+    const std::string installDir = dir.path().toStdString();
+    const std::string group = MakeGroup(installDir, "G");
+    picture.save(QString::fromStdString(JoinPath(group, name)), nullptr, 90);
+    if (cut)
+        WriteCutList(group, {name});
+    OverrideProgramFilePath(JoinPath(installDir, "tapnest"));
+    Settings settings;
+    settings.Load();
+    settings.keyDelayOn = 0;
+    SoundRecorder silence;
+    CMyGameWnd window(settings);
+    window.StartPlay();
+    window.EnterFullScreen();
+    window.PrepareBackground();
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier);
+        QApplication::sendEvent(&window, &press);
+        window.repaint(); // the frame is on the screen when this returns
+    }
+    window.EndPlay();
+    OverrideProgramFilePath({});
+}
+
+void BM_KeyToFrame_Png1024x768(benchmark::State& state)
+{
+    KeyToFrame(state, "photo.png", Photo(1024, 768), false);
+}
+BENCHMARK(BM_KeyToFrame_Png1024x768)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_KeyToFrame_Jpeg4000x3000(benchmark::State& state)
+{
+    KeyToFrame(state, "camera.jpg", Photo(4000, 3000), false);
+}
+BENCHMARK(BM_KeyToFrame_Jpeg4000x3000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_KeyToFrame_CutPng1024x768(benchmark::State& state)
+{
+    QImage clipArt(1024, 768, QImage::Format_RGB32);
+    clipArt.fill(Qt::white);
+    QPainter painter(&clipArt);
+    painter.setBrush(Qt::red);
+    painter.drawEllipse(100, 100, 800, 500);
+    painter.end();
+    KeyToFrame(state, "clipart.png", clipArt, true);
+}
+BENCHMARK(BM_KeyToFrame_CutPng1024x768)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
