@@ -25,7 +25,7 @@ std::vector<std::string> ListDefaultSounds(const std::string& installDir);
 
 // The picture extensions, in the order pictures are collected.
 // "JPE" also matches ".jpeg" and "TIF" also matches ".tiff".
-inline constexpr std::string_view kPictureExtensions[] = {"BMP", "DIB", "RLE", "JPG", "JPE",
+inline constexpr std::string_view kPictureExtensions[] = {"BMP",  "DIB", "RLE", "JPG", "JPE",
                                                           "JFIF", "GIF", "TIF", "PNG"};
 // The picture files of a group folder: extension by extension in the order
 // above, listing order within one extension, each file once; directories are
