@@ -8,6 +8,11 @@
 // What a picture group folder made for a test holds.
 struct TestGroup
 {
+    explicit TestGroup(std::string folder, std::vector<std::string> fileNames = {})
+        : folderName(std::move(folder)), files(std::move(fileNames))
+    {
+    }
+
     std::string folderName;
     std::string name = "Pictures";
     std::string description;
