@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // Letter case is folded for A-Z only: names on disk are bytes, and any byte
@@ -18,4 +19,12 @@ constexpr bool EqualsNoCase(std::string_view a, std::string_view b)
             return false;
     }
     return true;
+}
+
+inline std::string FoldedAsciiCase(std::string_view text)
+{
+    std::string folded(text);
+    for (char& c : folded)
+        c = FoldAsciiCase(c);
+    return folded;
 }

@@ -73,9 +73,7 @@ std::pair<std::string, int> CreateTemporaryBeside(const std::string& path)
 // Makes the replacement keep the permissions of the file it replaces.
 void CopyModeOfExisting(const std::string& path, int fd)
 {
-    struct stat status
-    {
-    };
+    struct stat status = {};
     if (stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode))
         fchmod(fd, status.st_mode & 07777);
 }
@@ -93,9 +91,7 @@ std::optional<std::string> ReadFilePrefix(const std::string& path, std::uint64_t
 {
     // Non-blocking, so that a named pipe in place of the file cannot hang the caller.
     const FileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    struct stat status
-    {
-    };
+    struct stat status = {};
     if (!file.IsOpen() || fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
     const auto size = static_cast<std::uint64_t>(status.st_size);

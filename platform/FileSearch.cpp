@@ -42,9 +42,7 @@ bool IsDirectoryEntry(const DirectoryReader& reader, const dirent& entry)
         return true;
     if (entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK)
         return false;
-    struct stat status
-    {
-    };
+    struct stat status = {};
     return fstatat(reader.Fd(), entry.d_name, &status, 0) == 0 && S_ISDIR(status.st_mode);
 }
 
@@ -60,9 +58,7 @@ bool MatchesPattern(std::string_view name, std::string_view pattern)
 
 bool Exists(const std::string& path)
 {
-    struct stat status
-    {
-    };
+    struct stat status = {};
     return lstat(path.c_str(), &status) == 0;
 }
 
@@ -108,6 +104,10 @@ std::optional<std::string> ResolveNoCase(const std::string& path)
 {
     if (path.empty())
         return std::nullopt;
+    // The common case: every component is spelt as on disk, and an exact
+    // match is what each step would prefer.
+    if (Exists(path))
+        return path;
     // Empty while a relative path has no component yet.
     std::string resolved = path.front() == '/' ? "/" : "";
     std::size_t start = 0;

@@ -98,9 +98,7 @@ TEST_F(FileIoTest, ReplacementKeepsThePermissionsOfTheOldFile)
     ASSERT_EQ(chmod(path.c_str(), 0640), 0);
 
     ASSERT_TRUE(WriteFileAtomically(path, "new"));
-    struct stat status
-    {
-    };
+    struct stat status = {};
     ASSERT_EQ(stat(path.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0640u);
 }
