@@ -7,6 +7,8 @@
 #include <array>
 #include <iterator>
 #include <optional>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -63,6 +65,33 @@ std::string OwnSoundPath(std::string_view picturePath)
     if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
         return std::string(picturePath) + ".wav";
     return std::string(picturePath.substr(0, dot + 1)) + "wav";
+}
+
+std::vector<std::string> FindOwnSounds(const std::string& groupPath,
+                                       const std::vector<FoundEntry>& pictures)
+{
+    std::unordered_set<std::string> exactNames;
+    std::unordered_map<std::string, std::string> namesByFoldedCase; // the first listed one
+    for (FoundEntry& sound : FindFiles(groupPath, "*.wav")) {
+        if (sound.isDirectory)
+            continue;
+        namesByFoldedCase.emplace(FoldedAsciiCase(sound.name), sound.name);
+        exactNames.insert(std::move(sound.name));
+    }
+    std::vector<std::string> sounds;
+    sounds.reserve(pictures.size());
+    for (const FoundEntry& picture : pictures) {
+        const std::string wanted = OwnSoundPath(picture.name);
+        if (exactNames.contains(wanted)) {
+            sounds.push_back(JoinPath(groupPath, wanted));
+        } else if (const auto found = namesByFoldedCase.find(FoldedAsciiCase(wanted));
+                   found != namesByFoldedCase.end()) {
+            sounds.push_back(JoinPath(groupPath, found->second));
+        } else {
+            sounds.emplace_back();
+        }
+    }
+    return sounds;
 }
 
 std::string NewGroupFolderName()

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -94,6 +95,32 @@ TEST_F(ContentLibraryTest, OwnSoundReplacesTheLastExtension)
     // Without an extension in the file name the sound is the name plus ".wav".
     EXPECT_EQ(OwnSoundPath("/play/Zoo.d/cat"), "/play/Zoo.d/cat.wav");
     EXPECT_EQ(OwnSoundPath("cat"), "cat.wav");
+}
+
+TEST_F(ContentLibraryTest, OwnSoundsAreFoundIgnoringCaseWithTheExactSpellingFirst)
+{
+    const std::string groupPath = m_library.AddGroup(TestGroup(
+        "G", {"cat.jpg", "cat.png", "cat.wav", "dog.bmp", "DOG.WAV", "bird.gif", "Bird.wav",
+              "bird.WAV", "eel.png", "EEL.wav", "eel.wav", "fish.tif", "ant.jpeg"}));
+    m_library.MakeDir("G/fish.wav");
+
+    const std::vector<FoundEntry> pictures = ListPictureFiles(groupPath);
+    const std::vector<std::string> sounds = FindOwnSounds(groupPath, pictures);
+    ASSERT_EQ(sounds.size(), pictures.size());
+    std::map<std::string, std::string> soundOf;
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+        soundOf[pictures[i].name] = sounds[i];
+
+    const std::string firstBird = InListingOrder("G", {"Bird.wav", "bird.WAV"}).front();
+    EXPECT_EQ(soundOf, (std::map<std::string, std::string>{
+                           {"cat.jpg", groupPath + "/cat.wav"},
+                           {"cat.png", groupPath + "/cat.wav"},
+                           {"dog.bmp", groupPath + "/DOG.WAV"},
+                           {"bird.gif", groupPath + "/" + firstBird},
+                           {"eel.png", groupPath + "/eel.wav"},
+                           {"fish.tif", ""},
+                           {"ant.jpeg", ""},
+                       }));
 }
 
 TEST_F(ContentLibraryTest, DefaultSoundsAreTheWavFilesOfTheFolderInAnyCase)
