@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 
 namespace {
@@ -13,18 +12,6 @@ namespace {
 class ContentLibraryTest : public ::testing::Test
 {
 protected:
-    // `names` in the order the directory lists them.
-    std::vector<std::string> InListingOrder(std::string_view dir,
-                                            const std::vector<std::string>& names) const
-    {
-        std::vector<std::string> ordered;
-        for (const std::string& name : m_library.ListingOrder(dir)) {
-            if (std::find(names.begin(), names.end(), name) != names.end())
-                ordered.push_back(name);
-        }
-        return ordered;
-    }
-
     TempLibrary m_library;
 };
 
@@ -47,8 +34,8 @@ TEST_F(ContentLibraryTest, GroupFoldersAreDirectoriesHoldingTheirOwnNamedFile)
     m_library.MakeSymlink("Dangling", m_library.PathOf("nowhere"));
 
     const std::vector<std::string> groups = ListGroupFolders(m_library.InstallDir());
-    EXPECT_EQ(groups,
-              InListingOrder("", {"Animals", "Zoo", "Farm", "Broken", "\xff\xfeG", "Shared"}));
+    EXPECT_EQ(groups, m_library.InListingOrder(
+                          "", {"Animals", "Zoo", "Farm", "Broken", "\xff\xfeG", "Shared"}));
     EXPECT_FALSE(ReadGroupFile(m_library.PathOf("Broken"), "Broken").opened);
 }
 
@@ -71,7 +58,7 @@ TEST_F(ContentLibraryTest, PicturesComeExtensionByExtensionInListingOrder)
                                                {"x.gif"},
                                                {"y.TIFF", "p.tif"},
                                                {"z.png", ".png"}}) {
-        for (const std::string& name : InListingOrder("G", sameExtension))
+        for (const std::string& name : m_library.InListingOrder("G", sameExtension))
             expected.push_back(name);
     }
     std::vector<std::string> names;
@@ -111,7 +98,7 @@ TEST_F(ContentLibraryTest, OwnSoundsAreFoundIgnoringCaseWithTheExactSpellingFirs
     for (std::size_t i = 0; i < pictures.size(); ++i)
         soundOf[pictures[i].name] = sounds[i];
 
-    const std::string firstBird = InListingOrder("G", {"Bird.wav", "bird.WAV"}).front();
+    const std::string firstBird = m_library.InListingOrder("G", {"Bird.wav", "bird.WAV"}).front();
     EXPECT_EQ(soundOf, (std::map<std::string, std::string>{
                            {"cat.jpg", groupPath + "/cat.wav"},
                            {"cat.png", groupPath + "/cat.wav"},
@@ -132,7 +119,8 @@ TEST_F(ContentLibraryTest, DefaultSoundsAreTheWavFilesOfTheFolderInAnyCase)
     m_library.MakeDir("defvoice/folder.wav");
 
     std::vector<std::string> expected;
-    for (const std::string& name : InListingOrder("defvoice", {"a.wav", "B.WAV", "d.Wav"}))
+    for (const std::string& name :
+         m_library.InListingOrder("defvoice", {"a.wav", "B.WAV", "d.Wav"}))
         expected.push_back(m_library.PathOf("defvoice/" + name));
     EXPECT_EQ(ListDefaultSounds(m_library.InstallDir()), expected);
 }

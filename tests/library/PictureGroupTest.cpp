@@ -72,21 +72,6 @@ TEST_F(PictureGroupTest, GroupFileThatCannotBeReadIsNotOpened)
     EXPECT_FALSE(contents.complete);
 }
 
-TEST_F(PictureGroupTest, HugeLengthInGroupFileStopsTheReadCheaply)
-{
-    m_library.WriteFile("Animals/Animals.ini",
-                        Bytes({0x03, 'Z', 'o', 'o', 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF}) +
-                            "Farm");
-    const AllocationProbe probe;
-    const GroupFileContents contents = ReadGroupFile(GroupPath(), "Animals");
-    EXPECT_LT(probe.Largest(), 4096u);
-    EXPECT_TRUE(contents.opened);
-    EXPECT_FALSE(contents.complete);
-    EXPECT_EQ(contents.name, "Zoo");
-    EXPECT_EQ(contents.description, "");
-    EXPECT_EQ(contents.displayed, 0);
-}
-
 TEST_F(PictureGroupTest, GroupFileIsFoundAndRewrittenInWhateverCaseItHas)
 {
     m_library.WriteFile("animals/aNIMALS.INI", kAnimalsFarm);

@@ -68,19 +68,16 @@ protected:
     TempLibrary m_library;
 };
 
-TEST_F(SettingsTest, LoadFindsTheFileBesideTheProgram)
-{
-    Settings settings;
-    settings.Load();
-    EXPECT_EQ(settings.installDir, m_library.InstallDir());
-    EXPECT_EQ(settings.iniPath, m_library.PathOf("Kipo.ini"));
-}
-
-TEST_F(SettingsTest, DefaultsAreWrittenAsTheKnownBytesAndReadBack)
+TEST_F(SettingsTest, DefaultsAreSavedBesideTheProgramAsTheKnownBytes)
 {
     Settings settings = Scrambled();
     settings.Load();
+    EXPECT_EQ(settings.installDir, m_library.InstallDir());
+    EXPECT_EQ(settings.iniPath, m_library.PathOf("Kipo.ini"));
+    settings.playing = true;
     settings.SetDefaults();
+    EXPECT_TRUE(settings.playing);
+    EXPECT_EQ(settings.iniPath, m_library.PathOf("Kipo.ini"));
     settings.Save();
     EXPECT_EQ(m_library.ReadFile("Kipo.ini"), kDefaultFile);
 
@@ -139,17 +136,6 @@ TEST_F(SettingsTest, ValuesOutsideTheDialogRangesLoadUnchanged)
     EXPECT_EQ(settings.timeLimitMinutes, INT32_MIN);
     EXPECT_EQ(settings.backgroundColor, 0xFFFFFFFFu);
     EXPECT_EQ(settings.autoDisplaySeconds, 0);
-}
-
-TEST_F(SettingsTest, SetDefaultsKeepsPathsAndPlayingFlag)
-{
-    Settings settings = Scrambled();
-    settings.Load();
-    settings.playing = true;
-    settings.SetDefaults();
-    EXPECT_TRUE(settings.playing);
-    EXPECT_EQ(settings.installDir, m_library.InstallDir());
-    EXPECT_EQ(settings.iniPath, m_library.PathOf("Kipo.ini"));
 }
 
 } // namespace

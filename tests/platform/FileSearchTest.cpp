@@ -16,18 +16,6 @@ std::vector<std::string> NamesOf(const std::vector<FoundEntry>& entries)
     return names;
 }
 
-// `names` in the order the directory lists them.
-std::vector<std::string> InListingOrder(const TempLibrary& library, std::string_view dir,
-                                        const std::vector<std::string>& names)
-{
-    std::vector<std::string> ordered;
-    for (const std::string& name : library.ListingOrder(dir)) {
-        if (std::find(names.begin(), names.end(), name) != names.end())
-            ordered.push_back(name);
-    }
-    return ordered;
-}
-
 class FileSearchTest : public ::testing::Test
 {
 protected:
@@ -53,7 +41,7 @@ TEST_F(FileSearchTest, ExtensionPatternComparesTheLastExtensionIgnoringCase)
         m_library.WriteFile(std::string("dir/") + name);
 
     EXPECT_EQ(NamesOf(FindFiles(m_library.PathOf("dir"), "*.jpg")),
-              InListingOrder(m_library, "dir", {"cat.JPG", "dog.jpg", ".jpg", "b.Jpg"}));
+              m_library.InListingOrder("dir", {"cat.JPG", "dog.jpg", ".jpg", "b.Jpg"}));
     EXPECT_EQ(NamesOf(FindFiles(m_library.PathOf("dir"), "*.JPEG")),
               std::vector<std::string>{"a.jpeg"});
     EXPECT_TRUE(FindFiles(m_library.PathOf("dir"), "*.png").empty());

@@ -8,6 +8,7 @@
 #include <dirent.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -95,6 +96,17 @@ std::vector<std::string> TempLibrary::ListingOrder(std::string_view relative) co
     }
     closedir(dir);
     return names;
+}
+
+std::vector<std::string> TempLibrary::InListingOrder(std::string_view relative,
+                                                     const std::vector<std::string>& names) const
+{
+    std::vector<std::string> ordered;
+    for (std::string& name : ListingOrder(relative)) {
+        if (std::find(names.begin(), names.end(), name) != names.end())
+            ordered.push_back(std::move(name));
+    }
+    return ordered;
 }
 
 void TempLibrary::PointProgramHere() const

@@ -46,6 +46,9 @@ public:
     // Names in a directory in the order the file system lists them, without
     // "." and "..", read straight from the system as a reference.
     std::vector<std::string> ListingOrder(std::string_view relative = {}) const;
+    // Those of `names` that the directory holds, in its listing order.
+    std::vector<std::string> InListingOrder(std::string_view relative,
+                                            const std::vector<std::string>& names) const;
 
     // Makes ProgramFilePath() name a program file in this directory, so that
     // the settings find their installation directory here, until the object
