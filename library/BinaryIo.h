@@ -21,7 +21,11 @@ public:
     std::size_t Remaining() const;
 
 private:
-    // ...
+    template <typename T> bool ReadLittleEndian(T& value);
+    bool ReadLength(std::uint64_t& length, bool& wide);
+
+    std::string_view m_bytes;
+    std::size_t m_position = 0;
 };
 
 // Writes what BinaryReader reads; never the wide form.
@@ -33,5 +37,7 @@ public:
     const std::string& Bytes() const;
 
 private:
+    template <typename T> void WriteLittleEndian(T value);
+
     std::string m_bytes;
 };

@@ -17,6 +17,12 @@ std::vector<std::string> ListGroupFolders(const std::string& installDir);
 
 // The picture path with everything after its last '.' replaced by "wav".
 std::string OwnSoundPath(std::string_view picturePath);
+// The own sound of each of `pictures`, files of the group folder `groupPath`:
+// the full path of the file OwnSoundPath names, found ignoring letter case
+// (an exact spelling preferred), or an empty text when there is none. Reads
+// the folder once, however many pictures there are.
+std::vector<std::string> FindOwnSounds(const std::string& groupPath,
+                                       const std::vector<FoundEntry>& pictures);
 // A new upper-case UUID text, 36 characters, without braces.
 std::string NewGroupFolderName();
 
@@ -25,7 +31,7 @@ std::vector<std::string> ListDefaultSounds(const std::string& installDir);
 
 // The picture extensions, in the order pictures are collected.
 // "JPE" also matches ".jpeg" and "TIF" also matches ".tiff".
-inline constexpr std::string_view kPictureExtensions[] = {"BMP", "DIB", "RLE", "JPG", "JPE",
+inline constexpr std::string_view kPictureExtensions[] = {"BMP",  "DIB", "RLE", "JPG", "JPE",
                                                           "JFIF", "GIF", "TIF", "PNG"};
 // The picture files of a group folder: extension by extension in the order
 // above, listing order within one extension, each file once; directories are

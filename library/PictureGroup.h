@@ -5,7 +5,8 @@
 #include <vector>
 
 // One picture group as the dialogs hold it.
-struct PictureGroup {
+struct PictureGroup
+{
     std::string folderName;
     std::string name;
     std::string description;
@@ -13,7 +14,8 @@ struct PictureGroup {
 };
 
 // What ReadGroupFile found. `complete` is true when all three fields were read.
-struct GroupFileContents {
+struct GroupFileContents
+{
     bool opened = false;
     bool complete = false;
     std::string name;

@@ -6,7 +6,8 @@
 // The nine user settings, the installation directory every other path is
 // formed from, and the run-time flag `playing`. Stored in Kipo.ini as nine
 // 32-bit little-endian integers (36 bytes).
-struct Settings {
+struct Settings
+{
     std::int32_t clearBackground = 0;
     std::int32_t randomColor = 0;
     std::int32_t timeLimitMinutes = 0;

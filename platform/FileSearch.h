@@ -6,7 +6,8 @@
 #include <vector>
 
 // One entry of a directory listing.
-struct FoundEntry {
+struct FoundEntry
+{
     std::string name; // as the directory lists it, bytes unchanged
     std::string path; // directory, '/', name
     bool isDirectory = false;

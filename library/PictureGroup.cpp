@@ -1,0 +1,106 @@
+#include "library/PictureGroup.h"
+
+#include "library/BinaryIo.h"
+#include "platform/FileIo.h"
+#include "platform/FileSearch.h"
+#include "platform/Paths.h"
+
+#include <algorithm>
+
+namespace {
+
+// Bounds on what is read of a file: far above anything the dialogs write,
+// low enough that a damaged file costs little memory.
+constexpr std::uint64_t kGroupFileLimit = 16 * 1024 * 1024;
+constexpr std::uint64_t kCutListLimit = 1024 * 1024;
+
+constexpr std::string_view kCutListName = "cutshow.ini";
+
+std::string GroupFileName(const std::string& folderName)
+{
+    return folderName + ".ini";
+}
+
+std::optional<std::string> ReadNoCase(const std::string& path, std::uint64_t limit)
+{
+    const std::optional<std::string> found = ResolveNoCase(path);
+    if (!found)
+        return std::nullopt;
+    return ReadFilePrefix(*found, limit);
+}
+
+// Where `name` in `dir` is written: the file that is there already in any
+// letter case, else the name inside the directory as it exists on disk.
+std::string WriteTargetNoCase(const std::string& dir, std::string_view name)
+{
+    if (std::optional<std::string> existing = ResolveNoCase(JoinPath(dir, name)))
+        return *existing;
+    return JoinPath(ResolveNoCase(dir).value_or(dir), name);
+}
+
+} // namespace
+
+GroupFileContents ReadGroupFile(const std::string& groupPath, const std::string& folderName)
+{
+    GroupFileContents contents;
+    const std::optional<std::string> bytes =
+        ReadNoCase(JoinPath(groupPath, GroupFileName(folderName)), kGroupFileLimit);
+    if (!bytes)
+        return contents;
+    contents.opened = true;
+    // Reading stops at the first field that fails; failed reads leave their
+    // field untouched, so later fields stay empty and `displayed` 0.
+    BinaryReader reader(*bytes);
+    contents.complete = reader.ReadCountedString(contents.name) &&
+                        reader.ReadCountedString(contents.description) &&
+                        reader.ReadInt32(contents.displayed);
+    return contents;
+}
+
+bool WriteGroupFile(const std::string& groupPath, const std::string& folderName,
+                    const std::string& name, const std::string& description, std::int32_t displayed)
+{
+    BinaryWriter writer;
+    writer.WriteCountedString(name);
+    writer.WriteCountedString(description);
+    writer.WriteInt32(displayed);
+    return WriteFileAtomically(WriteTargetNoCase(groupPath, GroupFileName(folderName)),
+                               writer.Bytes());
+}
+
+std::vector<std::string> ReadCutList(const std::string& groupPath)
+{
+    std::vector<std::string> names;
+    const std::optional<std::string> bytes =
+        ReadNoCase(JoinPath(groupPath, kCutListName), kCutListLimit);
+    if (!bytes)
+        return names;
+    BinaryReader reader(*bytes);
+    std::int32_t count = 0;
+    if (!reader.ReadInt32(count) || count <= 0)
+        return names;
+    // Every entry takes at least one byte, so the count is trusted no further
+    // than the bytes that are left.
+    names.reserve(std::min(static_cast<std::size_t>(count), reader.Remaining()));
+    for (std::int32_t i = 0; i < count; ++i) {
+        std::string name;
+        if (!reader.ReadCountedString(name))
+            break;
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+bool WriteCutList(const std::string& groupPath, const std::vector<std::string>& names)
+{
+    BinaryWriter writer;
+    writer.WriteInt32(static_cast<std::int32_t>(names.size()));
+    for (const std::string& name : names)
+        writer.WriteCountedString(name);
+    return WriteFileAtomically(WriteTargetNoCase(groupPath, kCutListName), writer.Bytes());
+}
+
+bool IsCutToDisplay(const std::vector<std::string>& cutNames, const std::string& fileName)
+{
+    return std::find(cutNames.begin(), cutNames.end(), fileName) != cutNames.end();
+}

@@ -1,0 +1,128 @@
+#include "platform/FileIo.h"
+
+#include "platform/Paths.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <string>
+
+namespace {
+
+// Closes a file descriptor when it goes out of scope.
+class FileDescriptor
+{
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor() { Close(); }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int Get() const { return m_fd; }
+    bool IsOpen() const { return m_fd >= 0; }
+    // Closes now; false when the close reports an error (for example a
+    // delayed write error).
+    bool Close()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd < 0 || close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Creates a new hidden file beside `path`; its name ends in a number, so it
+// never matches the extensions the library lists.
+std::pair<std::string, int> CreateTemporaryBeside(const std::string& path)
+{
+    static std::atomic<unsigned> counter{0};
+    const std::size_t slash = path.rfind('/');
+    const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string candidate =
+            dir + "." + base + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+        const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            return {candidate, fd};
+        if (errno != EEXIST)
+            break;
+    }
+    return {{}, -1};
+}
+
+// Makes the replacement keep the permissions of the file it replaces.
+void CopyModeOfExisting(const std::string& path, int fd)
+{
+    struct stat status = {};
+    if (stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode))
+        fchmod(fd, status.st_mode & 07777);
+}
+
+void SyncDirectoryOf(const std::string& path)
+{
+    const FileDescriptor dir(open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.IsOpen())
+        fsync(dir.Get());
+}
+
+} // namespace
+
+std::optional<std::string> ReadFilePrefix(const std::string& path, std::uint64_t maxBytes)
+{
+    // Non-blocking, so that a named pipe in place of the file cannot hang the caller.
+    const FileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat status = {};
+    if (!file.IsOpen() || fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    const auto size = static_cast<std::uint64_t>(status.st_size);
+    std::string bytes(static_cast<std::size_t>(size < maxBytes ? size : maxBytes), '\0');
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = read(file.Get(), bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            break; // the file shrank meanwhile
+        filled += static_cast<std::size_t>(got);
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes)
+{
+    auto [temporary, fd] = CreateTemporaryBeside(path);
+    FileDescriptor file(fd);
+    if (!file.IsOpen())
+        return false;
+    CopyModeOfExisting(path, file.Get());
+    const bool written = WriteAll(file.Get(), bytes) && fsync(file.Get()) == 0;
+    if (!file.Close() || !written || rename(temporary.c_str(), path.c_str()) != 0) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    SyncDirectoryOf(path);
+    return true;
+}

@@ -1,0 +1,8 @@
+#include "platform/Uuid.h"
+
+#include <QUuid>
+
+std::string NewUuidText()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper().toStdString();
+}

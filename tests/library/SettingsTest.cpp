@@ -1,0 +1,141 @@
+#include "library/Settings.h"
+
+#include "tests/support/Bytes.h"
+#include "tests/support/TempLibrary.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kDefaultFile =
+    Bytes({0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x2C, 0x01, 0x00, 0x00,
+           0x0A, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFF, 0x00,
+           0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x05, 0x00, 0x00, 0x00});
+
+// Nine values that differ from the defaults and from each other, in file order.
+const std::string kDistinctFile =
+    Bytes({0x02, 0x00, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x04, 0x01, 0x00, 0x00,
+           0x05, 0x00, 0x00, 0x00, 0x06, 0x00, 0x00, 0x00, 0xEF, 0xCD, 0xAB, 0x00,
+           0x07, 0x00, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00, 0x09, 0x00, 0x00, 0x00});
+
+void ExpectDefaults(const Settings& settings)
+{
+    EXPECT_EQ(settings.clearBackground, 1);
+    EXPECT_EQ(settings.randomColor, 0);
+    EXPECT_EQ(settings.timeLimitMinutes, 10);
+    EXPECT_EQ(settings.keyDelayMs, 300);
+    EXPECT_EQ(settings.keyDelayOn, 1);
+    EXPECT_EQ(settings.backgroundColor, 0x00FF0000u);
+    EXPECT_EQ(settings.timeLimitOn, 1);
+    EXPECT_EQ(settings.autoDisplayOn, 1);
+    EXPECT_EQ(settings.autoDisplaySeconds, 5);
+}
+
+void ExpectDistinctValues(const Settings& settings)
+{
+    EXPECT_EQ(settings.randomColor, 2);
+    EXPECT_EQ(settings.clearBackground, 3);
+    EXPECT_EQ(settings.keyDelayMs, 260);
+    EXPECT_EQ(settings.timeLimitMinutes, 5);
+    EXPECT_EQ(settings.keyDelayOn, 6);
+    EXPECT_EQ(settings.backgroundColor, 0x00ABCDEFu);
+    EXPECT_EQ(settings.timeLimitOn, 7);
+    EXPECT_EQ(settings.autoDisplayOn, 8);
+    EXPECT_EQ(settings.autoDisplaySeconds, 9);
+}
+
+// Settings with every value away from its default.
+Settings Scrambled()
+{
+    Settings settings;
+    settings.clearBackground = 77;
+    settings.randomColor = 77;
+    settings.timeLimitMinutes = 77;
+    settings.keyDelayMs = 77;
+    settings.keyDelayOn = 77;
+    settings.backgroundColor = 77;
+    settings.timeLimitOn = 77;
+    settings.autoDisplayOn = 77;
+    settings.autoDisplaySeconds = 77;
+    return settings;
+}
+
+class SettingsTest : public ::testing::Test
+{
+protected:
+    SettingsTest() { m_library.PointProgramHere(); }
+
+    TempLibrary m_library;
+};
+
+TEST_F(SettingsTest, DefaultsAreSavedBesideTheProgramAsTheKnownBytes)
+{
+    Settings settings = Scrambled();
+    settings.Load();
+    EXPECT_EQ(settings.installDir, m_library.InstallDir());
+    EXPECT_EQ(settings.iniPath, m_library.PathOf("Kipo.ini"));
+    settings.playing = true;
+    settings.SetDefaults();
+    EXPECT_TRUE(settings.playing);
+    EXPECT_EQ(settings.iniPath, m_library.PathOf("Kipo.ini"));
+    settings.Save();
+    EXPECT_EQ(m_library.ReadFile("Kipo.ini"), kDefaultFile);
+
+    Settings loaded = Scrambled();
+    EXPECT_TRUE(loaded.Load());
+    ExpectDefaults(loaded);
+}
+
+TEST_F(SettingsTest, EachValueHasItsOwnPlaceInTheFile)
+{
+    m_library.WriteFile("Kipo.ini", kDistinctFile);
+    Settings settings;
+    ASSERT_TRUE(settings.Load());
+    ExpectDistinctValues(settings);
+
+    m_library.WriteFile("Kipo.ini");
+    settings.Save();
+    EXPECT_EQ(m_library.ReadFile("Kipo.ini"), kDistinctFile);
+}
+
+TEST_F(SettingsTest, MissingOrShortFileGivesAllDefaults)
+{
+    Settings settings = Scrambled();
+    EXPECT_FALSE(settings.Load());
+    ExpectDefaults(settings);
+
+    m_library.WriteFile("Kipo.ini", kDistinctFile.substr(0, 35));
+    settings = Scrambled();
+    EXPECT_FALSE(settings.Load());
+    ExpectDefaults(settings);
+}
+
+TEST_F(SettingsTest, BytesAfterTheNinthValueAreIgnoredAndDropped)
+{
+    m_library.WriteFile("Kipo.ini", kDistinctFile + Bytes({1, 2, 3, 4}));
+    Settings settings;
+    ASSERT_TRUE(settings.Load());
+    ExpectDistinctValues(settings);
+
+    settings.Save();
+    EXPECT_EQ(m_library.ReadFile("Kipo.ini"), kDistinctFile);
+}
+
+TEST_F(SettingsTest, ValuesOutsideTheDialogRangesLoadUnchanged)
+{
+    std::string file = kDefaultFile;
+    file.replace(8, 4, Bytes({0xFB, 0xFF, 0xFF, 0xFF}));  // keyDelayMs -5
+    file.replace(12, 4, Bytes({0x00, 0x00, 0x00, 0x80})); // timeLimitMinutes INT32_MIN
+    file.replace(20, 4, Bytes({0xFF, 0xFF, 0xFF, 0xFF})); // backgroundColor
+    file.replace(32, 4, Bytes({0x00, 0x00, 0x00, 0x00})); // autoDisplaySeconds 0
+    m_library.WriteFile("Kipo.ini", file);
+
+    Settings settings;
+    ASSERT_TRUE(settings.Load());
+    EXPECT_EQ(settings.keyDelayMs, -5);
+    EXPECT_EQ(settings.timeLimitMinutes, INT32_MIN);
+    EXPECT_EQ(settings.backgroundColor, 0xFFFFFFFFu);
+    EXPECT_EQ(settings.autoDisplaySeconds, 0);
+}
+
+} // namespace

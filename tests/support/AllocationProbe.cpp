@@ -1,0 +1,57 @@
+#include "tests/support/AllocationProbe.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+std::atomic<bool> probing{false};
+std::atomic<std::size_t> largest{0};
+
+void Record(std::size_t size)
+{
+    if (!probing.load(std::memory_order_relaxed))
+        return;
+    std::size_t seen = largest.load(std::memory_order_relaxed);
+    while (size > seen && !largest.compare_exchange_weak(seen, size)) {
+    }
+}
+
+} // namespace
+
+// Replacing the global allocation functions is how every allocation of the
+// test program passes through Record.
+void* operator new(std::size_t size)
+{
+    Record(size);
+    if (void* memory = std::malloc(size == 0 ? 1 : size))
+        return memory;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* memory) noexcept
+{
+    std::free(memory);
+}
+
+void operator delete(void* memory, std::size_t) noexcept
+{
+    std::free(memory);
+}
+
+AllocationProbe::AllocationProbe()
+{
+    largest = 0;
+    probing = true;
+}
+
+AllocationProbe::~AllocationProbe()
+{
+    probing = false;
+}
+
+std::size_t AllocationProbe::Largest() const
+{
+    return largest;
+}
