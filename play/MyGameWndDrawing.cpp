@@ -39,7 +39,7 @@ void CMyGameWnd::FillBackground(QPainter& painter) const
 
 void CMyGameWnd::DrawHint(QPainter& painter) const
 {
-    static const QString hint = QString::fromStdString(LoadString(kIdsQuitHint));
+    static const QString hint = QString::fromStdString(LoadString(kStrQuitHint));
     QFont font = QGuiApplication::font();
     font.setPixelSize(kHintPixelSize);
     painter.setFont(font);

@@ -38,8 +38,8 @@ bool CMyGameWnd::StartPlay()
     if (m_deck.entries.empty()) {
         m_lock.Release();
         ShowMessage({.owner = nullptr,
-                     .text = LoadString(kIdsNoGroupToDisplay),
-                     .caption = LoadString(kIdsWarning),
+                     .text = LoadString(kStrNoGroupToShow),
+                     .caption = LoadString(kStrWarning),
                      .icon = MessageIcon::Exclamation});
         return false;
     }

@@ -2,7 +2,6 @@
 
 #include "library/ContentLibrary.h"
 #include "library/PictureGroup.h"
-#include "platform/FileSearch.h"
 #include "platform/Paths.h"
 
 namespace {
@@ -19,13 +18,11 @@ void CollectGroup(const std::string& groupPath, std::vector<DeckEntry>& entries)
     if (pictures.empty())
         return;
     const std::vector<std::string> cutNames = ReadCutList(groupPath);
-    for (const FoundEntry& picture : pictures) {
-        DeckEntry entry;
-        entry.picturePath = picture.path;
-        if (auto sound = ResolveNoCase(OwnSoundPath(picture.path)))
-            entry.ownSoundPath = std::move(*sound);
-        entry.cutToDisplay = IsCutToDisplay(cutNames, picture.name);
-        entries.push_back(std::move(entry));
+    std::vector<std::string> ownSounds = FindOwnSounds(groupPath, pictures);
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        entries.push_back({.picturePath = pictures[i].path,
+                           .ownSoundPath = std::move(ownSounds[i]),
+                           .cutToDisplay = IsCutToDisplay(cutNames, pictures[i].name)});
     }
 }
 

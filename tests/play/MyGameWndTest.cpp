@@ -116,7 +116,7 @@ TEST_F(PlayWindowTest, PicturesLandWhereTheGeneratorSaysWithTheirOwnSound)
 {
     const std::string group = Group();
     PlayLibrary::SavePicture(group, "a.png", PlayLibrary::Filled(100, 80, Qt::red));
-    PlayLibrary::WriteFile(JoinPath(group, "a.wav"), "RIFF");
+    PlayLibrary::WriteBytes(JoinPath(group, "a.wav"), "RIFF");
     Start(1234);
     m_sounds.Clear();
 
@@ -181,7 +181,7 @@ TEST_F(PlayWindowTest, PicturesWithoutOwnSoundPlayARandomDefaultSound)
     const std::string voices = JoinPath(m_library.Dir(), "DefVoice");
     QDir().mkpath(QString::fromStdString(voices));
     for (const char* name : {"1.wav", "2.wav", "3.wav"})
-        PlayLibrary::WriteFile(JoinPath(voices, name), "RIFF");
+        PlayLibrary::WriteBytes(JoinPath(voices, name), "RIFF");
     Start(77);
     m_sounds.Clear();
 
@@ -210,7 +210,7 @@ TEST_F(PlayWindowTest, AReplaysTheLastSoundWithoutChangingThePicture)
 {
     const std::string group = Group();
     PlayLibrary::SavePicture(group, "a.png", PlayLibrary::Filled(10, 10, Qt::red));
-    PlayLibrary::WriteFile(JoinPath(group, "a.wav"), "RIFF");
+    PlayLibrary::WriteBytes(JoinPath(group, "a.wav"), "RIFF");
     Start();
     Press(Qt::Key_X);
     const QImage before = Window().BackBuffer().copy();
@@ -225,7 +225,7 @@ TEST_F(PlayWindowTest, TheKeyDelayRefusesQuickInputsButTheQuitWordStillMoves)
 {
     const std::string group = Group();
     PlayLibrary::SavePicture(group, "a.png", PlayLibrary::Filled(10, 10, Qt::red));
-    PlayLibrary::WriteFile(JoinPath(group, "a.wav"), "RIFF");
+    PlayLibrary::WriteBytes(JoinPath(group, "a.wav"), "RIFF");
     m_settings.keyDelayOn = 1;
     m_settings.keyDelayMs = 300;
     Start();
@@ -249,7 +249,7 @@ TEST_F(PlayWindowTest, TheKeyDelayRefusesQuickInputsButTheQuitWordStillMoves)
 
 TEST_F(PlayWindowTest, AFailedLoadShowsNothingButRestartsTheDelay)
 {
-    PlayLibrary::WriteFile(JoinPath(Group(), "broken.png"), "not a picture at all");
+    PlayLibrary::WriteBytes(JoinPath(Group(), "broken.png"), "not a picture at all");
     m_settings.keyDelayOn = 1;
     m_settings.keyDelayMs = 300;
     Start();

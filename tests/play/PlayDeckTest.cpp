@@ -25,8 +25,8 @@ TEST(PlayDeck, CollectsAGroupExtensionByExtensionWithOwnSounds)
     const QImage picture = PlayLibrary::Filled(8, 8, Qt::red);
     for (const char* name : {"c.png", "b.gif", "a.bmp"})
         PlayLibrary::SavePicture(group, name, picture);
-    PlayLibrary::WriteFile(JoinPath(group, "a.wav"), "RIFF");
-    PlayLibrary::WriteFile(JoinPath(group, "notes.txt"), "no picture");
+    PlayLibrary::WriteBytes(JoinPath(group, "a.wav"), "RIFF");
+    PlayLibrary::WriteBytes(JoinPath(group, "notes.txt"), "no picture");
 
     const PlayDeck deck = BuildPlayDeck(library.Dir());
     EXPECT_EQ(FileNames(deck), (std::vector<std::string>{"a.bmp", "b.gif", "c.png"}));
@@ -42,7 +42,7 @@ TEST(PlayDeck, OwnSoundsAreFoundInAnyLetterCaseAndSharedAcrossExtensions)
     const std::string group = library.AddGroup("Zoo");
     PlayLibrary::SavePicture(group, "Cat.PNG", PlayLibrary::Filled(4, 4, Qt::red));
     PlayLibrary::SavePicture(group, "Cat.jpeg", PlayLibrary::Filled(4, 4, Qt::red));
-    PlayLibrary::WriteFile(JoinPath(group, "CAT.WAV"), "RIFF");
+    PlayLibrary::WriteBytes(JoinPath(group, "CAT.WAV"), "RIFF");
 
     const PlayDeck deck = BuildPlayDeck(library.Dir());
     ASSERT_EQ(deck.entries.size(), 2u);
@@ -74,7 +74,7 @@ TEST(PlayDeck, OnlyShownReadableGroupsTakePart)
     PlayLibrary::SavePicture(library.AddGroup("defVOICE"), "voice.png", picture);
     const std::string broken = library.AddGroup("Broken");
     PlayLibrary::SavePicture(broken, "broken.png", picture);
-    PlayLibrary::WriteFile(JoinPath(broken, "Broken.ini"), std::string("\x06" "Broken\x00", 8));
+    PlayLibrary::WriteBytes(JoinPath(broken, "Broken.ini"), std::string("\x06" "Broken\x00", 8));
     const std::string loose = JoinPath(library.Dir(), "Loose");
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(loose)));
     PlayLibrary::SavePicture(loose, "loose.png", picture);
@@ -106,7 +106,7 @@ TEST(PlayDeck, DefaultSoundsComeFromDefVoiceInAnyLetterCase)
     const std::string voices = JoinPath(library.Dir(), "DEFVOICE");
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(voices)));
     for (const char* name : {"one.wav", "two.WAV", "three.wav", "readme.txt"})
-        PlayLibrary::WriteFile(JoinPath(voices, name), "RIFF");
+        PlayLibrary::WriteBytes(JoinPath(voices, name), "RIFF");
 
     auto sounds = BuildPlayDeck(library.Dir()).defaultSounds;
     std::sort(sounds.begin(), sounds.end());

@@ -1,31 +1,19 @@
 #include "PlayLibrary.h"
 
-#include "library/PictureGroup.h"
 #include "platform/Paths.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-PlayLibrary::PlayLibrary() : m_dir(m_temp.path().toStdString())
-{
-    OverrideProgramFilePath(JoinPath(m_dir, "tapnest"));
-}
-
-PlayLibrary::~PlayLibrary()
-{
-    OverrideProgramFilePath({});
-}
-
 std::string PlayLibrary::AddGroup(const std::string& folderName, int displayed,
-                                  const std::vector<std::string>& cutNames)
+                                  const std::vector<std::string>& cutNames) const
 {
-    const std::string groupPath = JoinPath(m_dir, folderName);
-    EXPECT_TRUE(QDir().mkpath(QString::fromStdString(groupPath)));
-    EXPECT_TRUE(WriteGroupFile(groupPath, folderName, folderName, "test group", displayed));
-    EXPECT_TRUE(WriteCutList(groupPath, cutNames));
-    return groupPath;
+    TestGroup group(folderName);
+    group.name = folderName;
+    group.displayed = displayed;
+    group.cutNames = cutNames;
+    return TempLibrary::AddGroup(group);
 }
 
 void PlayLibrary::SavePicture(const std::string& dir, const std::string& name,
@@ -41,7 +29,7 @@ QImage PlayLibrary::Filled(int width, int height, QColor color)
     return image;
 }
 
-void PlayLibrary::WriteFile(const std::string& path, const std::string& bytes)
+void PlayLibrary::WriteBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;
 }

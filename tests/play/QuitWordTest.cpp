@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
