@@ -1,14 +1,12 @@
 #include "resources/AppIcon.h"
 #include "resources/DialogTemplate.h"
 #include "resources/ResourceIds.h"
-#include "resources/StringTable.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPixmap>
 
-#include <algorithm>
 #include <set>
 
 namespace {
@@ -46,31 +44,6 @@ TEST(DialogTemplates, UnknownIdGivesAnEmptyTemplate)
     const DialogTemplate& unknown = DialogTemplateById(4242);
     EXPECT_EQ(unknown.id, 0);
     EXPECT_TRUE(unknown.controls.empty());
-}
-
-TEST(DialogTemplates, ThanksLinksAreSecureWebAddresses)
-{
-    const DialogTemplate& thanks = DialogTemplateById(kThanksDialogId);
-    for (const int linkId : kIdThanksLinks) {
-        const auto link = std::ranges::find(thanks.controls, linkId, &ControlTemplate::id);
-        ASSERT_NE(link, thanks.controls.end()) << linkId;
-        EXPECT_TRUE(link->text.starts_with("https://")) << link->text;
-    }
-}
-
-TEST(StringTable, NamedEntriesAreDistinctTextsAndUnknownIdsAreEmpty)
-{
-    const int named[] = {kStrAboutMenu,     kStrInformation,      kStrWarning,    kStrQuitHint,
-                         kStrNoGroupToShow, kStrPlayWindowFailed, kStrTimeToRest, kStrError};
-    std::set<std::string> texts;
-    for (const int id : named) {
-        const std::string text = LoadString(id);
-        EXPECT_FALSE(text.empty()) << id;
-        EXPECT_TRUE(texts.insert(text).second) << "text shared by id " << id;
-    }
-    EXPECT_EQ(LoadString(0), "");
-    EXPECT_EQ(LoadString(-1), "");
-    EXPECT_EQ(LoadString(100000), "");
 }
 
 TEST(AppIcon, EverySizeIsARoundOpaqueTileWithTransparentCorners)
