@@ -1,0 +1,12 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+// Opens the program's help file at a topic ("index.html", "Faq.html"). Returns at once; a
+// missing help file or viewer is not reported.
+void ShowHelpTopic(const std::string& topic);
+
+// Test seam: hands every topic to `viewer` instead of opening it; an empty function restores
+// the normal behaviour.
+void OverrideHelpViewer(std::function<void(const std::string& topic)> viewer);

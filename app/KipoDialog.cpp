@@ -1,0 +1,55 @@
+#include "app/KipoDialog.h"
+
+#include "app/DialogColours.h"
+#include "app/HelpTopic.h"
+#include "resources/ResourceIds.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+
+CKipoDialog::CKipoDialog(int templateId, std::string helpTopic, QWidget* parent)
+    : CKipoDialog(DialogTemplateById(templateId), std::move(helpTopic), parent)
+{
+}
+
+CKipoDialog::CKipoDialog(const DialogTemplate& dialogTemplate, std::string helpTopic,
+                         QWidget* parent)
+    : QDialog(parent), m_builder(dialogTemplate, *this), m_helpTopic(std::move(helpTopic))
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    ApplyDialogColours(*this);
+    BindButton(kIdOk, [this] { accept(); });
+    BindButton(kIdCancel, [this] { reject(); });
+    BindButton(kIdHelp, [this] { OnHelp(); });
+}
+
+void CKipoDialog::OnHelp()
+{
+    ShowHelpTopic(m_helpTopic);
+}
+
+void CKipoDialog::BindButton(int id, std::function<void()> handler)
+{
+    if (auto* button = ControlAs<QAbstractButton>(id))
+        connect(button, &QAbstractButton::clicked, this, std::move(handler));
+}
+
+void CKipoDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        OnHelp();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CKipoDialog::showEvent(QShowEvent* event)
+{
+    if (!m_initialised) {
+        m_initialised = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(event);
+}

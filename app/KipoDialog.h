@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/DialogBuilder.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <string>
+
+// The base of every dialog of the program: builds the dialog from its template, colours it
+// orange with navy text, and answers F1 and the Help button (id 9) with the dialog's help
+// topic. Button 1 accepts and button 2 rejects the dialog, as do Enter and Esc.
+class CKipoDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    CKipoDialog(int templateId, std::string helpTopic, QWidget* parent = nullptr);
+    CKipoDialog(const DialogTemplate& dialogTemplate, std::string helpTopic,
+                QWidget* parent = nullptr);
+
+    // The control with the given template id, or nullptr.
+    QWidget* Control(int id) const { return m_builder.Control(id); }
+    template <class T> T* ControlAs(int id) const { return m_builder.ControlAs<T>(id); }
+
+    const std::string& HelpTopic() const { return m_helpTopic; }
+
+protected:
+    // Runs once, when the dialog is first shown, after the controls exist.
+    virtual void OnInitDialog() {}
+    // F1 anywhere in the dialog and the Help button: opens the dialog's help topic.
+    virtual void OnHelp();
+
+    // Calls `handler` whenever the button with the given id is clicked.
+    void BindButton(int id, std::function<void()> handler);
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    DialogBuilder m_builder;
+    std::string m_helpTopic;
+    bool m_initialised = false;
+};

@@ -1,0 +1,3 @@
+#include "app/KipoDlg.h"
+
+void CKipoDlg::OnStart() {}

@@ -1,0 +1,107 @@
+#include "resources/DialogTemplate.h"
+#include "resources/ResourceIds.h"
+
+#include <map>
+
+namespace {
+
+using enum ControlKind;
+
+DialogTemplate WelcomeTemplate()
+{
+    return {
+        kWelcomeDialogId,
+        "Welcome to Tapnest 2.2 !",
+        "MS Shell Dlg",
+        8,
+        230,
+        127,
+        {
+            {kNoControlId, StaticCentre, "Create the baby's movie and baby's game!", 7, 7, 216, 8},
+            {kNoControlId, StaticLeft,
+             "Press the button \"Start\", then your baby can play with the computer,  pressing "
+             "the keyboard and clicking the mouse at will.  And this will make your baby "
+             "feeling satisfied. Be sure that you attend your baby, instead of letting it "
+             "alone.",
+             7, 20, 216, 43},
+            {kIdStart, DefaultPushButton, "&Start...", 7, 67, 103, 14},
+            {kIdSetup, PushButton, "Se&tup...", 120, 67, 103, 14},
+            {kIdMoreFiles, PushButton, "Get more picture &and voice files ...", 7, 86, 216, 14},
+            {kIdOk, PushButton, "&Close", 7, 105, 103, 14},
+            {kIdWelcomeHelp, PushButton, "&Help", 120, 105, 103, 14},
+        }};
+}
+
+// The web address of label 1045 is filled in with the program's home page once it has one.
+DialogTemplate AboutTemplate()
+{
+    return {kAboutDialogId,
+            "About Tapnest",
+            "Microsoft Sans Serif",
+            9,
+            183,
+            95,
+            {
+                {kNoControlId, Icon, "", 7, 7, 20, 20},
+                {kNoControlId, StaticCentre, "Tapnest Ver 2.2", 40, 7, 129, 8},
+                {kNoControlId, StaticLeft, "Pictures and sounds for little hands.", 40, 18, 129, 8},
+                {kNoControlId, StaticLeft, "Every key and every click brings a", 40, 29, 129, 8},
+                {kNoControlId, StaticLeft, "new picture with its own sound.", 40, 40, 129, 8},
+                {kNoControlId, StaticLeft, "Welcome to Visit:", 40, 51, 129, 8},
+                {kIdAboutLink, StaticLeft, "", 40, 62, 129, 8},
+                {kIdOk, DefaultPushButton, "&OK", 58, 76, 67, 13},
+            }};
+}
+
+// Three volumes of free pictures and sounds, two places to get each.
+DialogTemplate ThanksTemplate()
+{
+    return {
+        kThanksDialogId,
+        "Thanks",
+        "MS Shell Dlg",
+        8,
+        291,
+        159,
+        {
+            {kNoControlId, StaticCentre, "We appreciate your supporting!", 4, 5, 281, 8},
+            {kNoControlId, StaticLeft, "You can get more picture and voice files:", 4, 18, 281, 8},
+            {kNoControlId, StaticLeft, "1.Volume 1", 4, 30, 149, 8},
+            {kNoControlId, StaticLeft, "a. ", 13, 41, 15, 8},
+            {kIdThanksLinks[0], StaticLeft, "https://commons.wikimedia.org", 34, 41, 251, 8},
+            {kNoControlId, StaticLeft, "b. ", 13, 52, 15, 8},
+            {kIdThanksLinks[1], StaticLeft, "https://openclipart.org", 34, 52, 251, 8},
+            {kNoControlId, StaticLeft, "2. Volume 2", 4, 65, 185, 8},
+            {kNoControlId, StaticLeft, "a. ", 13, 76, 15, 8},
+            {kIdThanksLinks[2], StaticLeft, "https://publicdomainvectors.org", 34, 76, 251, 8},
+            {kNoControlId, StaticLeft, "b. ", 13, 87, 15, 8},
+            {kIdThanksLinks[3], StaticLeft, "https://www.publicdomainpictures.net", 34, 87, 251, 8},
+            {kNoControlId, StaticLeft, "3. Volume 3", 4, 101, 185, 8},
+            {kNoControlId, StaticLeft, "a. ", 13, 112, 15, 8},
+            {kIdThanksLinks[4], StaticLeft, "https://freesound.org", 34, 112, 251, 8},
+            {kNoControlId, StaticLeft, "b. ", 13, 122, 15, 8},
+            {kIdThanksLinks[5], StaticLeft, "https://opengameart.org", 34, 122, 251, 8},
+            {kIdOk, DefaultPushButton, "&Close", 88, 139, 99, 14},
+        }};
+}
+
+const std::map<int, DialogTemplate>& AllTemplates()
+{
+    static const std::map<int, DialogTemplate> templates = [] {
+        std::map<int, DialogTemplate> all;
+        for (DialogTemplate t : {WelcomeTemplate(), AboutTemplate(), ThanksTemplate()})
+            all.emplace(t.id, std::move(t));
+        return all;
+    }();
+    return templates;
+}
+
+} // namespace
+
+const DialogTemplate& DialogTemplateById(int id)
+{
+    static const DialogTemplate empty;
+    const auto& all = AllTemplates();
+    const auto found = all.find(id);
+    return found == all.end() ? empty : found->second;
+}

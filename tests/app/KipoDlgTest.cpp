@@ -1,0 +1,137 @@
+#include "app/KipoDlg.h"
+#include "WidgetTestHelpers.h"
+#include "app/HelpTopic.h"
+#include "library/Settings.h"
+#include "resources/ResourceIds.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The welcome dialog with its About step observed.
+class ObservedKipoDlg : public CKipoDlg
+{
+public:
+    using CKipoDlg::CKipoDlg;
+    using CKipoDlg::OnSysCommand;
+    int aboutRuns = 0;
+
+protected:
+    void OnAbout() override { ++aboutRuns; }
+};
+
+class WelcomeDialog : public ::testing::Test
+{
+protected:
+    WelcomeDialog()
+    {
+        settings.installDir = "/opt/tapnest-test";
+        OverrideHelpViewer([this](const std::string& topic) { helpTopics.push_back(topic); });
+    }
+    ~WelcomeDialog() override { OverrideHelpViewer({}); }
+
+    QPushButton* Button(int id) { return dialog.ControlAs<QPushButton>(id); }
+
+    Settings settings;
+    ObservedKipoDlg dialog{settings};
+    std::vector<std::string> helpTopics;
+};
+
+TEST_F(WelcomeDialog, MnemonicsClickTheirButtons)
+{
+    ASSERT_TRUE(ShowActive(dialog));
+    QSignalSpy start(Button(kIdStart), &QPushButton::clicked);
+    QSignalSpy setup(Button(kIdSetup), &QPushButton::clicked);
+    QSignalSpy moreFiles(Button(kIdMoreFiles), &QPushButton::clicked);
+
+    QTest::keyClick(&dialog, Qt::Key_T, Qt::AltModifier);
+    EXPECT_TRUE(WaitUntil([&] { return setup.count() == 1; }));
+    EXPECT_EQ(start.count(), 0);
+    QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(WaitUntil([&] { return start.count() == 1; }));
+    EXPECT_EQ(setup.count(), 1);
+    QTest::keyClick(&dialog, Qt::Key_A, Qt::AltModifier);
+    EXPECT_TRUE(WaitUntil([&] { return moreFiles.count() == 1; }));
+    EXPECT_TRUE(dialog.isVisible());
+
+    QTest::keyClick(&dialog, Qt::Key_H, Qt::AltModifier);
+    EXPECT_TRUE(WaitUntil([&] { return !helpTopics.empty(); }));
+    EXPECT_EQ(helpTopics, std::vector<std::string>{"index.html"});
+    QTest::keyClick(&dialog, Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(WaitUntil([&] { return !dialog.isVisible(); }));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(WelcomeDialog, StartHasTheFocusAndEnterPressesIt)
+{
+    ASSERT_TRUE(ShowActive(dialog));
+    EXPECT_EQ(QApplication::focusWidget(), Button(kIdStart));
+    QSignalSpy start(Button(kIdStart), &QPushButton::clicked);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(start.count(), 1);
+}
+
+TEST_F(WelcomeDialog, F1AnywhereOpensTheIndexTopic)
+{
+    ASSERT_TRUE(ShowActive(dialog));
+    for (const int id : {kIdStart, kIdSetup, kIdOk}) {
+        Button(id)->setFocus();
+        QTest::keyClick(Button(id), Qt::Key_F1);
+    }
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    EXPECT_EQ(helpTopics, std::vector<std::string>(4, "index.html"));
+}
+
+TEST_F(WelcomeDialog, EscAndClosingTheWindowEndTheDialog)
+{
+    ASSERT_TRUE(ShowActive(dialog));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+
+    ASSERT_TRUE(ShowActive(dialog));
+    EXPECT_TRUE(dialog.close());
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(WelcomeDialog, ContextMenuOffersAboutWhichRunsTheAboutCommand)
+{
+    ASSERT_TRUE(ShowActive(dialog));
+    EXPECT_FALSE(dialog.windowIcon().isNull());
+
+    QWidget* clicked = dialog.childAt(3, 3) ? dialog.childAt(3, 3) : &dialog;
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 3),
+                            clicked->mapToGlobal(QPoint(3, 3)));
+    QApplication::sendEvent(clicked, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QStringList entries;
+    for (const QAction* action : menu->actions())
+        entries << action->text();
+    EXPECT_EQ(entries, QStringList{"&About Tapnest..."});
+
+    menu->actions().first()->trigger();
+    menu->close();
+    EXPECT_EQ(dialog.aboutRuns, 1);
+}
+
+TEST_F(WelcomeDialog, OnlyTheAboutCommandRunsAboutWhateverItsLowBits)
+{
+    dialog.OnSysCommand(16);
+    dialog.OnSysCommand(16 | 0xF);
+    EXPECT_EQ(dialog.aboutRuns, 2);
+    dialog.OnSysCommand(32);
+    dialog.OnSysCommand(0xF060);
+    dialog.OnSysCommand(0);
+    EXPECT_EQ(dialog.aboutRuns, 2);
+}
+
+} // namespace
