@@ -84,31 +84,43 @@ Samples StruckNote(const Timbre& timbre, double frequency, double seconds)
 
 Samples PluckedString(double frequency, double seconds)
 {
-    // Karplus-Strong: the averaging in the loop adds half a sample of delay.
-    const auto period =
-        static_cast<std::size_t>(std::max(2.0, std::round(kSampleRate / frequency - 0.5)));
-    Samples loop(period);
+    // Karplus-Strong: a delay line of N samples fed back through an averager
+    // (half a sample of delay) and an all-pass filter that tunes the loop by
+    // the fraction d, so that N + 0.5 + d samples make exactly one period.
+    const double loopDelay = kSampleRate / frequency;
+    const auto length = static_cast<std::size_t>(std::max(2.0, std::floor(loopDelay - 0.6)));
+    const double fraction = loopDelay - 0.5 - static_cast<double>(length);
+    const auto allPass = static_cast<float>((1.0 - fraction) / (1.0 + fraction));
+
+    Samples line(length);
     NoiseSource noise;
     float previous = 0.0f;
-    for (float& value : loop) {
+    for (float& value : line) {
         // Softened noise: a felt pluck rather than a sharp one.
         previous = 0.5f * previous + 0.5f * noise.Next();
         value = previous;
     }
     // The loop keeps its mean for a long time: remove it, or the string
     // would push the speaker off centre.
-    const float mean = std::accumulate(loop.begin(), loop.end(), 0.0f) / static_cast<float>(period);
-    for (float& value : loop) {
+    const float mean = std::accumulate(line.begin(), line.end(), 0.0f) / static_cast<float>(length);
+    for (float& value : line) {
         value -= mean;
     }
-    Samples sound(SampleCount(seconds));
+
     constexpr float kLoopDamping = 0.996f;
+    Samples sound(SampleCount(seconds));
+    float lastOut = 0.0f;
+    float allPassIn = 0.0f;
+    float allPassOut = 0.0f;
     for (std::size_t i = 0; i < sound.size(); ++i) {
-        const std::size_t at = i % period;
-        const float current = loop[at];
-        const float next = loop[(at + 1) % period];
-        sound[i] = current;
-        loop[at] = kLoopDamping * 0.5f * (current + next);
+        float& slot = line[i % length];
+        const float out = slot;
+        const float averaged = kLoopDamping * 0.5f * (out + lastOut);
+        allPassOut = allPass * averaged + allPassIn - allPass * allPassOut;
+        allPassIn = averaged;
+        lastOut = out;
+        slot = allPassOut;
+        sound[i] = out;
     }
     FadeEdges(sound, kPluckAttackSeconds, kFadeOutSeconds);
     return sound;
