@@ -11,7 +11,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
         return 2;
     }
-    // Fonts need a GUI application; no window is ever shown.
+    // Fonts need a GUI application, but no window is ever shown: never ask
+    // for a display, so the build works without one.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const std::string error = MakeContentLibrary(argv[1]);
     if (!error.empty()) {
