@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+// A big capital letter in `color` with a soft shadow, on paper white, in a
+// square of `size` pixels.
+QImage DrawLetterPicture(char letter, int size, const QColor& color);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "resources/content/Synth.h"
+
+#include <string>
+
+// Speaks a short English text with espeak-ng in a bright voice, at
+// kSampleRate. Empty when espeak-ng is missing or fails, so a build without
+// it still makes a library (pictures then fall back to the default sounds).
+Samples SpeakWords(const std::string& text);
