@@ -18,8 +18,9 @@ constexpr int kSysCommandAbout = 16;
 
 CKipoDlg::CKipoDlg(Settings& settings, QWidget* parent)
     : CKipoDialog(kWelcomeDialogId, "index.html", parent), m_settings(settings),
-      m_systemMenu(new QMenu(this))
+      m_systemMenu(new QMenu(this)), m_gameWnd(settings)
 {
+    ConnectPlay();
     BindButton(kIdStart, [this] { OnStart(); });
     BindButton(kIdSetup, [this] { OnSetup(); });
     BindButton(kIdMoreFiles, [this] { OnMoreFiles(); });

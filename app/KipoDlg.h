@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app/KipoDialog.h"
+#include "play/MyGameWnd.h"
+
+#include <QTimer>
 
 struct Settings;
 class QMenu;
@@ -14,6 +17,11 @@ class CKipoDlg : public CKipoDialog
 
 public:
     explicit CKipoDlg(Settings& settings, QWidget* parent = nullptr);
+
+    // The play window every Start uses; read by tests.
+    CMyGameWnd& GameWnd() { return m_gameWnd; }
+    const QTimer& TimeLimitTimer() const { return m_timeLimitTimer; }
+    const QTimer& AutoDisplayTimer() const { return m_autoDisplayTimer; }
 
 protected:
     void OnInitDialog() override;
@@ -30,6 +38,16 @@ protected:
     void OnHelpButton();
 
 private:
+    // The play: its start sequence, the window, and the two timers of a play.
+    void ConnectPlay();
+    bool CreateGameWindow();
+    void OnTimeLimitTimer();
+    void OnAutoDisplayTimer();
+    void OnPlayEnded();
+
     Settings& m_settings;
     QMenu* m_systemMenu;
+    CMyGameWnd m_gameWnd;
+    QTimer m_timeLimitTimer;
+    QTimer m_autoDisplayTimer;
 };

@@ -2,7 +2,10 @@
 #include "WidgetTestHelpers.h"
 #include "app/HelpTopic.h"
 #include "library/Settings.h"
+#include "platform/MessageBox.h"
+#include "platform/Sound.h"
 #include "resources/ResourceIds.h"
+#include "tests/support/TempLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -34,13 +37,18 @@ class WelcomeDialog : public ::testing::Test
 protected:
     WelcomeDialog()
     {
-        settings.installDir = "/opt/tapnest-test";
+        library.PointProgramHere();
+        settings.Load();
         OverrideHelpViewer([this](const std::string& topic) { helpTopics.push_back(topic); });
     }
     ~WelcomeDialog() override { OverrideHelpViewer({}); }
 
     QPushButton* Button(int id) { return dialog.ControlAs<QPushButton>(id); }
 
+    // Start finds an empty library: it answers with a scripted warning.
+    TempLibrary library;
+    ScriptedMessages messages;
+    SoundRecorder sounds;
     Settings settings;
     ObservedKipoDlg dialog{settings};
     std::vector<std::string> helpTopics;

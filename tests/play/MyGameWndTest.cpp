@@ -6,6 +6,8 @@
 #include "platform/Sound.h"
 #include "play/MyGameWnd.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -61,9 +63,12 @@ protected:
         return {x, y};
     }
 
+    // One key press as the desktop delivers it. The presses of modifier keys
+    // are inputs of their own, so they are sent only where a test asks.
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::keyClick(&Window(), key, modifiers);
+        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(&Window(), &press);
     }
 
     QRgb Pixel(int x, int y) { return Window().BackBuffer().pixel(x, y); }
@@ -125,8 +130,9 @@ TEST_F(PlayWindowTest, PicturesLandWhereTheGeneratorSaysWithTheirOwnSound)
         Press(Qt::Key_X);
         EXPECT_EQ(Pixel(at.x(), at.y()), qRgb(255, 0, 0));
         EXPECT_EQ(Pixel(at.x() + 99, at.y() + 79), qRgb(255, 0, 0));
-        if (at.x() > 0)
+        if (at.x() > 0) {
             EXPECT_EQ(Pixel(at.x() - 1, at.y() + 40), kBlue); // cleared before each picture
+        }
     }
     EXPECT_EQ(m_sounds.Played().size(), 3u);
     EXPECT_EQ(Window().CurrentSound(), JoinPath(group, "a.wav"));
@@ -216,7 +222,7 @@ TEST_F(PlayWindowTest, AReplaysTheLastSoundWithoutChangingThePicture)
     const QImage before = Window().BackBuffer().copy();
     m_sounds.Clear();
     Press(Qt::Key_A);
-    Press(Qt::Key_A, Qt::ShiftModifier);
+    Press(Qt::Key_A, Qt::ShiftModifier); // Shift held from before
     EXPECT_EQ(m_sounds.Played(), std::vector<std::string>(2, JoinPath(group, "a.wav")));
     EXPECT_EQ(Window().BackBuffer(), before);
 }
@@ -326,9 +332,11 @@ TEST_F(PlayWindowTest, WithoutClearingPicturesPileUpUnderAFreshHint)
         placed.push_back(NextPlacement(40, 40));
         Press(Qt::Key_X);
     }
-    for (const QPoint& at : placed)
-        if (at.y() > 20) // the hint is written over the top rows each time
+    for (const QPoint& at : placed) {
+        if (at.y() > 20) { // the hint is written over the top rows each time
             EXPECT_EQ(Pixel(at.x() + 20, at.y() + 20), qRgb(255, 0, 0));
+        }
+    }
 }
 
 TEST_F(PlayWindowTest, RandomColoursChangeAtEveryClearing)

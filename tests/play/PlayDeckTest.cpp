@@ -22,9 +22,8 @@ TEST(PlayDeck, CollectsAGroupExtensionByExtensionWithOwnSounds)
 {
     PlayLibrary library;
     const std::string group = library.AddGroup("Zoo");
-    const QImage picture = PlayLibrary::Filled(8, 8, Qt::red);
     for (const char* name : {"c.png", "b.gif", "a.bmp"})
-        PlayLibrary::SavePicture(group, name, picture);
+        PlayLibrary::WriteBytes(JoinPath(group, name), "picture");
     PlayLibrary::WriteBytes(JoinPath(group, "a.wav"), "RIFF");
     PlayLibrary::WriteBytes(JoinPath(group, "notes.txt"), "no picture");
 
@@ -40,8 +39,8 @@ TEST(PlayDeck, OwnSoundsAreFoundInAnyLetterCaseAndSharedAcrossExtensions)
 {
     PlayLibrary library;
     const std::string group = library.AddGroup("Zoo");
-    PlayLibrary::SavePicture(group, "Cat.PNG", PlayLibrary::Filled(4, 4, Qt::red));
-    PlayLibrary::SavePicture(group, "Cat.jpeg", PlayLibrary::Filled(4, 4, Qt::red));
+    PlayLibrary::WriteBytes(JoinPath(group, "Cat.PNG"), "picture");
+    PlayLibrary::WriteBytes(JoinPath(group, "Cat.jpeg"), "picture");
     PlayLibrary::WriteBytes(JoinPath(group, "CAT.WAV"), "RIFF");
 
     const PlayDeck deck = BuildPlayDeck(library.Dir());
@@ -54,9 +53,9 @@ TEST(PlayDeck, JpegAndTiffFilesAreCollectedOnceAndDirectoriesNever)
 {
     PlayLibrary library;
     const std::string group = library.AddGroup("Photos");
-    PlayLibrary::SavePicture(group, "d.jpeg", PlayLibrary::Filled(4, 4, Qt::blue));
-    PlayLibrary::SavePicture(group, "e.tiff", PlayLibrary::Filled(4, 4, Qt::blue));
-    PlayLibrary::SavePicture(group, "f.jpe", PlayLibrary::Filled(4, 4, Qt::blue));
+    PlayLibrary::WriteBytes(JoinPath(group, "d.jpeg"), "picture");
+    PlayLibrary::WriteBytes(JoinPath(group, "e.tiff"), "picture");
+    PlayLibrary::WriteBytes(JoinPath(group, "f.jpe"), "picture");
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(JoinPath(group, "pics.bmp"))));
 
     const PlayDeck deck = BuildPlayDeck(library.Dir());
@@ -68,16 +67,15 @@ TEST(PlayDeck, JpegAndTiffFilesAreCollectedOnceAndDirectoriesNever)
 TEST(PlayDeck, OnlyShownReadableGroupsTakePart)
 {
     PlayLibrary library;
-    const QImage picture = PlayLibrary::Filled(4, 4, Qt::green);
-    PlayLibrary::SavePicture(library.AddGroup("Shown", 2), "shown.png", picture);
-    PlayLibrary::SavePicture(library.AddGroup("Hidden", 0), "hidden.png", picture);
-    PlayLibrary::SavePicture(library.AddGroup("defVOICE"), "voice.png", picture);
+    PlayLibrary::WriteBytes(JoinPath(library.AddGroup("Shown", 2), "shown.png"), "picture");
+    PlayLibrary::WriteBytes(JoinPath(library.AddGroup("Hidden", 0), "hidden.png"), "picture");
+    PlayLibrary::WriteBytes(JoinPath(library.AddGroup("defVOICE"), "voice.png"), "picture");
     const std::string broken = library.AddGroup("Broken");
-    PlayLibrary::SavePicture(broken, "broken.png", picture);
+    PlayLibrary::WriteBytes(JoinPath(broken, "broken.png"), "picture");
     PlayLibrary::WriteBytes(JoinPath(broken, "Broken.ini"), std::string("\x06" "Broken\x00", 8));
     const std::string loose = JoinPath(library.Dir(), "Loose");
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(loose)));
-    PlayLibrary::SavePicture(loose, "loose.png", picture);
+    PlayLibrary::WriteBytes(JoinPath(loose, "loose.png"), "picture");
 
     EXPECT_EQ(FileNames(BuildPlayDeck(library.Dir())), std::vector<std::string>{"shown.png"});
 }
@@ -85,12 +83,11 @@ TEST(PlayDeck, OnlyShownReadableGroupsTakePart)
 TEST(PlayDeck, CutMarksBelongToTheirGroupAndMatchLetterCase)
 {
     PlayLibrary library;
-    const QImage picture = PlayLibrary::Filled(4, 4, Qt::white);
     const std::string first = library.AddGroup("First", 1, {"x.png", "Y.png"});
     const std::string second = library.AddGroup("Second", 1);
-    PlayLibrary::SavePicture(first, "x.png", picture);
-    PlayLibrary::SavePicture(first, "y.png", picture);
-    PlayLibrary::SavePicture(second, "x.png", picture);
+    PlayLibrary::WriteBytes(JoinPath(first, "x.png"), "picture");
+    PlayLibrary::WriteBytes(JoinPath(first, "y.png"), "picture");
+    PlayLibrary::WriteBytes(JoinPath(second, "x.png"), "picture");
 
     const PlayDeck deck = BuildPlayDeck(library.Dir());
     ASSERT_EQ(deck.entries.size(), 3u);

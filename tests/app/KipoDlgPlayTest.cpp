@@ -1,0 +1,140 @@
+#include "WidgetTestHelpers.h"
+#include "app/KipoDlg.h"
+#include "library/Settings.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "platform/Sound.h"
+#include "resources/ResourceIds.h"
+#include "tests/support/TempLibrary.h"
+
+#include <QImage>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The welcome dialog over a library with one shown picture.
+class WelcomePlay : public ::testing::Test
+{
+protected:
+    WelcomePlay()
+    {
+        library.PointProgramHere();
+        const std::string group = library.AddGroup(TestGroup("Shapes"));
+        QImage picture(20, 20, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        picture.save(QString::fromStdString(JoinPath(group, "red.png")));
+        settings.Load();
+    }
+
+    // Writes Kipo.ini as the parent's Setup would have left it.
+    void SaveSettings(void (*change)(Settings&))
+    {
+        Settings stored;
+        stored.Load();
+        change(stored);
+        stored.Save();
+    }
+
+    void Start() { dialog.ControlAs<QPushButton>(kIdStart)->click(); }
+
+    void TypeQuitWord()
+    {
+        for (const auto key : {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8,
+                               Qt::Key_6}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(&dialog.GameWnd(), &press);
+        }
+    }
+
+    std::string Sound(const char* name) const { return JoinPath(library.InstallDir(), name); }
+
+    TempLibrary library;
+    ScriptedMessages messages;
+    SoundRecorder sounds;
+    Settings settings;
+    CKipoDlg dialog{settings};
+};
+
+} // namespace
+
+TEST_F(WelcomePlay, AFreshInstallStartsWithTheDefaults)
+{
+    Start();
+    EXPECT_TRUE(settings.playing);
+    EXPECT_TRUE(dialog.GameWnd().isVisible());
+    EXPECT_TRUE(dialog.GameWnd().isFullScreen());
+    EXPECT_EQ(sounds.Played(), std::vector<std::string>{Sound("Hello.wav")});
+    EXPECT_TRUE(dialog.TimeLimitTimer().isActive());
+    EXPECT_EQ(dialog.TimeLimitTimer().interval(), 10 * 60000);
+    EXPECT_TRUE(dialog.AutoDisplayTimer().isActive());
+    EXPECT_EQ(dialog.AutoDisplayTimer().interval(), 800);
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(WelcomePlay, StartReadsTheSettingsFileFirst)
+{
+    SaveSettings([](Settings& s) {
+        s.timeLimitOn = 0;
+        s.autoDisplayOn = 0;
+        s.backgroundColor = 0x0000FF00;
+    });
+    Start();
+    ASSERT_TRUE(settings.playing);
+    EXPECT_FALSE(dialog.TimeLimitTimer().isActive());
+    EXPECT_FALSE(dialog.AutoDisplayTimer().isActive());
+    const QImage& frame = dialog.GameWnd().BackBuffer();
+    EXPECT_EQ(frame.pixel(frame.width() / 2, frame.height() / 2), qRgb(0, 255, 0));
+}
+
+TEST_F(WelcomePlay, NoPictureMeansAWarningAndNoPlay)
+{
+    SaveSettings([](Settings&) {});
+    std::remove(JoinPath(library.PathOf("Shapes"), "red.png").c_str());
+    Start();
+    EXPECT_FALSE(settings.playing);
+    EXPECT_FALSE(dialog.GameWnd().isVisible());
+    EXPECT_FALSE(dialog.TimeLimitTimer().isActive());
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, "Please select one picture group to display.");
+}
+
+TEST_F(WelcomePlay, TheTimeLimitEndsThePlayThenAsksForARest)
+{
+    SaveSettings([](Settings& s) { s.timeLimitMinutes = 0; });
+    Start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.Shown().empty(); }, 2000));
+    EXPECT_FALSE(settings.playing);
+    EXPECT_FALSE(dialog.GameWnd().isVisible());
+    EXPECT_EQ(sounds.Played().back(), Sound("GoodBye.wav"));
+    const MessageRequest& rest = messages.Shown()[0];
+    EXPECT_EQ(rest.text, "You have played for a long time. Please have a rest.");
+    EXPECT_EQ(rest.caption, "Information");
+    EXPECT_EQ(rest.icon, MessageIcon::Information);
+    EXPECT_EQ(rest.owner, &dialog);
+}
+
+TEST_F(WelcomePlay, AnEarlyEndStopsThePendingTimeLimit)
+{
+    Start();
+    TypeQuitWord();
+    EXPECT_FALSE(settings.playing);
+    EXPECT_FALSE(dialog.TimeLimitTimer().isActive());
+    EXPECT_EQ(sounds.Played().back(), Sound("GoodBye.wav"));
+
+    Start();
+    EXPECT_TRUE(dialog.TimeLimitTimer().isActive());
+}
+
+TEST_F(WelcomePlay, AutoDisplayShowsAPictureAfterAQuietSpellAndStopsAfterThePlay)
+{
+    SaveSettings([](Settings& s) { s.autoDisplaySeconds = 0; });
+    Start();
+    sounds.Clear();
+    const QImage first = dialog.GameWnd().BackBuffer().copy();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.GameWnd().BackBuffer() != first; }, 3000));
+
+    TypeQuitWord();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.AutoDisplayTimer().isActive(); }, 3000));
+}
