@@ -4,6 +4,8 @@
 #include "platform/MessageBox.h"
 #include "resources/StringTable.h"
 
+#include <QWindow>
+
 #include <algorithm>
 #include <climits>
 
@@ -56,8 +58,12 @@ bool CKipoDlg::CreateGameWindow()
 {
     m_gameWnd.setWindowIcon(windowIcon());
     m_gameWnd.winId(); // creates the native window
-    if (m_gameWnd.windowHandle())
+    if (QWindow* play = m_gameWnd.windowHandle()) {
+        // Belonging to the welcome dialog lets the window manager hand the new
+        // window the focus instead of treating it as a stranger stealing it.
+        play->setTransientParent(windowHandle());
         return true;
+    }
     m_gameWnd.CancelPlay();
     ShowMessage({.owner = this,
                  .text = LoadString(kStrPlayWindowFailed),
