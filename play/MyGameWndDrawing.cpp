@@ -104,9 +104,9 @@ bool CMyGameWnd::DrawNextPicture()
     // placed at the left or top edge and cut off by the other one.
     const int x = m_random.RandomIndex(m_backBuffer.width() - m_image.Width());
     const int y = m_random.RandomIndex(m_backBuffer.height() - m_image.Height());
-    const QRect visible = QRect(0, 0, m_image.Width(), m_image.Height())
-                              .intersected(QRect(-x, -y, m_backBuffer.width(),
-                                                 m_backBuffer.height()));
+    const QRect visible =
+        QRect(0, 0, m_image.Width(), m_image.Height())
+            .intersected(QRect(-x, -y, m_backBuffer.width(), m_backBuffer.height()));
     if (m_image.Decode(visible) < 0 || m_image.IsEmpty())
         return false;
 

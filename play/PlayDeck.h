@@ -4,7 +4,8 @@
 #include <vector>
 
 // One picture of a play: paths and flags only; nothing is decoded here.
-struct DeckEntry {
+struct DeckEntry
+{
     std::string picturePath;
     std::string ownSoundPath; // empty when the picture has no own sound
     bool cutToDisplay = false;
@@ -14,7 +15,8 @@ struct DeckEntry {
 
 // Everything a play draws from: the pictures of every switched-on group, in
 // group listing order, and the default sounds.
-struct PlayDeck {
+struct PlayDeck
+{
     std::vector<DeckEntry> entries;
     std::vector<std::string> defaultSounds;
 };

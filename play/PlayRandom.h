@@ -3,7 +3,8 @@
 #include <cstdint>
 
 // The colours of the play screen, as 0x00BBGGRR.
-struct PlayColors {
+struct PlayColors
+{
     std::uint32_t back = 0;
     std::uint32_t text = 0;
 };

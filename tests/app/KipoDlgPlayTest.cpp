@@ -41,8 +41,8 @@ protected:
 
     void TypeQuitWord()
     {
-        for (const auto key : {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8,
-                               Qt::Key_6}) {
+        for (const auto key :
+             {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8, Qt::Key_6}) {
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
             QApplication::sendEvent(&dialog.GameWnd(), &press);
         }

@@ -36,8 +36,8 @@ protected:
     CMyGameWnd& Window()
     {
         if (!m_window)
-            m_window = std::make_unique<CMyGameWnd>(m_settings,
-                                                    InputClock([now = m_now] { return *now; }, 1000));
+            m_window = std::make_unique<CMyGameWnd>(
+                m_settings, InputClock([now = m_now] { return *now; }, 1000));
         return *m_window;
     }
 
@@ -141,9 +141,9 @@ TEST_F(PlayWindowTest, PicturesLandWhereTheGeneratorSaysWithTheirOwnSound)
 TEST_F(PlayWindowTest, PicturesLargerThanTheScreenAreCroppedAtTheTopLeft)
 {
     const QSize screen = Window().screen()->geometry().size();
-    PlayLibrary::SavePicture(Group(), "big.png",
-                             PlayLibrary::Filled(screen.width() + 50, screen.height() + 40,
-                                                 Qt::green));
+    PlayLibrary::SavePicture(
+        Group(), "big.png",
+        PlayLibrary::Filled(screen.width() + 50, screen.height() + 40, Qt::green));
     Start();
     QTest::mouseClick(&Window(), Qt::LeftButton);
     EXPECT_EQ(Pixel(0, 30), qRgb(0, 255, 0));

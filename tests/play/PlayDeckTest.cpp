@@ -72,7 +72,9 @@ TEST(PlayDeck, OnlyShownReadableGroupsTakePart)
     PlayLibrary::WriteBytes(JoinPath(library.AddGroup("defVOICE"), "voice.png"), "picture");
     const std::string broken = library.AddGroup("Broken");
     PlayLibrary::WriteBytes(JoinPath(broken, "broken.png"), "picture");
-    PlayLibrary::WriteBytes(JoinPath(broken, "Broken.ini"), std::string("\x06" "Broken\x00", 8));
+    PlayLibrary::WriteBytes(JoinPath(broken, "Broken.ini"), std::string("\x06"
+                                                                        "Broken\x00",
+                                                                        8));
     const std::string loose = JoinPath(library.Dir(), "Loose");
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(loose)));
     PlayLibrary::WriteBytes(JoinPath(loose, "loose.png"), "picture");
@@ -107,7 +109,7 @@ TEST(PlayDeck, DefaultSoundsComeFromDefVoiceInAnyLetterCase)
 
     auto sounds = BuildPlayDeck(library.Dir()).defaultSounds;
     std::sort(sounds.begin(), sounds.end());
-    EXPECT_EQ(sounds, (std::vector<std::string>{JoinPath(voices, "one.wav"),
-                                                JoinPath(voices, "three.wav"),
-                                                JoinPath(voices, "two.WAV")}));
+    EXPECT_EQ(sounds,
+              (std::vector<std::string>{JoinPath(voices, "one.wav"), JoinPath(voices, "three.wav"),
+                                        JoinPath(voices, "two.WAV")}));
 }

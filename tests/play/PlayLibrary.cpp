@@ -16,8 +16,7 @@ std::string PlayLibrary::AddGroup(const std::string& folderName, int displayed,
     return TempLibrary::AddGroup(group);
 }
 
-void PlayLibrary::SavePicture(const std::string& dir, const std::string& name,
-                              const QImage& image)
+void PlayLibrary::SavePicture(const std::string& dir, const std::string& name, const QImage& image)
 {
     EXPECT_TRUE(image.save(QString::fromStdString(JoinPath(dir, name))));
 }

@@ -24,8 +24,7 @@ int CountOf(const std::vector<KeyAction>& actions, KeyAction action)
     return static_cast<int>(std::count(actions.begin(), actions.end(), action));
 }
 
-QKeyEvent Press(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
-                quint32 scanCode = 0)
+QKeyEvent Press(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier, quint32 scanCode = 0)
 {
     return QKeyEvent(QEvent::KeyPress, qtKey, modifiers, scanCode, 0, 0);
 }
@@ -51,8 +50,8 @@ TEST(QuitWord, KStartsANewAttemptAnywhere)
 
 TEST(QuitWord, AWrongKeyResetsTheWord)
 {
-    for (const std::string broken : {"KOLO48X6", "KOLO4X86", "KOOLO486", "KOLL486", "OLO486",
-                                     "KOLO466", "KOLO4886"}) {
+    for (const std::string broken :
+         {"KOLO48X6", "KOLO4X86", "KOOLO486", "KOLL486", "OLO486", "KOLO466", "KOLO4886"}) {
         int state = 0;
         const auto actions = Type(broken, state);
         EXPECT_EQ(CountOf(actions, KeyAction::EndPlay), 0) << broken;
