@@ -78,6 +78,28 @@ void CopyModeOfExisting(const std::string& path, int fd)
         fchmod(fd, status.st_mode & 07777);
 }
 
+// Fills the temporary file `fd` from the source, block by block.
+bool CopyContents(int source, int fd, const std::function<void(std::uint64_t)>& onProgress)
+{
+    constexpr std::size_t kBlockBytes = 1 << 20;
+    std::string block(kBlockBytes, '\0');
+    std::uint64_t copied = 0;
+    for (;;) {
+        const ssize_t got = read(source, block.data(), block.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        if (!WriteAll(fd, std::string_view(block.data(), static_cast<std::size_t>(got))))
+            return false;
+        copied += static_cast<std::uint64_t>(got);
+        if (onProgress)
+            onProgress(copied);
+    }
+}
+
 void SyncDirectoryOf(const std::string& path)
 {
     const FileDescriptor dir(open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -111,18 +133,44 @@ std::optional<std::string> ReadFilePrefix(const std::string& path, std::uint64_t
     return bytes;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes)
+namespace {
+
+// Writes a new file beside `path` with `fill` and renames it over `path`.
+bool ReplaceAtomically(const std::string& path, const std::function<bool(int)>& fill)
 {
     auto [temporary, fd] = CreateTemporaryBeside(path);
     FileDescriptor file(fd);
     if (!file.IsOpen())
         return false;
     CopyModeOfExisting(path, file.Get());
-    const bool written = WriteAll(file.Get(), bytes) && fsync(file.Get()) == 0;
+    const bool written = fill(file.Get()) && fsync(file.Get()) == 0;
     if (!file.Close() || !written || rename(temporary.c_str(), path.c_str()) != 0) {
         unlink(temporary.c_str());
         return false;
     }
     SyncDirectoryOf(path);
     return true;
+}
+
+} // namespace
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes)
+{
+    return ReplaceAtomically(path, [bytes](int fd) { return WriteAll(fd, bytes); });
+}
+
+bool CopyFileAtomically(const std::string& source, const std::string& target,
+                        const std::function<void(std::uint64_t)>& onProgress)
+{
+    const FileDescriptor input(open(source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat status = {};
+    if (!input.IsOpen() || fstat(input.Get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    return ReplaceAtomically(target,
+                             [&](int fd) { return CopyContents(input.Get(), fd, onProgress); });
+}
+
+bool RemoveFile(const std::string& path)
+{
+    return unlink(path.c_str()) == 0;
 }

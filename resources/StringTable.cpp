@@ -30,3 +30,11 @@ std::string LoadString(int id)
     const auto found = std::ranges::find(kStrings, id, &StringEntry::id);
     return found == kStrings.end() ? std::string() : std::string(found->text);
 }
+
+std::string FillIn(std::string text, std::string_view marker, std::string_view value)
+{
+    const std::size_t at = text.find(marker);
+    if (at != std::string::npos)
+        text.replace(at, marker.size(), value);
+    return text;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Ids of the string table.
 inline constexpr int kStrAboutMenu = 101;        // "&About Tapnest..."
@@ -14,3 +15,7 @@ inline constexpr int kStrError = 143;            // caption "Error"
 
 // The text of a string-table entry; empty for an unknown id.
 std::string LoadString(int id);
+
+// `text` with its first `marker` (such as "%s", "%d" or "%1") replaced by
+// `value`; unchanged when the marker is missing.
+std::string FillIn(std::string text, std::string_view marker, std::string_view value);

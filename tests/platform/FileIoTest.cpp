@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -129,3 +130,48 @@ TEST_F(FileIoTest, WriteFailsWhereNoFileCanBe)
 }
 
 } // namespace
+
+TEST_F(FileIoTest, CopyReplacesTheTargetByteForByteAndReportsProgress)
+{
+    const std::string bytes = std::string(3 << 20, 'x') + std::string("\0tail", 5);
+    const std::string source = m_library.WriteFile("in/source.bin", bytes);
+    const std::string target = m_library.WriteFile("out/target.bin", "old");
+    std::vector<std::uint64_t> progress;
+    ASSERT_TRUE(
+        CopyFileAtomically(source, target, [&](std::uint64_t n) { progress.push_back(n); }));
+    EXPECT_EQ(m_library.ReadFile("out/target.bin"), bytes);
+    ExpectOnlyEntry("out", "target.bin");
+    ASSERT_FALSE(progress.empty());
+    EXPECT_EQ(progress.back(), bytes.size());
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+}
+
+TEST_F(FileIoTest, FailedCopyLeavesTheTargetAndNoTemporaryFile)
+{
+    const std::string target = m_library.WriteFile("out/target.bin", "old");
+    EXPECT_FALSE(CopyFileAtomically(m_library.PathOf("missing.bin"), target));
+    EXPECT_FALSE(CopyFileAtomically(m_library.MakeDir("a-folder"), target));
+    const std::string source = m_library.WriteFile("in/big.bin", std::string(1 << 20, 'y'));
+    {
+        const FileSizeLimit limit(4096);
+        EXPECT_FALSE(CopyFileAtomically(source, target));
+    }
+    EXPECT_EQ(m_library.ReadFile("out/target.bin"), "old");
+    ExpectOnlyEntry("out", "target.bin");
+}
+
+TEST_F(FileIoTest, CopyOverALinkAndRemovingALinkLeaveItsTargetAlone)
+{
+    const std::string outside = m_library.WriteFile("outside/keep.txt", "keep");
+    m_library.MakeDir("group");
+    const std::string link = m_library.MakeSymlink("group/link.wav", outside);
+    const std::string source = m_library.WriteFile("in/new.wav", "new");
+    ASSERT_TRUE(CopyFileAtomically(source, link));
+    EXPECT_EQ(m_library.ReadFile("group/link.wav"), "new");
+    EXPECT_EQ(m_library.ReadFile("outside/keep.txt"), "keep");
+
+    const std::string second = m_library.MakeSymlink("group/second.wav", outside);
+    EXPECT_TRUE(RemoveFile(second));
+    EXPECT_EQ(m_library.ReadFile("outside/keep.txt"), "keep");
+    EXPECT_FALSE(RemoveFile(second));
+}

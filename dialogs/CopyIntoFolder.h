@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class QWidget;
+
+// Copies each source file into `folder` under its own file name, byte for
+// byte. For a destination that exists it asks `question` (a "%s" there takes
+// the full destination path; caption "Information", Yes/No/Cancel, No the
+// default): Yes replaces it, No skips the file, Cancel stops before it.
+// A copy that takes longer than about half a second shows a progress window
+// whose Cancel also stops before the next file. Failed copies are ignored.
+void CopyIntoFolder(QWidget* owner, const std::vector<std::string>& sources,
+                    const std::string& folder, const std::string& question);

@@ -1,0 +1,81 @@
+#include "dialogs/CopyIntoFolder.h"
+
+#include "platform/MessageBox.h"
+#include "tests/support/TempLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+constexpr const char* kQuestion = "File %s has existed. Overwrite it?";
+
+class CopyIntoFolderTest : public ::testing::Test
+{
+protected:
+    CopyIntoFolderTest()
+    {
+        m_sources = {m_library.WriteFile("in/a.png", "new a"),
+                     m_library.WriteFile("in/b.png", "new b"),
+                     m_library.WriteFile("in/c.png", "new c")};
+        m_folder = m_library.MakeDir("group");
+        m_library.WriteFile("group/b.png", "old b");
+    }
+
+    // Copies the three sources, answering the questions in turn.
+    std::vector<MessageRequest> CopyAnswering(std::deque<MessageResult> answers)
+    {
+        ScriptedMessages messages([&](const MessageRequest&) {
+            const MessageResult answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+        CopyIntoFolder(nullptr, m_sources, m_folder, kQuestion);
+        return messages.Shown();
+    }
+
+    TempLibrary m_library;
+    std::vector<std::string> m_sources;
+    std::string m_folder;
+};
+
+} // namespace
+
+TEST_F(CopyIntoFolderTest, AsksBeforeReplacingAndYesReplaces)
+{
+    const auto asked = CopyAnswering({MessageResult::Yes});
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].text,
+              "File " + m_library.PathOf("group/b.png") + " has existed. Overwrite it?");
+    EXPECT_EQ(asked[0].caption, "Information");
+    EXPECT_EQ(asked[0].icon, MessageIcon::Question);
+    EXPECT_EQ(asked[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(asked[0].defaultButton, MessageResult::No);
+    EXPECT_EQ(m_library.ReadFile("group/a.png"), "new a");
+    EXPECT_EQ(m_library.ReadFile("group/b.png"), "new b");
+    EXPECT_EQ(m_library.ReadFile("group/c.png"), "new c");
+}
+
+TEST_F(CopyIntoFolderTest, NoSkipsOnlyThatFile)
+{
+    CopyAnswering({MessageResult::No});
+    EXPECT_EQ(m_library.ReadFile("group/b.png"), "old b");
+    EXPECT_EQ(m_library.ReadFile("group/c.png"), "new c");
+}
+
+TEST_F(CopyIntoFolderTest, CancelStopsBeforeTheRest)
+{
+    CopyAnswering({MessageResult::Cancel});
+    EXPECT_EQ(m_library.ReadFile("group/a.png"), "new a");
+    EXPECT_EQ(m_library.ReadFile("group/b.png"), "old b");
+    EXPECT_EQ(m_library.ListingOrder("group").size(), 2u);
+}
+
+TEST_F(CopyIntoFolderTest, AMissingSourceIsSkippedSilently)
+{
+    m_sources.insert(m_sources.begin(), m_library.PathOf("in/missing.png"));
+    CopyAnswering({MessageResult::Yes});
+    EXPECT_EQ(m_library.ReadFile("group/c.png"), "new c");
+    EXPECT_EQ(m_library.ListingOrder("group").size(), 3u);
+}
