@@ -1,6 +1,12 @@
 #include "app/HelpTopic.h"
 
+#include "platform/FileSearch.h"
+#include "platform/HelpViewer.h"
+#include "platform/Paths.h"
+
 namespace {
+
+constexpr std::string_view kHelpFileName = "Kipo2Help.chm";
 
 std::function<void(const std::string&)>& ViewerOverride()
 {
@@ -16,7 +22,10 @@ void ShowHelpTopic(const std::string& topic)
         viewer(topic);
         return;
     }
-    // No help viewer is built in yet; like every help failure, that is silent.
+    // The help file lies beside the program, found in any letter case like the program's
+    // other files.
+    const std::string helpFile = JoinPath(DirectoryOf(ProgramFilePath()), kHelpFileName);
+    ShowHelpPath(ResolveNoCase(helpFile).value_or(helpFile) + "::/" + topic);
 }
 
 void OverrideHelpViewer(std::function<void(const std::string& topic)> viewer)

@@ -1,6 +1,8 @@
 #include "app/KipoDlg.h"
 
+#include "app/AboutDialog.h"
 #include "app/HelpTopic.h"
+#include "app/ThankDialog.h"
 #include "library/Settings.h"
 #include "platform/AppPath.h"
 #include "resources/AppIcon.h"
@@ -56,11 +58,19 @@ void CKipoDlg::OnSysCommand(int id)
         OnAbout();
 }
 
-void CKipoDlg::OnAbout() {}
+void CKipoDlg::OnAbout()
+{
+    CAboutDialog about(this);
+    about.exec();
+}
 
 void CKipoDlg::OnSetup() {}
 
-void CKipoDlg::OnMoreFiles() {}
+void CKipoDlg::OnMoreFiles()
+{
+    CThankDialog thanks(this);
+    thanks.exec();
+}
 
 void CKipoDlg::OnHelpButton()
 {
