@@ -130,16 +130,22 @@ void HelpWindow::OnContentsItemChosen(const QTreeWidgetItem* item)
         m_browser->Open(url);
 }
 
-// Keeps the contents pane on the entry of the page shown, whichever way it was reached.
+// Keeps the contents pane on the entry of the page shown, whichever way it was reached: the
+// entry of the very part shown, else the first entry of its page.
 void HelpWindow::MarkTopicShown(const QUrl& url)
 {
     const std::string page = FoldedAsciiCase(HelpObjectPath(url));
-    QTreeWidgetItem* shown = nullptr;
-    for (QTreeWidgetItemIterator it(m_contents); *it && !shown; ++it) {
+    QTreeWidgetItem* samePage = nullptr;
+    QTreeWidgetItem* samePart = nullptr;
+    for (QTreeWidgetItemIterator it(m_contents); *it && !samePart; ++it) {
         const QUrl topic = (*it)->data(0, kTopicRole).toUrl();
-        if (topic.isValid() && FoldedAsciiCase(HelpObjectPath(topic)) == page)
-            shown = *it;
+        if (!topic.isValid() || FoldedAsciiCase(HelpObjectPath(topic)) != page)
+            continue;
+        if (!samePage)
+            samePage = *it;
+        if (topic.fragment() == url.fragment())
+            samePart = *it;
     }
     const QSignalBlocker quiet(m_contents);
-    m_contents->setCurrentItem(shown);
+    m_contents->setCurrentItem(samePart ? samePart : samePage);
 }

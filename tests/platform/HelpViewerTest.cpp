@@ -116,6 +116,9 @@ TEST_F(HelpViewer, LinksBetweenTopicsAndBackAndForward)
     ClickLink("To the questions");
     EXPECT_EQ(ShownPath(), "/Faq.html");
     EXPECT_EQ(browser.source().fragment(), "second");
+    // The contents pane follows to the entry of that very part of the page.
+    ASSERT_NE(Window()->Contents().currentItem(), nullptr);
+    EXPECT_EQ(Window()->Contents().currentItem()->text(0), "Second");
 
     browser.backward();
     EXPECT_EQ(ShownPath(), "/index.html");

@@ -89,6 +89,8 @@ std::vector<HelpSource> SampleHelpSources()
          "<param name=\"Local\" value=\"index.html\"></object>"
          "<ul><li><object type=\"text/sitemap\"><param name=\"Name\" value=\"Questions\">"
          "<param name=\"Local\" value=\"Faq.html\"></object>"
+         "<ul><li><object type=\"text/sitemap\"><param name=\"Name\" value=\"Second\">"
+         "<param name=\"Local\" value=\"Faq.html#second\"></object></ul>"
          "<li><object type=\"text/sitemap\"><param name=\"Name\" value=\"Deeper\">"
          "<param name=\"Local\" value=\"sub/page.html\"></object></ul>"
          "</ul></body></html>"},

@@ -29,5 +29,5 @@ std::string CompileHelpFile(const TempLibrary& library, std::string_view relativ
 //   Faq.html           "Questions page" with the anchors "first" and "second"
 //   sub/page.html      "Deeper page": the 40 x 40 picture red.png and "Home" (../index.html)
 //   red.png            pure red
-//   toc.hhc            Index > (Questions, Deeper)
+//   toc.hhc            Index > (Questions > Second (Faq.html#second), Deeper)
 std::vector<HelpSource> SampleHelpSources();
