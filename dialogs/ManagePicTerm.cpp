@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTreeWidget>
 
 #include <map>
@@ -33,15 +34,22 @@ constexpr ColumnLayout kColumns[PictureRow::kColumnCount] = {
     {kStrPictureCutHeading, 130, Qt::AlignHCenter},
 };
 
+// A heading wider than its column ends in "..." (the header would cut a right-aligned one off
+// at its start); the whole heading is its tool tip.
 void AddColumns(QTreeWidget& list)
 {
+    QHeaderView& header = *list.header();
+    const int margins = 2 * header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
     list.setColumnCount(PictureRow::kColumnCount);
-    list.header()->setStretchLastSection(false);
+    header.setStretchLastSection(false);
     for (int column = 0; column < PictureRow::kColumnCount; ++column) {
         const ColumnLayout& layout = kColumns[column];
-        list.headerItem()->setText(column, DisplayText(LoadString(layout.heading)));
+        const QString heading = DisplayText(LoadString(layout.heading));
+        list.headerItem()->setText(column, header.fontMetrics().elidedText(heading, Qt::ElideRight,
+                                                                           layout.width - margins));
+        list.headerItem()->setToolTip(column, heading);
         list.headerItem()->setTextAlignment(column, layout.alignment | Qt::AlignVCenter);
-        list.header()->resizeSection(column, layout.width);
+        header.resizeSection(column, layout.width);
     }
 }
 

@@ -31,9 +31,9 @@ TEST_F(ManagePicTermTest, ListsThePicturesByNameIgnoringCaseWithSizesCutMarksAnd
     EXPECT_EQ(Column(2), (Rows{"No", "Yes", "No", "No", "No", "No", "No"}));
     EXPECT_EQ(Text(kIdManagePictureTotal), "7");
     const QTreeWidgetItem& headings = *List().headerItem();
-    EXPECT_EQ(headings.text(0), "Picture File Name");
-    EXPECT_EQ(headings.text(1), "Picture File Size(Bytes)");
-    EXPECT_EQ(headings.text(2), "Cut to be displayed");
+    EXPECT_EQ(headings.toolTip(0), "Picture File Name");
+    EXPECT_EQ(headings.toolTip(1), "Picture File Size(Bytes)");
+    EXPECT_EQ(headings.toolTip(2), "Cut to be displayed");
     EXPECT_EQ(List().header()->sectionSize(1), 100);
 }
 
