@@ -77,7 +77,6 @@ CManagePicTerm::CManagePicTerm(std::string groupPath, const PictureGroup& group,
 
 void CManagePicTerm::OnInitDialog()
 {
-    MembersToControls();
     AddColumns(*m_pictureList);
     LoadCutList();
     FillPictureList();

@@ -5,6 +5,7 @@
 #include "library/PictureGroup.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
