@@ -11,7 +11,8 @@
 
 namespace {
 
-const int kTemplateIds[] = {kAboutDialogId, kWelcomeDialogId, kThanksDialogId};
+const int kTemplateIds[] = {kAboutDialogId, kWelcomeDialogId, kThanksDialogId,
+                            kManagePicTermDialogId};
 
 TEST(DialogTemplates, ControlsLieInsideTheirDialogWithUniqueIdsAndOneDefaultButton)
 {
