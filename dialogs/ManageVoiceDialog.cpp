@@ -36,11 +36,6 @@ public:
     }
 };
 
-std::string FileNameOf(const std::string& path)
-{
-    return path.substr(path.rfind('/') + 1);
-}
-
 std::string FileNameOfRow(const QTreeWidgetItem& row)
 {
     return row.data(kNameColumn, kFileNameRole).toByteArray().toStdString();
@@ -86,7 +81,7 @@ void CManageVoiceDialog::FillSoundList()
 {
     m_soundList->clear();
     for (const std::string& path : ListDefaultSounds(m_installDir)) {
-        const std::string name = FileNameOf(path);
+        const std::string name(FileNameOf(path));
         auto* row = new SoundRow;
         row->setText(kNameColumn, QString::fromStdString(name));
         row->setData(kNameColumn, kFileNameRole, QByteArray::fromStdString(name));
@@ -154,7 +149,7 @@ void CManageVoiceDialog::OnDelete()
         RemoveFile(path);
     // The rows go even when a file could not be deleted; the folder is not read again.
     for (const std::string& path : doomed) {
-        const std::string name = FileNameOf(path);
+        const std::string name(FileNameOf(path));
         for (int i = 0; i < m_soundList->topLevelItemCount(); ++i) {
             if (FileNameOfRow(*m_soundList->topLevelItem(i)) == name) {
                 delete m_soundList->takeTopLevelItem(i);

@@ -172,12 +172,50 @@ DialogTemplate AddPicTermTemplate()
             }};
 }
 
+// One picture group: its texts, its pictures with sizes and cut marks, a preview and the
+// pictures' own sounds.
+DialogTemplate ManagePicTermTemplate()
+{
+    return {kManagePicTermDialogId,
+            "Manage Picture Group",
+            "MS Shell Dlg",
+            8,
+            368,
+            221,
+            {
+                {kNoControlId, StaticLeft, "Group &Name:", 7, 8, 52, 8},
+                {kIdManageGroupName, Edit, "", 61, 7, 179, 12},
+                {kIdManageDisplayGroup, CheckBox, "Display This &Group", 244, 9, 117, 10},
+                {kNoControlId, StaticLeft, "&Description:", 7, 24, 52, 8},
+                {kIdManageDescription, Edit, "", 61, 22, 300, 12},
+                {kNoControlId, StaticLeft, "Group &Path:", 7, 40, 52, 8},
+                {kIdManageGroupPath, Edit, "", 61, 38, 300, 12, ReadOnly},
+                {kNoControlId, GroupBox, "Pictures", 7, 52, 354, 142},
+                {kIdManageAddPictures, PushButton, "&Add Pictures...", 13, 63, 73, 14},
+                {kIdManageDeletePicture, PushButton, "D&elete Picture...", 88, 63, 73, 14},
+                {kIdManageCutToDisplay, PushButton, "Cu&t to Display", 163, 63, 73, 14},
+                {kNoControlId, StaticLeft, "Total Pictures:", 242, 65, 64, 8},
+                {kIdManagePictureTotal, Edit, "", 309, 64, 45, 12, ReadOnly},
+                {kIdManagePictureList, ListView, "", 13, 80, 223, 76, Sorted | SingleSelection},
+                {kIdManagePreview, Frame, "", 242, 80, 113, 76},
+                {kNoControlId, StaticLeft, "Current Sou&nd:", 13, 161, 66, 8},
+                {kIdManageCurrentSound, Edit, "", 81, 160, 274, 12, ReadOnly},
+                {kIdManagePlaySounds, PushButton, "P&lay Sounds", 13, 175, 109, 14},
+                {kIdManageSpecifySounds, PushButton, "&Specify Sounds...", 129, 175, 109, 14},
+                {kIdManageDeleteSounds, PushButton, "Delete So&unds...", 245, 175, 109, 14},
+                {kIdOk, DefaultPushButton, "&OK", 7, 200, 105, 14},
+                {kIdCancel, PushButton, "&Cancel", 131, 200, 105, 14},
+                {kIdHelp, PushButton, "&Help", 256, 200, 105, 14},
+            }};
+}
+
 const std::map<int, DialogTemplate>& AllTemplates()
 {
     static const std::map<int, DialogTemplate> templates = [] {
         std::map<int, DialogTemplate> all;
-        for (DialogTemplate t : {WelcomeTemplate(), AboutTemplate(), ThanksTemplate(),
-                                 SetupTemplate(), ManageVoiceTemplate(), AddPicTermTemplate()})
+        for (DialogTemplate t :
+             {WelcomeTemplate(), AboutTemplate(), ThanksTemplate(), SetupTemplate(),
+              ManageVoiceTemplate(), AddPicTermTemplate(), ManagePicTermTemplate()})
             all.emplace(t.id, std::move(t));
         return all;
     }();

@@ -13,6 +13,7 @@ inline constexpr int kWelcomeDialogId = 102;
 inline constexpr int kSetupDialogId = 129;
 inline constexpr int kManageVoiceDialogId = 130;
 inline constexpr int kAddPicTermDialogId = 132;
+inline constexpr int kManagePicTermDialogId = 133;
 inline constexpr int kThanksDialogId = 136;
 
 // The program's icon.
@@ -59,3 +60,19 @@ inline constexpr int kIdDefaultSoundStop = 1001;
 inline constexpr int kIdDefaultSoundAdd = 1002;
 inline constexpr int kIdDefaultSoundDelete = 1003;
 inline constexpr int kIdDefaultSoundList = 1018;
+
+// Controls of the Manage Picture Group dialog.
+inline constexpr int kIdManageDeleteSounds = 1005;
+inline constexpr int kIdManageGroupName = 1020;
+inline constexpr int kIdManageDescription = 1021;
+inline constexpr int kIdManageGroupPath = 1022;
+inline constexpr int kIdManagePictureTotal = 1024;
+inline constexpr int kIdManageCurrentSound = 1025;
+inline constexpr int kIdManageAddPictures = 1026;
+inline constexpr int kIdManageDeletePicture = 1027;
+inline constexpr int kIdManagePictureList = 1028;
+inline constexpr int kIdManagePreview = 1029;
+inline constexpr int kIdManagePlaySounds = 1030;
+inline constexpr int kIdManageSpecifySounds = 1031;
+inline constexpr int kIdManageDisplayGroup = 1032;
+inline constexpr int kIdManageCutToDisplay = 1033;

@@ -16,7 +16,6 @@ inline constexpr int kStrError = 143;            // caption "Error"
 
 // Strings of the setup dialog and the dialogs it opens.
 inline constexpr int kStrFileNameColumn = 102;        // heading of the default sounds' names
-inline constexpr int kStrSoundFileFilter = 119;       // open-file filter of WAV files
 inline constexpr int kStrOverwriteDefaultSound = 123; // "%s": the file that exists
 inline constexpr int kStrDeleteDefaultSounds = 124;   // "%d": how many files
 inline constexpr int kStrFileSizeColumn = 131;        // heading of the default sounds' sizes
@@ -28,6 +27,21 @@ inline constexpr int kStrGroupNameMissing = 162;      // adding a group without 
 inline constexpr int kStrNotAnInteger = 0xF110;
 inline constexpr int kStrIntegerOutOfRange = 0xF111; // "%1" and "%2": the bounds
 inline constexpr int kStrTextTooLong = 0xF118;       // "%1": the most characters
+
+// Texts of the Manage Picture Group dialog.
+inline constexpr int kStrPictureNameHeading = 103; // list column headings
+inline constexpr int kStrPictureSizeHeading = 104;
+inline constexpr int kStrPictureCutHeading = 105;
+inline constexpr int kStrCutYes = 106; // the cut column's texts
+inline constexpr int kStrCutNo = 107;
+inline constexpr int kStrPictureExists = 114;         // "%s": full destination path
+inline constexpr int kStrDeletePictureAndSound = 115; // "%s": picture file name
+inline constexpr int kStrDeletePicture = 117;         // "%s": picture file name
+inline constexpr int kStrReplaceOwnSound = 118;
+inline constexpr int kStrSoundFileFilter = 119;
+inline constexpr int kStrDeleteOwnSound = 120; // "%s": sound file name
+inline constexpr int kStrCancelCutting = 121;  // captions of the cut button
+inline constexpr int kStrCutToDisplay = 122;
 
 // The text of a string-table entry; empty for an unknown id.
 std::string LoadString(int id);

@@ -12,8 +12,9 @@
 
 namespace {
 
-const int kTemplateIds[] = {kAboutDialogId, kWelcomeDialogId,     kThanksDialogId,
-                            kSetupDialogId, kManageVoiceDialogId, kAddPicTermDialogId};
+const int kTemplateIds[] = {kAboutDialogId,        kWelcomeDialogId,     kThanksDialogId,
+                            kSetupDialogId,        kManageVoiceDialogId, kAddPicTermDialogId,
+                            kManagePicTermDialogId};
 
 TEST(DialogTemplates, ControlsLieInsideTheirDialogWithUniqueIdsAndOneDefaultButton)
 {
