@@ -8,7 +8,12 @@
 #include <QLineEdit>
 
 #include <limits>
+#include <optional>
 
+namespace {
+
+// The integer a field's text spells: optional blanks, an optional sign, decimal digits,
+// optional blanks. Nullopt for anything else, and for numbers beyond 32 bits.
 std::optional<std::int32_t> ParseFieldInteger(const QString& text)
 {
     const QString trimmed = text.trimmed();
@@ -33,6 +38,8 @@ std::optional<std::int32_t> ParseFieldInteger(const QString& text)
         return std::nullopt;
     return static_cast<std::int32_t>(number);
 }
+
+} // namespace
 
 int CharacterCount(const QString& text)
 {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 class QAbstractButton;
@@ -34,10 +33,6 @@ private:
     QWidget* m_dialog;
     bool m_ok = true;
 };
-
-// The integer a field's text spells: optional blanks, an optional sign, decimal digits,
-// optional blanks. Nullopt for anything else, and for numbers beyond 32 bits.
-std::optional<std::int32_t> ParseFieldInteger(const QString& text);
 
 // The number of characters (Unicode code points) of a text.
 int CharacterCount(const QString& text);

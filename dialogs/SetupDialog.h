@@ -4,8 +4,6 @@
 #include "dialogs/GroupFolders.h"
 #include "dialogs/SetupFields.h"
 
-#include <memory>
-#include <optional>
 #include <vector>
 
 struct Settings;

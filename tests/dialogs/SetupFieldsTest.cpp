@@ -60,7 +60,7 @@ TEST_F(SetupDialogTest, OkReadsTheEditsInOrderAndSavesOnlyWhenAllAreValid)
     const std::string before = library.ReadFile("Kipo.ini");
     Open();
     Edit(kIdTimeLimitEdit).setText("ten");
-    Edit(kIdKeyDelayEdit).setText("99999");
+    Edit(kIdKeyDelayEdit).setText("4294967296"); // 2^32: no 32-bit integer
     Edit(kIdAutoDisplayEdit).setText("0");
 
     struct Step
@@ -70,9 +70,8 @@ TEST_F(SetupDialogTest, OkReadsTheEditsInOrderAndSavesOnlyWhenAllAreValid)
         const char* fix;
     };
     const Step steps[] = {
-        {kIdTimeLimitEdit, kNotAnInteger, "0"},
-        {kIdTimeLimitEdit, Range(1, 1200), " +12 "},
-        {kIdKeyDelayEdit, Range(0, 30000), "0"},
+        {kIdTimeLimitEdit, kNotAnInteger, "0"},       {kIdTimeLimitEdit, Range(1, 1200), " +12 "},
+        {kIdKeyDelayEdit, kNotAnInteger, "99999"},    {kIdKeyDelayEdit, Range(0, 30000), "0"},
         {kIdAutoDisplayEdit, Range(1, 3600), "3600"},
     };
     for (const Step& step : steps) {
