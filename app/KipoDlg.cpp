@@ -1,6 +1,7 @@
 #include "app/KipoDlg.h"
 
 #include "app/HelpTopic.h"
+#include "dialogs/SetupDialog.h"
 #include "library/Settings.h"
 #include "platform/AppPath.h"
 #include "resources/AppIcon.h"
@@ -58,7 +59,11 @@ void CKipoDlg::OnSysCommand(int id)
 
 void CKipoDlg::OnAbout() {}
 
-void CKipoDlg::OnSetup() {}
+void CKipoDlg::OnSetup()
+{
+    CSetupDialog setup(m_settings, this);
+    setup.exec();
+}
 
 void CKipoDlg::OnMoreFiles() {}
 
