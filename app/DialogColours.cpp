@@ -31,6 +31,15 @@ QPalette ReadOnlyEditPalette()
     return palette;
 }
 
+// The application's palette with every colour marked as set, so that none of the dialog's
+// colours reaches the control's own children (a list's header, its scroll bars).
+QPalette PlatformPalette()
+{
+    QPalette palette = QApplication::palette();
+    palette.setResolveMask(~QPalette::ResolveMask(0));
+    return palette;
+}
+
 bool IsReadOnlyEdit(const QWidget* widget)
 {
     if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
@@ -56,6 +65,6 @@ void ApplyDialogColours(QDialog& dialog)
         if (IsReadOnlyEdit(control))
             control->setPalette(ReadOnlyEditPalette());
         else if (KeepsPlatformColours(control))
-            control->setPalette(QApplication::palette());
+            control->setPalette(PlatformPalette());
     }
 }

@@ -8,6 +8,12 @@ namespace {
 
 constexpr std::string_view kHelpFileName = "Kipo2Help.chm";
 
+std::string& HelpFolder()
+{
+    static std::string folder = DirectoryOf(ProgramFilePath());
+    return folder;
+}
+
 std::function<void(const std::string&)>& ViewerOverride()
 {
     static std::function<void(const std::string&)> viewer;
@@ -22,10 +28,14 @@ void ShowHelpTopic(const std::string& topic)
         viewer(topic);
         return;
     }
-    // The help file lies beside the program, found in any letter case like the program's
-    // other files.
-    const std::string helpFile = JoinPath(DirectoryOf(ProgramFilePath()), kHelpFileName);
+    // Found in any letter case, like the program's other files.
+    const std::string helpFile = JoinPath(HelpFolder(), kHelpFileName);
     ShowHelpPath(ResolveNoCase(helpFile).value_or(helpFile) + "::/" + topic);
+}
+
+void SetHelpFolder(std::string folder)
+{
+    HelpFolder() = std::move(folder);
 }
 
 void OverrideHelpViewer(std::function<void(const std::string& topic)> viewer)

@@ -1,5 +1,6 @@
 #include "app/KipoApp.h"
 
+#include "app/HelpTopic.h"
 #include "app/KipoDlg.h"
 #include "resources/AppIcon.h"
 
@@ -11,6 +12,7 @@ CKipoApp::CKipoApp(int& argc, char** argv) : QApplication(argc, argv)
     setWindowIcon(AppIcon());
     // A missing or short settings file leaves the defaults in memory.
     m_settings.Load();
+    SetHelpFolder(m_settings.installDir);
 }
 
 CKipoApp::~CKipoApp()

@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/HelpTopic.h"
 #include "app/ThankDialog.h"
+#include "dialogs/SetupDialog.h"
 #include "library/Settings.h"
 #include "platform/AppPath.h"
 #include "resources/AppIcon.h"
@@ -64,7 +65,11 @@ void CKipoDlg::OnAbout()
     about.exec();
 }
 
-void CKipoDlg::OnSetup() {}
+void CKipoDlg::OnSetup()
+{
+    CSetupDialog setup(m_settings, this);
+    setup.exec();
+}
 
 void CKipoDlg::OnMoreFiles()
 {

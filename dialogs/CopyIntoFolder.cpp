@@ -13,11 +13,6 @@ namespace {
 
 constexpr int kShowProgressAfterMs = 500;
 
-std::string FileNameOf(const std::string& path)
-{
-    return path.substr(path.rfind('/') + 1);
-}
-
 bool Exists(const std::string& path)
 {
     struct stat status = {};

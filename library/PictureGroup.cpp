@@ -9,10 +9,9 @@
 
 namespace {
 
-// Bounds on what is read of a file: far above anything the dialogs write,
-// low enough that a damaged file costs little memory.
-constexpr std::uint64_t kGroupFileLimit = 16 * 1024 * 1024;
-constexpr std::uint64_t kCutListLimit = 1024 * 1024;
+// Bound on what is read of a group file or cut list: far above anything the
+// dialogs write, low enough that a damaged file costs little memory.
+constexpr std::uint64_t kReadLimit = 16 * 1024 * 1024;
 
 constexpr std::string_view kCutListName = "cutshow.ini";
 
@@ -44,7 +43,7 @@ GroupFileContents ReadGroupFile(const std::string& groupPath, const std::string&
 {
     GroupFileContents contents;
     const std::optional<std::string> bytes =
-        ReadNoCase(JoinPath(groupPath, GroupFileName(folderName)), kGroupFileLimit);
+        ReadNoCase(JoinPath(groupPath, GroupFileName(folderName)), kReadLimit);
     if (!bytes)
         return contents;
     contents.opened = true;
@@ -72,7 +71,7 @@ std::vector<std::string> ReadCutList(const std::string& groupPath)
 {
     std::vector<std::string> names;
     const std::optional<std::string> bytes =
-        ReadNoCase(JoinPath(groupPath, kCutListName), kCutListLimit);
+        ReadNoCase(JoinPath(groupPath, kCutListName), kReadLimit);
     if (!bytes)
         return names;
     BinaryReader reader(*bytes);

@@ -4,8 +4,11 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -13,16 +16,19 @@ constexpr int kAllocationLimitMiB = 512;
 constexpr qint64 kDecodedBytesPerPixel = 4;
 
 // Opens the file by its bytes: a name that is not valid UTF-8 would not
-// survive a round trip through QString.
+// survive a round trip through QString. Only regular files are opened, and
+// without blocking, so a named pipe named like a picture cannot hang the play.
 std::unique_ptr<QFile> OpenForReading(const std::string& path)
 {
-    std::FILE* handle = std::fopen(path.c_str(), "rb");
-    if (handle == nullptr) {
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         return nullptr;
     }
+    struct stat status = {};
     auto file = std::make_unique<QFile>();
-    if (!file->open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        std::fclose(handle);
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        close(fd);
         return nullptr;
     }
     return file;
@@ -54,17 +60,11 @@ QRgb OpaqueRgb(std::uint32_t colorRef)
     return qRgb(colorRef & 0xFF, (colorRef >> 8) & 0xFF, (colorRef >> 16) & 0xFF);
 }
 
-// A premultiplied pixel with the key colour cleared to transparent.
+// A pixel (colour not premultiplied) cleared to transparent when its colour
+// is the key whatever its alpha, else premultiplied for drawing.
 QRgb KeyedPixel(QRgb pixel, QRgb opaqueKey)
 {
-    if (pixel == opaqueKey) {
-        return 0;
-    }
-    const int alpha = qAlpha(pixel);
-    if (alpha == 0 || alpha == 255) {
-        return pixel;
-    }
-    return (qUnpremultiply(pixel) | 0xFF000000u) == opaqueKey ? 0 : pixel;
+    return (pixel | 0xFF000000u) == opaqueKey ? 0 : qPremultiply(pixel);
 }
 
 // The part of `area` (painter coordinates) that can reach the painter's
@@ -119,7 +119,9 @@ int CPictureImage::Open(const std::string& path)
     if (m_reader->transformation() & QImageIOHandler::TransformationRotate90) {
         size.transpose();
     }
-    if (ExceedsAllocationLimit(size)) {
+    // A picture that can be clipped is checked against the limit when the
+    // part to decode is known.
+    if (!CanClip(*m_reader) && ExceedsAllocationLimit(size)) {
         Release();
         return kFailure;
     }
@@ -145,6 +147,10 @@ int CPictureImage::Decode(const QRect& visible)
 int CPictureImage::ReadImage(const QRect& clip)
 {
     const bool clipped = !clip.isEmpty();
+    if (ExceedsAllocationLimit(clipped ? clip.size() : m_size)) {
+        Release();
+        return kFailure;
+    }
     if (clipped) {
         m_reader->setClipRect(clip);
     }
@@ -154,8 +160,9 @@ int CPictureImage::ReadImage(const QRect& clip)
         Release();
         return kFailure;
     }
-    const auto drawFormat =
-        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    // Colours of transparent pixels are kept (not premultiplied), so that a
+    // transparent top-left corner still gives its own colour as the key.
+    const auto drawFormat = image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32;
     if (image.format() != drawFormat) {
         image.convertTo(drawFormat);
     }
@@ -208,7 +215,7 @@ bool CPictureImage::HasAlpha() const
 std::uint32_t CPictureImage::PixelAt(int x, int y) const
 {
     const QPoint local = QPoint(x, y) - m_decodedOrigin;
-    return m_image.valid(local) ? ColorRef(qUnpremultiply(m_image.pixel(local))) : 0;
+    return m_image.valid(local) ? ColorRef(m_image.pixel(local)) : 0;
 }
 
 void CPictureImage::BlitTo(QPainter& target, int x, int y) const

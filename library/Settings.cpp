@@ -2,6 +2,7 @@
 
 #include "library/BinaryIo.h"
 #include "platform/FileIo.h"
+#include "platform/InstallDir.h"
 #include "platform/Paths.h"
 
 #include <type_traits>
@@ -42,7 +43,7 @@ void Settings::SetDefaults()
 
 bool Settings::Load()
 {
-    installDir = DirectoryOf(ProgramFilePath());
+    installDir = ResolveInstallDir(ProgramFilePath(), RunningSystem());
     iniPath = JoinPath(installDir, "Kipo.ini");
     const std::optional<std::string> bytes = ReadFilePrefix(iniPath, kFileSize);
     if (!bytes || bytes->size() < kFileSize) {

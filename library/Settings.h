@@ -23,8 +23,8 @@ struct Settings
 
     // The nine defaults; leaves iniPath, installDir and playing alone.
     void SetDefaults();
-    // Recomputes installDir (directory of ProgramFilePath()) and iniPath, then
-    // reads the file. False, with the defaults in memory, when the file cannot
+    // Recomputes installDir (by ResolveInstallDir from ProgramFilePath()) and
+    // iniPath, then reads the file. False, with the defaults in memory, when the file cannot
     // be opened or holds fewer than 36 bytes.
     bool Load();
     // Writes the nine values to iniPath atomically; failures are silent.

@@ -50,6 +50,11 @@ std::string DirectoryOf(std::string_view path)
     return std::string(path.substr(0, slash));
 }
 
+std::string_view FileNameOf(std::string_view path)
+{
+    return path.substr(path.rfind('/') + 1);
+}
+
 std::string_view ExtensionOf(std::string_view name)
 {
     const std::size_t dot = name.rfind('.');

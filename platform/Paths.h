@@ -9,6 +9,9 @@ std::string JoinPath(std::string_view dir, std::string_view name);
 // The directory part of a path: everything before its last '/'.
 std::string DirectoryOf(std::string_view path);
 
+// The file-name part of a path: everything after its last '/'.
+std::string_view FileNameOf(std::string_view path);
+
 // The part of a file name after its last '.'; empty when the name has none.
 std::string_view ExtensionOf(std::string_view name);
 

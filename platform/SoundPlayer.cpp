@@ -6,6 +6,10 @@
 #include <QCoreApplication>
 #include <QEvent>
 
+#include <sys/stat.h>
+
+#include <string>
+
 namespace {
 
 QByteArray DecodeForDevice(const std::string& path, const QAudioFormat& format,
@@ -13,6 +17,17 @@ QByteArray DecodeForDevice(const std::string& path, const QAudioFormat& format,
 {
     const auto decoded = DecodeWav(path, stop);
     return decoded ? ConvertForDevice(*decoded, format) : QByteArray();
+}
+
+// A cached sound is reused only while its file is the same: a sound that a
+// parent replaced or deleted since is decoded (or beeps) anew.
+std::string CacheKeyOf(const std::string& path)
+{
+    struct stat status = {};
+    if (stat(path.c_str(), &status) != 0)
+        return path;
+    return path + '\0' + std::to_string(status.st_size) + ':' +
+           std::to_string(status.st_mtim.tv_sec) + '.' + std::to_string(status.st_mtim.tv_nsec);
 }
 
 } // namespace
@@ -40,15 +55,16 @@ void SoundPlayer::Play(const std::string& path)
         m_cache.Clear();
         m_format = *format;
     }
-    if (const std::optional<QByteArray> cached = m_cache.Find(path)) {
+    const std::string key = CacheKeyOf(path);
+    if (const std::optional<QByteArray> cached = m_cache.Find(key)) {
         m_output->Play(*cached);
         return;
     }
     m_output->Stop();
-    m_decoders.start([this, path, format = m_format, stop = m_pending.get_token()] {
+    m_decoders.start([this, path, key, format = m_format, stop = m_pending.get_token()] {
         const QByteArray sound = DecodeForDevice(path, format, stop);
         QMetaObject::invokeMethod(
-            this, [=, this] { OnDecoded(stop, path, format, sound); }, Qt::QueuedConnection);
+            this, [=, this] { OnDecoded(stop, key, format, sound); }, Qt::QueuedConnection);
     });
 }
 
@@ -70,11 +86,11 @@ void SoundPlayer::SupersedePending()
     m_pending = std::stop_source();
 }
 
-void SoundPlayer::OnDecoded(std::stop_token superseded, const std::string& path,
+void SoundPlayer::OnDecoded(std::stop_token superseded, const std::string& key,
                             const QAudioFormat& format, const QByteArray& sound)
 {
     if (!sound.isEmpty() && format == m_format)
-        m_cache.Insert(path, sound);
+        m_cache.Insert(key, sound);
     if (superseded.stop_requested())
         return;
     if (sound.isEmpty())

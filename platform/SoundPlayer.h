@@ -31,7 +31,7 @@ public:
 
 private:
     void SupersedePending();
-    void OnDecoded(std::stop_token superseded, const std::string& path, const QAudioFormat& format,
+    void OnDecoded(std::stop_token superseded, const std::string& key, const QAudioFormat& format,
                    const QByteArray& sound);
 
     std::unique_ptr<SoundOutput> m_output;

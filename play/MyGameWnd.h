@@ -40,7 +40,6 @@ public:
     // Gives the lock-down back after a start that failed past StartPlay.
     void CancelPlay() { m_lock.Release(); }
     void ReleaseBackBuffer();
-    bool IsPlaying() const { return isVisible(); }
 
     // The reaction to one accepted input or auto-display tick.
     void ShowNextPicture();
@@ -66,12 +65,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void OnKeyDown(const QKeyEvent& event);
     bool PassesKeyDelay() const;
     bool DrawNextPicture();
     void FillBackground(QPainter& painter) const;
     void DrawHint(QPainter& painter) const;
     void PlayPictureSound();
     void ChooseColors();
+    std::string GreetingPath(const char* name) const;
 
     Settings& m_settings;
     InputClock m_clock;
@@ -84,4 +85,6 @@ private:
     std::string m_currentSound;
     int m_currentIndex = 0;
     int m_quitState = 0;
+    bool m_x11KeyCodes = false;
+    quint64 m_busyUntilTimestamp = 0;
 };

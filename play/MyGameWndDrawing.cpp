@@ -41,7 +41,8 @@ void CMyGameWnd::DrawHint(QPainter& painter) const
 {
     static const QString hint = QString::fromStdString(LoadString(kStrQuitHint));
     QFont font = QGuiApplication::font();
-    font.setPixelSize(kHintPixelSize);
+    font.setPixelSize(
+        qRound(kHintPixelSize * QGuiApplication::primaryScreen()->devicePixelRatio()));
     painter.setFont(font);
     const QRect textRect = painter.boundingRect(QRect(0, 0, m_backBuffer.width(), 0),
                                                 Qt::AlignLeft | Qt::AlignTop, hint);
@@ -101,14 +102,19 @@ bool CMyGameWnd::DrawNextPicture()
         return false;
 
     // Pictures are never scaled: one wider or higher than the screen is
-    // placed at the left or top edge and cut off by the other one.
+    // placed at the left or top edge and cut off by the other one. A picture
+    // that then fails to decode gives its two draws back, as one whose
+    // header could not be read never took them.
+    const PlayRandom beforePlacement = m_random;
     const int x = m_random.RandomIndex(m_backBuffer.width() - m_image.Width());
     const int y = m_random.RandomIndex(m_backBuffer.height() - m_image.Height());
     const QRect visible =
         QRect(0, 0, m_image.Width(), m_image.Height())
             .intersected(QRect(-x, -y, m_backBuffer.width(), m_backBuffer.height()));
-    if (m_image.Decode(visible) < 0 || m_image.IsEmpty())
+    if (m_image.Decode(visible) < 0 || m_image.IsEmpty()) {
+        m_random = beforePlacement;
         return false;
+    }
 
     if (entry.cutToDisplay)
         m_image.BlitTransparentTo(painter, x, y, m_image.PixelAt(0, 0));

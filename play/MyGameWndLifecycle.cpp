@@ -1,6 +1,7 @@
 #include "play/MyGameWnd.h"
 
 #include "library/Settings.h"
+#include "platform/FileSearch.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/Sound.h"
@@ -16,7 +17,8 @@
 
 CMyGameWnd::CMyGameWnd(Settings& settings, InputClock clock)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_settings(settings), m_clock(std::move(clock))
+      m_settings(settings), m_clock(std::move(clock)),
+      m_x11KeyCodes(QGuiApplication::platformName() == QLatin1String("xcb"))
 {
     setWindowTitle(QStringLiteral("tapnest"));
     setCursor(Qt::ArrowCursor);
@@ -44,8 +46,15 @@ bool CMyGameWnd::StartPlay()
         return false;
     }
     ChooseColors();
-    PlaySoundFile(JoinPath(m_settings.installDir, "Hello.wav"));
+    PlaySoundFile(GreetingPath("Hello.wav"));
     return true;
+}
+
+// The greeting sounds beside the program, in whatever letter case they came.
+std::string CMyGameWnd::GreetingPath(const char* name) const
+{
+    const std::string path = JoinPath(m_settings.installDir, name);
+    return ResolveNoCase(path).value_or(path);
 }
 
 void CMyGameWnd::ChooseColors()
@@ -90,7 +99,7 @@ void CMyGameWnd::EndPlay()
     m_lock.Release();
     ReleaseBackBuffer();
     m_settings.playing = false;
-    PlaySoundFile(JoinPath(m_settings.installDir, "GoodBye.wav"));
+    PlaySoundFile(GreetingPath("GoodBye.wav"));
     emit playEnded();
 }
 

@@ -2,32 +2,47 @@
 
 #include <QKeyEvent>
 
+#include <string_view>
+
 namespace {
 
-// X11 key codes of the digit row 1..9, 0: the same physical keys on every
-// layout, also with Shift held.
-constexpr quint32 kFirstDigitRowScanCode = 10;
-constexpr quint32 kLastDigitRowScanCode = 19;
+// The keys of the main keyboard by X11 key code, from code 10 on: the digit
+// row, then the three letter rows as they are laid out on a US keyboard.
+// Spaces stand for codes that are neither digits nor letters.
+constexpr quint32 kFirstKeyCode = 10;
+constexpr std::string_view kKeysByCode = "1234567890    QWERTYUIOP    ASDFGHJKL     ZXCVBNM";
 
-int DigitOfScanCode(quint32 scanCode)
+int KeyOfCode(quint32 code)
 {
-    const int position = static_cast<int>(scanCode - kFirstDigitRowScanCode);
-    return position == 9 ? '0' : '1' + position;
+    if (code < kFirstKeyCode || code - kFirstKeyCode >= kKeysByCode.size())
+        return kOtherKey;
+    const char key = kKeysByCode[code - kFirstKeyCode];
+    return key == ' ' ? kOtherKey : key;
+}
+
+bool IsDigit(int key)
+{
+    return key >= '0' && key <= '9';
+}
+
+bool IsLetter(int key)
+{
+    return key >= 'A' && key <= 'Z';
 }
 
 } // namespace
 
-int PlayKeyOf(const QKeyEvent& event)
+int PlayKeyOf(const QKeyEvent& event, bool x11KeyCodes)
 {
     if (event.modifiers().testFlag(Qt::KeypadModifier))
         return kOtherKey;
-    const quint32 scanCode = event.nativeScanCode();
-    if (scanCode >= kFirstDigitRowScanCode && scanCode <= kLastDigitRowScanCode)
-        return DigitOfScanCode(scanCode);
-    const int key = event.key();
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return key; // Qt's codes for these are their upper-case characters
-    return kOtherKey;
+    const int physical = x11KeyCodes ? KeyOfCode(event.nativeScanCode()) : kOtherKey;
+    if (IsDigit(physical))
+        return physical;
+    const int key = event.key(); // Qt's codes for letters and digits are their characters
+    if (IsLetter(key) || IsDigit(key))
+        return key;
+    return physical; // a letter key under a layout without Latin letters
 }
 
 KeyAction AdvanceQuitWord(int& quitState, int key)

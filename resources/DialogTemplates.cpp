@@ -85,11 +85,137 @@ DialogTemplate ThanksTemplate()
         }};
 }
 
+DialogTemplate SetupTemplate()
+{
+    return {
+        kSetupDialogId,
+        "Setup",
+        "MS Shell Dlg",
+        8,
+        342,
+        191,
+        {
+            {kNoControlId, GroupBox, "Background", 7, 7, 161, 53},
+            {kIdClearBackground, CheckBox, "Cl&ear BackGround", 14, 17, 146, 10},
+            {kIdRandomColor, CheckBox, "Change the Color &Randomly", 14, 32, 146, 10},
+            {kIdColourSwatch, OwnerDrawButton, "Selcet the Color of BackGround", 14, 45, 148, 11},
+            {kNoControlId, GroupBox, "Time", 174, 7, 161, 53},
+            {kIdTimeLimitOn, CheckBox, "Time &Limit:", 179, 17, 59, 10},
+            {kNoControlId, StaticLeft, "&Time:", 241, 18, 20, 8},
+            {kIdTimeLimitEdit, Edit, "", 265, 16, 40, 12},
+            {kIdTimeLimitSpin, UpDown, "", 304, 16, 11, 13, Wrap},
+            {kNoControlId, StaticCentre, "Min", 317, 18, 13, 8},
+            {kIdKeyDelayOn, CheckBox, "Key &Delay", 179, 32, 59, 10},
+            {kNoControlId, StaticLeft, "T&ime:", 241, 32, 20, 8},
+            {kIdKeyDelayEdit, Edit, "", 265, 30, 40, 12},
+            {kIdKeyDelaySpin, UpDown, "", 304, 30, 11, 13, Wrap},
+            {kNoControlId, StaticCentre, "ms", 317, 32, 13, 8},
+            {kIdAutoDisplayOn, CheckBox, "Aut&o Display", 179, 46, 59, 10},
+            {kNoControlId, StaticLeft, "Ti&me:", 241, 46, 20, 8},
+            {kIdAutoDisplayEdit, Edit, "", 265, 44, 40, 12},
+            {kIdAutoDisplaySpin, UpDown, "", 304, 44, 11, 13, Wrap},
+            {kNoControlId, StaticCentre, "s", 317, 45, 13, 8},
+            {kNoControlId, GroupBox, "Sounds and Pictures", 7, 62, 328, 101},
+            {kIdManageDefaultSounds, PushButton, "Manage Default &Sounds...", 14, 73, 115, 14},
+            {kIdManageGroup, PushButton, "Ma&nage Pictures Group...", 14, 90, 115, 14},
+            {kIdAddGroup, PushButton, "&Add Pictures Group...", 14, 107, 115, 14},
+            {kIdDeleteGroup, PushButton, "Delete &Pictures Group...", 14, 124, 115, 14},
+            {kIdGroupList, ListBox, "", 134, 73, 194, 65, Sorted},
+            {kIdGroupInfo, StaticLeft, "", 14, 146, 311, 8},
+            {kIdOk, DefaultPushButton, "&OK", 7, 170, 99, 14},
+            {kIdCancel, PushButton, "&Cancel", 121, 170, 99, 14},
+            {kIdHelp, PushButton, "&Help", 236, 170, 99, 14},
+        }};
+}
+
+DialogTemplate ManageVoiceTemplate()
+{
+    return {kManageVoiceDialogId,
+            "Manage Default Sounds",
+            "MS Shell Dlg",
+            8,
+            314,
+            175,
+            {
+                {kNoControlId, StaticLeft,
+                 "If you have not specified a sound for the picture you will display, the picture "
+                 "will be displayed going with the sound chosen random from the sounds below.",
+                 7, 7, 300, 21},
+                {kIdDefaultSoundPlay, PushButton, "&Play", 7, 29, 72, 14},
+                {kIdDefaultSoundStop, PushButton, "&Stop", 83, 29, 72, 14},
+                {kIdDefaultSoundAdd, PushButton, "&Add...", 159, 29, 72, 14},
+                {kIdDefaultSoundDelete, PushButton, "&Delete...", 235, 29, 72, 14},
+                {kIdDefaultSoundList, ListView, "", 7, 47, 300, 101, Sorted},
+                {kIdOk, DefaultPushButton, "&Close", 54, 154, 89, 14},
+                {kIdHelp, PushButton, "&Help", 169, 154, 89, 14},
+            }};
+}
+
+DialogTemplate AddPicTermTemplate()
+{
+    return {kAddPicTermDialogId,
+            "Add Picture Group",
+            "MS Shell Dlg",
+            8,
+            304,
+            78,
+            {
+                {kNoControlId, StaticLeft, "&Group Path:", 7, 8, 56, 8},
+                {kIdNewGroupPath, Edit, "", 68, 7, 229, 12, ReadOnly | NoTabStop},
+                {kNoControlId, StaticLeft, "Group &Name:", 7, 24, 56, 8},
+                {kIdNewGroupName, Edit, "", 68, 23, 229, 12},
+                {kNoControlId, StaticLeft, "&Description:", 7, 40, 56, 8},
+                {kIdNewGroupDescription, Edit, "", 68, 39, 229, 12},
+                {kIdOk, DefaultPushButton, "&OK", 7, 57, 93, 14},
+                {kIdCancel, PushButton, "&Cancel", 105, 57, 93, 14},
+                {kIdHelp, PushButton, "&Help", 204, 57, 93, 14},
+            }};
+}
+
+// One picture group: its texts, its pictures with sizes and cut marks, a preview and the
+// pictures' own sounds.
+DialogTemplate ManagePicTermTemplate()
+{
+    return {kManagePicTermDialogId,
+            "Manage Picture Group",
+            "MS Shell Dlg",
+            8,
+            368,
+            221,
+            {
+                {kNoControlId, StaticLeft, "Group &Name:", 7, 8, 52, 8},
+                {kIdManageGroupName, Edit, "", 61, 7, 179, 12},
+                {kIdManageDisplayGroup, CheckBox, "Display This &Group", 244, 9, 117, 10},
+                {kNoControlId, StaticLeft, "&Description:", 7, 24, 52, 8},
+                {kIdManageDescription, Edit, "", 61, 22, 300, 12},
+                {kNoControlId, StaticLeft, "Group &Path:", 7, 40, 52, 8},
+                {kIdManageGroupPath, Edit, "", 61, 38, 300, 12, ReadOnly},
+                {kNoControlId, GroupBox, "Pictures", 7, 52, 354, 142},
+                {kIdManageAddPictures, PushButton, "&Add Pictures...", 13, 63, 73, 14},
+                {kIdManageDeletePicture, PushButton, "D&elete Picture...", 88, 63, 73, 14},
+                {kIdManageCutToDisplay, PushButton, "Cu&t to Display", 163, 63, 73, 14},
+                {kNoControlId, StaticLeft, "Total Pictures:", 242, 65, 64, 8},
+                {kIdManagePictureTotal, Edit, "", 309, 64, 45, 12, ReadOnly},
+                {kIdManagePictureList, ListView, "", 13, 80, 223, 76, Sorted | SingleSelection},
+                {kIdManagePreview, Frame, "", 242, 80, 113, 76},
+                {kNoControlId, StaticLeft, "Current Sou&nd:", 13, 161, 66, 8},
+                {kIdManageCurrentSound, Edit, "", 81, 160, 274, 12, ReadOnly},
+                {kIdManagePlaySounds, PushButton, "P&lay Sounds", 13, 175, 109, 14},
+                {kIdManageSpecifySounds, PushButton, "&Specify Sounds...", 129, 175, 109, 14},
+                {kIdManageDeleteSounds, PushButton, "Delete So&unds...", 245, 175, 109, 14},
+                {kIdOk, DefaultPushButton, "&OK", 7, 200, 105, 14},
+                {kIdCancel, PushButton, "&Cancel", 131, 200, 105, 14},
+                {kIdHelp, PushButton, "&Help", 256, 200, 105, 14},
+            }};
+}
+
 const std::map<int, DialogTemplate>& AllTemplates()
 {
     static const std::map<int, DialogTemplate> templates = [] {
         std::map<int, DialogTemplate> all;
-        for (DialogTemplate t : {WelcomeTemplate(), AboutTemplate(), ThanksTemplate()})
+        for (DialogTemplate t :
+             {WelcomeTemplate(), AboutTemplate(), ThanksTemplate(), SetupTemplate(),
+              ManageVoiceTemplate(), AddPicTermTemplate(), ManagePicTermTemplate()})
             all.emplace(t.id, std::move(t));
         return all;
     }();

@@ -16,11 +16,39 @@ constexpr std::array kStrings{
     StringEntry{kStrAboutMenu, "&About Tapnest..."},
     StringEntry{kStrInformation, "Information"},
     StringEntry{kStrWarning, "Warning"},
+    StringEntry{kStrPictureNameHeading, "Picture File Name"},
+    StringEntry{kStrPictureSizeHeading, "Picture File Size(Bytes)"},
+    StringEntry{kStrPictureCutHeading, "Cut to be displayed"},
+    StringEntry{kStrCutYes, "Yes"},
+    StringEntry{kStrCutNo, "No"},
+    StringEntry{kStrPictureExists, "File %s has existed. Overwrite it?"},
+    StringEntry{kStrDeletePictureAndSound,
+                "Do you want to delete the picture file %s? Its sound will be deleted with it."},
+    StringEntry{kStrDeletePicture, "Do you assure that you want to delete the picture file %s?"},
+    StringEntry{kStrReplaceOwnSound,
+                "The specified sound file will overwrite the old one. Continue?"},
+    StringEntry{kStrSoundFileFilter, "Sound wave files (*.wav) | *.wav||"},
+    StringEntry{kStrDeleteOwnSound, "Are you sure to delete the sound file %s?"},
+    StringEntry{kStrCancelCutting, "Cancel Cu&tting"},
+    StringEntry{kStrCutToDisplay, "Cu&t to display"},
     StringEntry{kStrQuitHint, "Type \"kolo486\" to quit."},
     StringEntry{kStrNoGroupToShow, "Please select one picture group to display."},
     StringEntry{kStrPlayWindowFailed, "Create the playing window failed."},
     StringEntry{kStrTimeToRest, "You have played for a long time. Please have a rest."},
     StringEntry{kStrError, "Error"},
+    StringEntry{kStrFileNameColumn, "File Name"},
+    StringEntry{kStrOverwriteDefaultSound, "File %s has existed. Overwrite it?"},
+    StringEntry{kStrDeleteDefaultSounds, "Delete the chosen %d sounds files?"},
+    StringEntry{kStrFileSizeColumn, "File Size (Bytes)"},
+    StringEntry{kStrDeleteGroupQuestion,
+                "Assure that you want to delete the pictures group %s and the path of %s is \n%s?"},
+    StringEntry{kStrNoGroupLeft, "No pictures group temporarily."},
+    StringEntry{kStrGroupNameMissing,
+                "You must enter the picture group name into \"group name\". "
+                "\n Please go on entering after having pressed the button OK."},
+    StringEntry{kStrNotAnInteger, "Please enter an integer."},
+    StringEntry{kStrIntegerOutOfRange, "Please enter an integer between %1 and %2."},
+    StringEntry{kStrTextTooLong, "Please enter no more than %1 characters."},
 };
 
 } // namespace
@@ -37,4 +65,18 @@ std::string FillIn(std::string text, std::string_view marker, std::string_view v
     if (at != std::string::npos)
         text.replace(at, marker.size(), value);
     return text;
+}
+
+std::string FillInEach(std::string_view text, std::string_view marker,
+                       std::initializer_list<std::string_view> values)
+{
+    std::string filled;
+    for (const std::string_view value : values) {
+        const std::size_t at = text.find(marker);
+        if (at == std::string_view::npos)
+            break;
+        filled.append(text.substr(0, at)).append(value);
+        text.remove_prefix(at + marker.size());
+    }
+    return filled.append(text);
 }

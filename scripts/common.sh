@@ -14,6 +14,7 @@ BUILD_PACKAGES=(
 TEST_PACKAGES=(
     googletest libgtest-dev libbenchmark-dev clang-format
     xvfb openbox xdotool imagemagick x11-utils
+    desktop-file-utils appstream man-db
 )
 
 # Installs whichever of the given Debian packages are missing.

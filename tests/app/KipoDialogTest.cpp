@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QHeaderView>
 #include <QPushButton>
+#include <QTreeWidget>
 
 #include <string>
 #include <vector>
@@ -77,6 +79,13 @@ TEST(DialogColours, DialogAndStaticsAreOrangeAndNavyEditsAndListsAreNot)
     EXPECT_EQ(CentreColour(*dialog.Control(32)), kOrange);
     EXPECT_NE(CentreColour(*dialog.Control(33)), kOrange);
     EXPECT_NE(CentreColour(*dialog.Control(34)), kOrange);
+    // The header of a list view, also where no column covers it.
+    auto* view = dialog.ControlAs<QTreeWidget>(34);
+    view->setHeaderLabels({"A"});
+    view->header()->setStretchLastSection(false);
+    view->header()->resizeSection(0, 4);
+    const QImage header = view->header()->grab().toImage();
+    EXPECT_NE(header.pixelColor(header.width() - 3, header.height() / 2), kOrange);
 }
 
 TEST(DialogColours, PushButtonTextIsNavyAndDisabledTextIsNot)

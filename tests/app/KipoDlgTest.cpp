@@ -1,10 +1,12 @@
 #include "app/KipoDlg.h"
 #include "WidgetTestHelpers.h"
 #include "app/HelpTopic.h"
+#include "dialogs/SetupDialog.h"
 #include "library/Settings.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
 #include "resources/ResourceIds.h"
+#include "tests/dialogs/DialogTestHelpers.h"
 #include "tests/support/TempLibrary.h"
 
 #include <gtest/gtest.h>
@@ -61,8 +63,11 @@ TEST_F(WelcomeDialog, MnemonicsClickTheirButtons)
     QSignalSpy setup(Button(kIdSetup), &QPushButton::clicked);
     QSignalSpy moreFiles(Button(kIdMoreFiles), &QPushButton::clicked);
 
+    ModalWatch<CSetupDialog> setupDialog([](CSetupDialog& opened) { opened.reject(); });
     QTest::keyClick(&dialog, Qt::Key_T, Qt::AltModifier);
     EXPECT_TRUE(WaitUntil([&] { return setup.count() == 1; }));
+    EXPECT_EQ(setupDialog.Runs(), 1);
+    ASSERT_TRUE(ShowActive(dialog)); // the closed setup leaves no window active here
     EXPECT_EQ(start.count(), 0);
     QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
     EXPECT_TRUE(WaitUntil([&] { return start.count() == 1; }));

@@ -1,6 +1,7 @@
 #include "resources/AppIcon.h"
 #include "resources/DialogTemplate.h"
 #include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,9 @@
 
 namespace {
 
-const int kTemplateIds[] = {kAboutDialogId, kWelcomeDialogId, kThanksDialogId};
+const int kTemplateIds[] = {kAboutDialogId,        kWelcomeDialogId,     kThanksDialogId,
+                            kSetupDialogId,        kManageVoiceDialogId, kAddPicTermDialogId,
+                            kManagePicTermDialogId};
 
 TEST(DialogTemplates, ControlsLieInsideTheirDialogWithUniqueIdsAndOneDefaultButton)
 {
@@ -37,6 +40,13 @@ TEST(DialogTemplates, ControlsLieInsideTheirDialogWithUniqueIdsAndOneDefaultButt
         }
         EXPECT_EQ(defaultButtons, 1);
     }
+}
+
+TEST(StringTable, FillInEachReplacesTheMarkersInOnePass)
+{
+    EXPECT_EQ(FillInEach("%s and %s of %s", "%s", {"a%s", "b", "c"}), "a%s and b of c");
+    EXPECT_EQ(FillInEach("%s-%s", "%s", {"x"}), "x-%s");
+    EXPECT_EQ(FillInEach("none", "%s", {"x", "y"}), "none");
 }
 
 TEST(DialogTemplates, UnknownIdGivesAnEmptyTemplate)

@@ -122,6 +122,24 @@ TEST_F(PictureImageDraw, BlitTransparentComparesAlphaPixelsByTheirColour)
     EXPECT_EQ(target.pixel(2, 0), kBackground);
 }
 
+TEST_F(PictureImageDraw, ATransparentCornerKeysItsOwnColourNotBlack)
+{
+    QImage picture(20, 20, QImage::Format_ARGB32);
+    picture.fill(qRgba(255, 255, 255, 0)); // transparent white background
+    for (int y = 5; y < 15; ++y)
+        for (int x = 5; x < 15; ++x)
+            picture.setPixel(x, y, qRgb(0, 0, 0));
+    Load(m_image, picture);
+    EXPECT_EQ(m_image.PixelAt(0, 0), 0x00FFFFFFu);
+
+    QImage target = Target(30, 30);
+    QPainter painter(&target);
+    m_image.BlitTransparentTo(painter, 5, 5, m_image.PixelAt(0, 0));
+    painter.end();
+    EXPECT_EQ(target.pixel(15, 15), qRgb(0, 0, 0));
+    EXPECT_EQ(target.pixel(6, 6), kBackground);
+}
+
 TEST_F(PictureImageDraw, StretchToFillsTheDestinationFromTheSource)
 {
     QImage picture(2, 2, QImage::Format_RGB32);

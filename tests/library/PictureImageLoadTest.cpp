@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -103,7 +105,10 @@ TEST_F(PictureImageLoad, FailsOnUnreadableFilesAndStaysEmpty)
 {
     const QByteArray png = EncodePicture(BlockPicture(64, 64, 8), "png");
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.png"));
+    const std::string pipe = m_dir.path().toStdString() + "/pipe.png";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0); // opening it must not wait for a writer
     const std::string paths[] = {
+        pipe,
         Write("text.JPG", "This is not a picture at all.\n"),
         Write("truncated.png", png.left(png.size() / 2)),
         Write("empty.bmp", {}),

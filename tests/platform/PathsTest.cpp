@@ -21,6 +21,13 @@ TEST(PathsTest, DirectoryOfCutsBeforeTheLastSlash)
     EXPECT_EQ(JoinPath(DirectoryOf("/prog"), "Kipo.ini"), "/Kipo.ini");
 }
 
+TEST(PathsTest, FileNameIsWhatFollowsTheLastSlash)
+{
+    EXPECT_EQ(FileNameOf("/games/play/cat.jpg"), "cat.jpg");
+    EXPECT_EQ(FileNameOf("cat.jpg"), "cat.jpg");
+    EXPECT_EQ(FileNameOf("/games/play/"), "");
+}
+
 TEST(PathsTest, ExtensionIsWhatFollowsTheLastDot)
 {
     EXPECT_EQ(ExtensionOf("cat.jpeg"), "jpeg");

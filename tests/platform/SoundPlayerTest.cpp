@@ -74,16 +74,16 @@ TEST_F(SoundPlayerTest, ReplaysFromTheCacheUntilTheDeviceFormatChanges)
 {
     player.Play(Path("sound.wav"));
     player.FinishDecodes();
-    ASSERT_TRUE(QFile::remove(dir.filePath("sound.wav")));
-    player.Play(Path("sound.wav")); // at once, without the file
+    player.Play(Path("sound.wav")); // at once, without decoding again
     ASSERT_EQ(log.played.size(), 2u);
     EXPECT_EQ(log.played[1], log.played[0]);
 
     log.format = StereoInt16(32000);
     player.Play(Path("sound.wav"));
+    EXPECT_EQ(log.played.size(), 2u); // decoded anew for the new format
     player.FinishDecodes();
-    EXPECT_EQ(log.played.size(), 2u);
-    EXPECT_EQ(log.beeps, 1);
+    ASSERT_EQ(log.played.size(), 3u);
+    EXPECT_EQ(log.played[2].size(), kSoundBytes * 2);
 }
 
 TEST_F(SoundPlayerTest, StaysSilentWithoutADevice)
@@ -97,3 +97,22 @@ TEST_F(SoundPlayerTest, StaysSilentWithoutADevice)
 }
 
 } // namespace
+
+TEST_F(SoundPlayerTest, ASoundReplacedOrDeletedOnDiskIsNotPlayedFromTheCache)
+{
+    player.Play(Path("sound.wav"));
+    player.FinishDecodes();
+    ASSERT_EQ(log.played.size(), 1u);
+
+    WriteSineWav(Path("sound.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 1, 400);
+    player.Play(Path("sound.wav"));
+    player.FinishDecodes();
+    ASSERT_EQ(log.played.size(), 2u);
+    EXPECT_EQ(log.played[1].size(), kSoundBytes / 2);
+
+    QFile::remove(QString::fromStdString(Path("sound.wav")));
+    player.Play(Path("sound.wav"));
+    player.FinishDecodes();
+    EXPECT_EQ(log.played.size(), 2u);
+    EXPECT_EQ(log.beeps, 1);
+}

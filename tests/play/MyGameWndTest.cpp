@@ -7,6 +7,7 @@
 #include "play/MyGameWnd.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -309,6 +310,33 @@ TEST_F(PlayWindowTest, TheQuitWordEndsThePlayWithTheFarewell)
     EXPECT_TRUE(Window().BackBuffer().isNull());
     EXPECT_EQ(m_sounds.Played(),
               std::vector<std::string>{JoinPath(m_library.Dir(), "GoodBye.wav")});
+}
+
+TEST_F(PlayWindowTest, ShiftOrCtrlHeldWhileTypingKeepsThePlayGoing)
+{
+    PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
+    Start();
+    for (const auto modifier : {Qt::ShiftModifier, Qt::ControlModifier}) {
+        for (const auto key :
+             {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8, Qt::Key_6})
+            Press(key, modifier);
+        EXPECT_TRUE(Window().isVisible());
+    }
+}
+
+TEST_F(PlayWindowTest, APictureThatFailsToDecodeLeavesTheGeneratorAsANameThatFailsToOpen)
+{
+    // A PNG whose header is whole but whose data is cut off opens, then
+    // fails to decode.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    PlayLibrary::Filled(300, 300, Qt::red).save(&buffer, "png");
+    PlayLibrary::WriteBytes(JoinPath(Group(), "cut.png"), png.left(80).toStdString());
+    Start(21);
+    Press(Qt::Key_X);
+    m_expected.RandomIndex(1); // only the deck index was drawn
+    EXPECT_EQ(Window().Random().Draw(), m_expected.Draw());
 }
 
 TEST_F(PlayWindowTest, KeypadSixDoesNotEndThePlay)

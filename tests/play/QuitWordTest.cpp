@@ -75,17 +75,35 @@ TEST(QuitWord, StatesFollowTheWordAndAResetsIt)
 
 TEST(PlayKey, LettersIgnoreShiftAndCapsLock)
 {
-    EXPECT_EQ(PlayKeyOf(Press(Qt::Key_K)), 'K');
-    EXPECT_EQ(PlayKeyOf(Press(Qt::Key_K, Qt::ShiftModifier)), 'K');
+    for (const bool x11 : {false, true}) {
+        EXPECT_EQ(PlayKeyOf(Press(Qt::Key_K), x11), 'K');
+        EXPECT_EQ(PlayKeyOf(Press(Qt::Key_K, Qt::ShiftModifier), x11), 'K');
+    }
 }
 
 TEST(PlayKey, MainKeyboardDigitsAreDigitsKeypadDigitsAreNot)
 {
-    EXPECT_EQ(PlayKeyOf(Press(Qt::Key_6)), '6');
-    EXPECT_EQ(PlayKeyOf(Press(Qt::Key_6, Qt::KeypadModifier)), kOtherKey);
+    for (const bool x11 : {false, true}) {
+        EXPECT_EQ(PlayKeyOf(Press(Qt::Key_6), x11), '6');
+        EXPECT_EQ(PlayKeyOf(Press(Qt::Key_6, Qt::KeypadModifier, 90), x11), kOtherKey);
+        EXPECT_EQ(PlayKeyOf(Press(Qt::Key_Shift, Qt::NoModifier, 50), x11), kOtherKey);
+        EXPECT_EQ(PlayKeyOf(Press(Qt::Key_Space, Qt::NoModifier, 65), x11), kOtherKey);
+    }
     // The digit row on X11 keeps its digit with Shift held ("$" over 4).
-    EXPECT_EQ(PlayKeyOf(Press(Qt::Key_Dollar, Qt::ShiftModifier, 13)), '4');
-    EXPECT_EQ(PlayKeyOf(Press(Qt::Key_ParenRight, Qt::ShiftModifier, 19)), '0');
-    EXPECT_EQ(PlayKeyOf(Press(Qt::Key_Shift)), kOtherKey);
-    EXPECT_EQ(PlayKeyOf(Press(Qt::Key_Space)), kOtherKey);
+    EXPECT_EQ(PlayKeyOf(Press(Qt::Key_Dollar, Qt::ShiftModifier, 13), true), '4');
+    EXPECT_EQ(PlayKeyOf(Press(Qt::Key_ParenRight, Qt::ShiftModifier, 19), true), '0');
+    // Native codes mean nothing on other platforms.
+    EXPECT_EQ(PlayKeyOf(Press(Qt::Key_Dollar, Qt::ShiftModifier, 13), false), kOtherKey);
+}
+
+TEST(PlayKey, LetterKeysKeepTheirLatinLetterUnderAnyLayout)
+{
+    // K, O and L of a Cyrillic layout: the keys at those places are K, O, L.
+    EXPECT_EQ(PlayKeyOf(Press(0x41B, Qt::NoModifier, 45), true), 'K');
+    EXPECT_EQ(PlayKeyOf(Press(0x429, Qt::NoModifier, 32), true), 'O');
+    EXPECT_EQ(PlayKeyOf(Press(0x414, Qt::NoModifier, 46), true), 'L');
+    EXPECT_EQ(PlayKeyOf(Press(0x42F, Qt::NoModifier, 52), true), 'Z');
+    EXPECT_EQ(PlayKeyOf(Press(0x419, Qt::NoModifier, 24), true), 'Q');
+    // A layout whose letters are Latin keeps its own letters (A where Q is).
+    EXPECT_EQ(PlayKeyOf(Press(Qt::Key_A, Qt::NoModifier, 24), true), 'A');
 }

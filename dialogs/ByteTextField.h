@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+class QLineEdit;
+
+// How a byte text (a file name, a group name) is shown in a widget: UTF-8, with every byte
+// that is not part of a valid sequence shown as a replacement character.
+QString DisplayText(std::string_view bytes);
+
+// A line edit that shows a byte text and gives back the very same bytes as long as the user
+// has not changed what it shows, so that a text that is not valid UTF-8 survives a round trip.
+class ByteTextField
+{
+public:
+    // `maxLength`: the most characters the user may type; a longer text is still shown whole.
+    ByteTextField(QLineEdit* edit, int maxLength);
+
+    void Show(const std::string& bytes);
+    // The edit's text as bytes: the shown bytes when the text is unchanged, else its UTF-8.
+    std::string Read();
+
+private:
+    QLineEdit* m_edit;
+    int m_maxLength;
+    std::string m_bytes;
+    QString m_shown;
+};

@@ -1,0 +1,33 @@
+#include "dialogs/GroupFolders.h"
+
+#include "library/ContentLibrary.h"
+#include "platform/AsciiCase.h"
+#include "platform/FileIo.h"
+#include "platform/FileSearch.h"
+#include "platform/Folders.h"
+#include "platform/Paths.h"
+
+std::vector<FoundGroup> ScanGroups(const std::string& installDir)
+{
+    std::vector<FoundGroup> groups;
+    for (const std::string& folder : ListGroupFolders(installDir)) {
+        std::string path = JoinPath(installDir, folder);
+        GroupFileContents contents = ReadGroupFile(path, folder);
+        PictureGroup group{.folderName = FoldedAsciiCase(folder),
+                           .name = std::move(contents.name),
+                           .description = std::move(contents.description),
+                           .displayed = contents.complete ? contents.displayed : 0};
+        groups.push_back({std::move(group), std::move(path)});
+    }
+    return groups;
+}
+
+void DeleteGroupFolder(const std::string& folderPath)
+{
+    // A link or an empty folder goes at once; only a real folder is emptied first.
+    if (RemoveFolder(folderPath))
+        return;
+    for (const FoundEntry& entry : FindFiles(folderPath, "*.*"))
+        RemoveFile(entry.path);
+    RemoveFolder(folderPath);
+}

@@ -1,0 +1,221 @@
+#include "dialogs/ManagePicTerm.h"
+
+#include "dialogs/PicturePreview.h"
+#include "dialogs/PictureRow.h"
+#include "library/ContentLibrary.h"
+#include "platform/Paths.h"
+#include "platform/Sound.h"
+#include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTreeWidget>
+
+#include <map>
+
+namespace {
+
+constexpr int kMaxTextLength = 200;
+
+struct ColumnLayout
+{
+    int heading; // string id
+    int width;   // pixels
+    Qt::Alignment alignment;
+};
+constexpr ColumnLayout kColumns[PictureRow::kColumnCount] = {
+    {kStrPictureNameHeading, 140, Qt::AlignLeft},
+    {kStrPictureSizeHeading, 100, Qt::AlignRight},
+    {kStrPictureCutHeading, 130, Qt::AlignHCenter},
+};
+
+// A heading wider than its column ends in "..." (the header would cut a right-aligned one off
+// at its start); the whole heading is its tool tip.
+void AddColumns(QTreeWidget& list)
+{
+    QHeaderView& header = *list.header();
+    const int margins = 2 * header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
+    list.setColumnCount(PictureRow::kColumnCount);
+    header.setStretchLastSection(false);
+    for (int column = 0; column < PictureRow::kColumnCount; ++column) {
+        const ColumnLayout& layout = kColumns[column];
+        const QString heading = DisplayText(LoadString(layout.heading));
+        list.headerItem()->setText(column, header.fontMetrics().elidedText(heading, Qt::ElideRight,
+                                                                           layout.width - margins));
+        list.headerItem()->setToolTip(column, heading);
+        list.headerItem()->setTextAlignment(column, layout.alignment | Qt::AlignVCenter);
+        header.resizeSection(column, layout.width);
+    }
+}
+
+} // namespace
+
+CManagePicTerm::CManagePicTerm(std::string groupPath, const PictureGroup& group,
+                               std::int32_t display, QWidget* parent)
+    : CKipoDialog(kManagePicTermDialogId, "Faq.html", parent),
+      m_preview(new CPicturePreview(*Control(kIdManagePreview))),
+      m_pictureList(ControlAs<QTreeWidget>(kIdManagePictureList)),
+      m_groupNameField(ControlAs<QLineEdit>(kIdManageGroupName), kMaxTextLength),
+      m_descriptionField(ControlAs<QLineEdit>(kIdManageDescription), kMaxTextLength),
+      m_groupName(group.name), m_description(group.description), m_groupPath(std::move(groupPath)),
+      m_folderName(group.folderName), m_display(display)
+{
+    BindButton(kIdManageAddPictures, [this] { OnAddPictures(); });
+    BindButton(kIdManageDeletePicture, [this] { OnDeletePicture(); });
+    BindButton(kIdManagePlaySounds, [this] { OnPlaySounds(); });
+    BindButton(kIdManageSpecifySounds, [this] { OnSpecifySounds(); });
+    BindButton(kIdManageDeleteSounds, [this] { OnDeleteSounds(); });
+    BindButton(kIdManageCutToDisplay, [this] { OnCutToDisplay(); });
+    connect(m_pictureList, &QTreeWidget::itemSelectionChanged, this, [this] { UpdateSelection(); });
+    connect(m_pictureList, &QTreeWidget::itemDoubleClicked, this, [this] { OnPlaySounds(); });
+}
+
+void CManagePicTerm::OnInitDialog()
+{
+    AddColumns(*m_pictureList);
+    LoadCutList();
+    FillPictureList();
+    EnableControls({kIdManageDeletePicture, kIdManagePlaySounds, kIdManageSpecifySounds,
+                    kIdManageCutToDisplay},
+                   false);
+    MembersToControls();
+}
+
+void CManagePicTerm::ControlsToMembers()
+{
+    m_groupName = m_groupNameField.Read();
+    m_description = m_descriptionField.Read();
+    m_display = ControlAs<QCheckBox>(kIdManageDisplayGroup)->isChecked() ? 1 : 0;
+}
+
+void CManagePicTerm::MembersToControls()
+{
+    m_groupNameField.Show(m_groupName);
+    m_descriptionField.Show(m_description);
+    ControlAs<QLineEdit>(kIdManageGroupPath)->setText(DisplayText(m_groupPath));
+    ControlAs<QLineEdit>(kIdManageCurrentSound)->setText(DisplayText(m_currentSound));
+    ControlAs<QCheckBox>(kIdManageDisplayGroup)->setChecked(m_display != 0);
+    ControlAs<QLineEdit>(kIdManagePictureTotal)->setText(QString::number(m_pictureCount));
+}
+
+void CManagePicTerm::LoadCutList()
+{
+    m_cutNames = ReadCutList(m_groupPath);
+}
+
+void CManagePicTerm::FillPictureList()
+{
+    std::map<std::string, bool> shownMarks;
+    for (int row = 0; row < m_pictureList->topLevelItemCount(); ++row)
+        shownMarks.emplace(Row(row).FileName(), Row(row).IsCut());
+
+    // Rebuilding reports no selection change; the handlers update the selection themselves.
+    const QSignalBlocker quiet(m_pictureList);
+    m_pictureList->clear();
+    m_pictureCount = 0;
+    QList<QTreeWidgetItem*> rows;
+    for (const FoundEntry& picture : ListPictureFiles(m_groupPath)) {
+        ++m_pictureCount;
+        const auto shown = shownMarks.find(picture.name);
+        const bool cut =
+            shown != shownMarks.end() ? shown->second : IsCutToDisplay(m_cutNames, picture.name);
+        rows.append(new PictureRow(picture, cut));
+    }
+    m_pictureList->addTopLevelItems(rows);
+}
+
+void CManagePicTerm::RebuildPictureList()
+{
+    LoadCutList();
+    FillPictureList();
+}
+
+void CManagePicTerm::UpdateSelection()
+{
+    ControlsToMembers();
+    const int row = FirstSelectedRow();
+    if (row < 0) {
+        EnableControls({kIdManageDeletePicture, kIdManageSpecifySounds, kIdManagePlaySounds,
+                        kIdManageDeleteSounds, kIdManageCutToDisplay},
+                       false);
+        m_currentSound.clear();
+    } else {
+        const PictureRow& picture = Row(row);
+        m_selectedPicture = JoinPath(m_groupPath, picture.FileName());
+        EnableControls({kIdManageDeletePicture, kIdManageSpecifySounds, kIdManageCutToDisplay},
+                       true);
+        SetCutCaption(picture.IsCut());
+        const std::string sound = FindOwnSound(m_selectedPicture);
+        EnableControls({kIdManagePlaySounds, kIdManageDeleteSounds}, !sound.empty());
+        m_currentSound = FileNameOf(sound);
+        m_preview->Draw(m_selectedPicture);
+    }
+    MembersToControls();
+}
+
+void CManagePicTerm::SetCutCaption(bool cut)
+{
+    ControlAs<QAbstractButton>(kIdManageCutToDisplay)
+        ->setText(DisplayText(LoadString(cut ? kStrCancelCutting : kStrCutToDisplay)));
+}
+
+void CManagePicTerm::EnableControls(std::initializer_list<int> ids, bool enabled)
+{
+    for (const int id : ids)
+        Control(id)->setEnabled(enabled);
+}
+
+void CManagePicTerm::OnCutToDisplay()
+{
+    ControlsToMembers();
+    if (const int row = FirstSelectedRow(); row >= 0) {
+        PictureRow& picture = Row(row);
+        picture.SetCut(!picture.IsCut());
+        SetCutCaption(picture.IsCut());
+    }
+    MembersToControls();
+}
+
+void CManagePicTerm::OnPlaySounds()
+{
+    if (!m_currentSound.empty())
+        PlaySoundFile(JoinPath(m_groupPath, m_currentSound));
+}
+
+void CManagePicTerm::accept()
+{
+    ControlsToMembers();
+    WriteGroupFile(m_groupPath, m_folderName, m_groupName, m_description, m_display);
+    std::vector<std::string> cutNames;
+    for (int row = 0; row < m_pictureList->topLevelItemCount(); ++row) {
+        if (Row(row).IsCut())
+            cutNames.push_back(Row(row).FileName());
+    }
+    WriteCutList(m_groupPath, cutNames);
+    CKipoDialog::accept();
+}
+
+int CManagePicTerm::FirstSelectedRow() const
+{
+    for (int row = 0; row < m_pictureList->topLevelItemCount(); ++row) {
+        if (m_pictureList->topLevelItem(row)->isSelected())
+            return row;
+    }
+    return -1;
+}
+
+PictureRow& CManagePicTerm::Row(int index) const
+{
+    return static_cast<PictureRow&>(*m_pictureList->topLevelItem(index));
+}
+
+std::string CManagePicTerm::FindOwnSound(const std::string& picturePath) const
+{
+    const FoundEntry picture{std::string(FileNameOf(picturePath)), picturePath, false};
+    return FindOwnSounds(m_groupPath, {picture}).front();
+}

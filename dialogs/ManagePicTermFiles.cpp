@@ -1,0 +1,124 @@
+// The Manage Picture Group dialog's file operations: each acts on the group folder at once,
+// after the user has confirmed what it would replace or delete, and rebuilds the list.
+#include "dialogs/ManagePicTerm.h"
+
+#include "dialogs/CopyIntoFolder.h"
+#include "dialogs/PicturePreview.h"
+#include "dialogs/PictureRow.h"
+#include "library/ContentLibrary.h"
+#include "library/PictureImage.h"
+#include "platform/FileDialogs.h"
+#include "platform/FileIo.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "resources/StringTable.h"
+
+#include <QTreeWidget>
+
+namespace {
+
+constexpr std::string_view kAllImageFiles = "All Image Files";
+constexpr std::uint32_t kExcludeVectorAndIconFormats = 140; // EMF, WMF and icons
+
+// A Yes/No question with No as the default; "%s" in the text takes `value`.
+bool Confirmed(QWidget* owner, int textId, std::string_view value, int captionId)
+{
+    return ShowMessage({.owner = owner,
+                        .text = FillIn(LoadString(textId), "%s", value),
+                        .caption = LoadString(captionId),
+                        .icon = MessageIcon::Question,
+                        .buttons = MessageButtons::YesNo,
+                        .defaultButton = MessageResult::No}) == MessageResult::Yes;
+}
+
+} // namespace
+
+void CManagePicTerm::OnAddPictures()
+{
+    std::string filter;
+    std::vector<std::string> formats;
+    if (CPictureImage::BuildOpenFilter(filter, formats, kAllImageFiles,
+                                       kExcludeVectorAndIconFormats,
+                                       '|') != CPictureImage::kSuccess)
+        return;
+    const auto chosen = ChooseFiles(
+        {.owner = this, .filter = filter, .defaultExtension = "bmp", .multipleSelection = true});
+    if (!chosen)
+        return;
+    // What the user typed meanwhile survives the exchange below.
+    ControlsToMembers();
+    CopyIntoFolder(this, *chosen, m_groupPath, LoadString(kStrPictureExists));
+    RebuildPictureList();
+    MembersToControls();
+}
+
+void CManagePicTerm::OnDeletePicture()
+{
+    ControlsToMembers();
+    if (const int row = FirstSelectedRow(); row >= 0) {
+        const std::string name = Row(row).FileName();
+        m_selectedPicture = JoinPath(m_groupPath, name);
+        const std::string sound = FindOwnSound(m_selectedPicture);
+        if (!sound.empty()) {
+            // The sound goes only together with its picture.
+            if (Confirmed(this, kStrDeletePictureAndSound, name, kStrWarning) &&
+                RemoveFile(m_selectedPicture))
+                RemoveFile(sound);
+        } else if (Confirmed(this, kStrDeletePicture, name, kStrWarning)) {
+            RemoveFile(m_selectedPicture);
+        }
+    }
+    RebuildPictureList();
+    MembersToControls();
+    UpdateSelection();
+    m_preview->Clear();
+}
+
+void CManagePicTerm::OnSpecifySounds()
+{
+    // Without a picture there is no sound name inside the group folder to write to.
+    if (m_selectedPicture.empty())
+        return;
+    const std::string existing = FindOwnSound(m_selectedPicture);
+    if (!existing.empty() && !Confirmed(this, kStrReplaceOwnSound, {}, kStrInformation))
+        return;
+    RememberSelectedRow();
+    const auto chosen = ChooseFiles({.owner = this,
+                                     .filter = LoadString(kStrSoundFileFilter),
+                                     .defaultExtension = "wav",
+                                     .multipleSelection = false});
+    if (chosen && !chosen->empty())
+        CopyFileAtomically(chosen->front(),
+                           existing.empty() ? OwnSoundPath(m_selectedPicture) : existing);
+    RebuildPictureList();
+    UpdateSelection();
+    RestoreRememberedRow();
+}
+
+void CManagePicTerm::OnDeleteSounds()
+{
+    const std::string path = JoinPath(m_groupPath, m_currentSound);
+    RememberSelectedRow();
+    if (!m_currentSound.empty() && Confirmed(this, kStrDeleteOwnSound, m_currentSound, kStrWarning))
+        RemoveFile(path);
+    RebuildPictureList();
+    UpdateSelection();
+    RestoreRememberedRow();
+}
+
+void CManagePicTerm::RememberSelectedRow()
+{
+    if (const int row = FirstSelectedRow(); row >= 0)
+        m_rememberedRow = row;
+}
+
+// The remembered row becomes the current one and is scrolled into view, without being
+// selected: the user selects it again to see its new sound.
+void CManagePicTerm::RestoreRememberedRow()
+{
+    if (m_rememberedRow >= m_pictureList->topLevelItemCount())
+        return;
+    QTreeWidgetItem* row = m_pictureList->topLevelItem(m_rememberedRow);
+    m_pictureList->setCurrentItem(row, 0, QItemSelectionModel::NoUpdate);
+    m_pictureList->scrollToItem(row);
+}

@@ -1,0 +1,160 @@
+#include "dialogs/ManageVoiceDialog.h"
+
+#include "dialogs/CopyIntoFolder.h"
+#include "library/ContentLibrary.h"
+#include "platform/FileDialogs.h"
+#include "platform/FileIo.h"
+#include "platform/FileSearch.h"
+#include "platform/Folders.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "platform/Sound.h"
+#include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
+
+#include <QHeaderView>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr int kNameColumn = 0;
+constexpr int kSizeColumn = 1;
+constexpr int kNameWidth = 200;
+constexpr int kSizeWidth = 100;
+// The file name's bytes as found on disk; the shown text may have lost some.
+constexpr int kFileNameRole = Qt::UserRole;
+
+// A row sorts by its file name ignoring letter case.
+class SoundRow : public QTreeWidgetItem
+{
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        return text(kNameColumn).compare(other.text(kNameColumn), Qt::CaseInsensitive) < 0;
+    }
+};
+
+std::string FileNameOfRow(const QTreeWidgetItem& row)
+{
+    return row.data(kNameColumn, kFileNameRole).toByteArray().toStdString();
+}
+
+} // namespace
+
+CManageVoiceDialog::CManageVoiceDialog(std::string installDir, QWidget* parent)
+    : CKipoDialog(kManageVoiceDialogId, "Faq.html", parent), m_installDir(std::move(installDir)),
+      m_soundList(ControlAs<QTreeWidget>(kIdDefaultSoundList))
+{
+    BindButton(kIdDefaultSoundPlay, [this] { OnPlay(); });
+    BindButton(kIdDefaultSoundStop, [this] { OnStop(); });
+    BindButton(kIdDefaultSoundAdd, [this] { OnAdd(); });
+    BindButton(kIdDefaultSoundDelete, [this] { OnDelete(); });
+    connect(m_soundList, &QTreeWidget::itemSelectionChanged, this,
+            [this] { OnSoundItemChanged(); });
+    connect(m_soundList, &QTreeWidget::itemDoubleClicked, this, [this] { OnPlay(); });
+}
+
+void CManageVoiceDialog::OnInitDialog()
+{
+    m_soundList->setColumnCount(2);
+    m_soundList->setHeaderLabels({QString::fromStdString(LoadString(kStrFileNameColumn)),
+                                  QString::fromStdString(LoadString(kStrFileSizeColumn))});
+    m_soundList->headerItem()->setTextAlignment(kSizeColumn, Qt::AlignRight | Qt::AlignVCenter);
+    m_soundList->header()->setStretchLastSection(false);
+    m_soundList->setColumnWidth(kNameColumn, kNameWidth);
+    m_soundList->setColumnWidth(kSizeColumn, kSizeWidth);
+    FillSoundList();
+    m_selectedSounds.clear();
+    Control(kIdDefaultSoundPlay)->setEnabled(false);
+    Control(kIdDefaultSoundDelete)->setEnabled(false);
+}
+
+std::string CManageVoiceDialog::SoundFolder() const
+{
+    const std::string folder = JoinPath(m_installDir, kDefaultSoundFolder);
+    return ResolveNoCase(folder).value_or(folder);
+}
+
+void CManageVoiceDialog::FillSoundList()
+{
+    m_soundList->clear();
+    for (const std::string& path : ListDefaultSounds(m_installDir)) {
+        const std::string name(FileNameOf(path));
+        auto* row = new SoundRow;
+        row->setText(kNameColumn, QString::fromStdString(name));
+        row->setData(kNameColumn, kFileNameRole, QByteArray::fromStdString(name));
+        if (const std::optional<std::uint64_t> size = FileSizeOf(path))
+            row->setText(kSizeColumn, QString::number(*size));
+        row->setTextAlignment(kSizeColumn, Qt::AlignRight | Qt::AlignVCenter);
+        m_soundList->addTopLevelItem(row);
+    }
+    m_soundList->sortItems(kNameColumn, Qt::AscendingOrder);
+}
+
+void CManageVoiceDialog::OnSoundItemChanged()
+{
+    m_selectedSounds.clear();
+    const std::string folder = SoundFolder();
+    for (int i = 0; i < m_soundList->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = m_soundList->topLevelItem(i);
+        if (row->isSelected())
+            m_selectedSounds.push_back(JoinPath(folder, FileNameOfRow(*row)));
+    }
+    const bool any = !m_selectedSounds.empty();
+    Control(kIdDefaultSoundPlay)->setEnabled(any);
+    Control(kIdDefaultSoundDelete)->setEnabled(any);
+}
+
+void CManageVoiceDialog::OnPlay()
+{
+    if (!m_selectedSounds.empty())
+        PlaySoundFile(m_selectedSounds.front());
+}
+
+void CManageVoiceDialog::OnStop()
+{
+    StopSound();
+}
+
+void CManageVoiceDialog::OnAdd()
+{
+    const std::optional<std::vector<std::string>> files =
+        ChooseFiles({.owner = this,
+                     .filter = LoadString(kStrSoundFileFilter),
+                     .defaultExtension = "wav",
+                     .multipleSelection = true});
+    if (!files)
+        return;
+    CopyIntoFolder(this, *files, SoundFolder(), LoadString(kStrOverwriteDefaultSound));
+    FillSoundList();
+}
+
+void CManageVoiceDialog::OnDelete()
+{
+    const std::vector<std::string> doomed = m_selectedSounds;
+    if (doomed.empty())
+        return;
+    const MessageResult answer = ShowMessage(
+        {.owner = this,
+         .text = FillIn(LoadString(kStrDeleteDefaultSounds), "%d", std::to_string(doomed.size())),
+         .caption = LoadString(kStrWarning),
+         .icon = MessageIcon::Question,
+         .buttons = MessageButtons::YesNo,
+         .defaultButton = MessageResult::No});
+    if (answer != MessageResult::Yes)
+        return;
+    for (const std::string& path : doomed)
+        RemoveFile(path);
+    // The rows go even when a file could not be deleted; the folder is not read again.
+    for (const std::string& path : doomed) {
+        const std::string name(FileNameOf(path));
+        for (int i = 0; i < m_soundList->topLevelItemCount(); ++i) {
+            if (FileNameOfRow(*m_soundList->topLevelItem(i)) == name) {
+                delete m_soundList->takeTopLevelItem(i);
+                break;
+            }
+        }
+    }
+}

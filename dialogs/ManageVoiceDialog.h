@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/KipoDialog.h"
+
+#include <string>
+#include <vector>
+
+class QTreeWidget;
+
+// The "Manage Default Sounds" dialog: lists the WAV files of the default-sound folder with
+// their sizes, plays and stops them, copies chosen files into the folder and deletes the
+// selected ones. Every change acts on the folder at once.
+class CManageVoiceDialog : public CKipoDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CManageVoiceDialog(std::string installDir, QWidget* parent = nullptr);
+
+protected:
+    void OnInitDialog() override;
+
+    void OnPlay();
+    void OnStop();
+    void OnAdd();
+    void OnDelete();
+    void OnSoundItemChanged();
+
+private:
+    void FillSoundList();
+    // The default-sound folder as it lies on disk (found ignoring letter case).
+    std::string SoundFolder() const;
+
+    std::string m_installDir;
+    QTreeWidget* m_soundList;
+    // Full paths of the selected sounds, in row order.
+    std::vector<std::string> m_selectedSounds;
+};

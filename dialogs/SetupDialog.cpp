@@ -1,0 +1,202 @@
+#include "dialogs/SetupDialog.h"
+
+#include "app/OwnerDrawButton.h"
+#include "dialogs/AddPicTerm.h"
+#include "dialogs/ColourSwatch.h"
+#include "dialogs/GroupCheckList.h"
+#include "dialogs/ManagePicTerm.h"
+#include "dialogs/ManageVoiceDialog.h"
+#include "library/Settings.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageBox.h"
+#include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
+
+#include <QAbstractButton>
+#include <QListWidget>
+
+namespace {
+
+constexpr int kCheckBoxIds[] = {kIdClearBackground, kIdRandomColor, kIdKeyDelayOn, kIdAutoDisplayOn,
+                                kIdTimeLimitOn};
+
+} // namespace
+
+CSetupDialog::CSetupDialog(Settings& settings, QWidget* parent)
+    : CKipoDialog(kSetupDialogId, "Faq.html", parent), m_settings(settings), m_fields(*this),
+      m_groupList(new GroupCheckList(*ControlAs<QListWidget>(kIdGroupList)))
+{
+    for (const int id : kCheckBoxIds)
+        BindButton(id, [this] { UpdateEnabling(); });
+    BindButton(kIdColourSwatch, [this] { OnColourSwatch(); });
+    BindButton(kIdManageDefaultSounds, [this] { OnManageDefaultSounds(); });
+    BindButton(kIdManageGroup, [this] { OnManageGroup(); });
+    BindButton(kIdAddGroup, [this] { OnAddGroup(); });
+    BindButton(kIdDeleteGroup, [this] { OnDeleteGroup(); });
+    connect(m_groupList, &GroupCheckList::SelectionChanged, this, [this] { UpdateGroupInfo(); });
+    connect(m_groupList, &GroupCheckList::EntryDoubleClicked, this, [this] { OnManageGroup(); });
+    ControlAs<COwnerDrawButton>(kIdColourSwatch)
+        ->SetDrawFunction([this](QPainter& painter, const QRect& rect) {
+            DrawColourSwatch(painter, rect, m_fields.SwatchActive(),
+                             m_fields.Values().backgroundColor);
+        });
+}
+
+CSetupDialog::~CSetupDialog() = default;
+
+void CSetupDialog::OnInitDialog()
+{
+    // The dialog always starts from what the settings file holds, or from the defaults.
+    m_settings.Load();
+    m_fields.Values() = SetupValues::From(m_settings);
+    m_fields.SetRanges();
+    m_fields.Write();
+    UpdateEnabling();
+    ScanGroups();
+    FillGroupList();
+    SetGroupButtonsEnabled(false);
+}
+
+void CSetupDialog::accept()
+{
+    if (CommitChanges())
+        CKipoDialog::accept();
+}
+
+void CSetupDialog::UpdateEnabling()
+{
+    m_fields.UpdateEnabling();
+}
+
+void CSetupDialog::OnColourSwatch()
+{
+    const std::optional<std::uint32_t> colour =
+        ChooseColor(this, m_fields.Values().backgroundColor);
+    if (!colour)
+        return;
+    m_fields.Values().backgroundColor = *colour;
+    activateWindow();
+    Control(kIdColourSwatch)->update();
+}
+
+void CSetupDialog::ScanGroups()
+{
+    m_groups = ::ScanGroups(m_settings.installDir);
+}
+
+void CSetupDialog::FillGroupList()
+{
+    std::vector<PictureGroup> groups;
+    groups.reserve(m_groups.size());
+    for (const FoundGroup& found : m_groups)
+        groups.push_back(found.group);
+    m_groupList->Fill(groups);
+}
+
+const FoundGroup* CSetupDialog::SelectedGroup() const
+{
+    const std::optional<int> row = m_groupList->SelectedRow();
+    if (!row)
+        return nullptr;
+    const std::optional<std::size_t> index = m_groupList->GroupOfRow(*row);
+    return index && *index < m_groups.size() ? &m_groups[*index] : nullptr;
+}
+
+void CSetupDialog::SetGroupButtonsEnabled(bool enabled)
+{
+    Control(kIdManageGroup)->setEnabled(enabled);
+    Control(kIdDeleteGroup)->setEnabled(enabled);
+}
+
+void CSetupDialog::UpdateGroupInfo()
+{
+    m_fields.Read();
+    const bool hasEntries = m_groupList->Count() > 0;
+    if (hasEntries) {
+        if (const FoundGroup* found = SelectedGroup())
+            m_fields.SetGroupInfo(found->group.description);
+    }
+    SetGroupButtonsEnabled(hasEntries);
+    m_fields.Write();
+}
+
+bool CSetupDialog::CommitChanges()
+{
+    if (!m_fields.Read())
+        return false;
+    m_fields.Values().CopyTo(m_settings);
+    m_settings.Save();
+    for (int row = 0; row < m_groupList->Count(); ++row) {
+        const std::optional<std::size_t> index = m_groupList->GroupOfRow(row);
+        if (!index || *index >= m_groups.size())
+            continue;
+        const PictureGroup& group = m_groups[*index].group;
+        const std::int32_t tick = m_groupList->IsTicked(row) ? 1 : 0;
+        if (tick != group.displayed)
+            WriteGroupFile(m_groups[*index].path, group.folderName, group.name, group.description,
+                           tick);
+    }
+    return true;
+}
+
+void CSetupDialog::OnManageDefaultSounds()
+{
+    CManageVoiceDialog dialog(m_settings.installDir, this);
+    dialog.exec();
+}
+
+void CSetupDialog::OnManageGroup()
+{
+    CommitChanges();
+    const std::optional<int> row = m_groupList->SelectedRow();
+    if (const FoundGroup* found = SelectedGroup()) {
+        const FoundGroup managed = *found; // the rescan below replaces the list
+        CManagePicTerm dialog(managed.path, managed.group, m_groupList->IsTicked(*row) ? 1 : 0,
+                              this);
+        if (dialog.exec() == QDialog::Accepted) {
+            ScanGroups();
+            FillGroupList();
+        }
+    }
+    m_groupList->Select(row.value_or(-1));
+    UpdateGroupInfo();
+}
+
+void CSetupDialog::OnAddGroup()
+{
+    CAddPicTerm dialog(m_settings.installDir, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ScanGroups();
+    FillGroupList();
+    m_groupList->Select(0);
+    UpdateGroupInfo();
+}
+
+void CSetupDialog::OnDeleteGroup()
+{
+    if (const FoundGroup* found = SelectedGroup()) {
+        const std::string& name = found->group.name;
+        const MessageResult answer =
+            ShowMessage({.owner = this,
+                         .text = FillInEach(LoadString(kStrDeleteGroupQuestion), "%s",
+                                            {name, name, found->path}),
+                         .caption = LoadString(kStrWarning),
+                         .icon = MessageIcon::Question,
+                         .buttons = MessageButtons::YesNo,
+                         .defaultButton = MessageResult::No});
+        if (answer == MessageResult::Yes) {
+            DeleteGroupFolder(found->path);
+            ScanGroups();
+            FillGroupList();
+        }
+    }
+    if (m_groupList->Count() > 0) {
+        m_groupList->Select(0);
+        UpdateGroupInfo();
+        return;
+    }
+    SetGroupButtonsEnabled(false);
+    m_fields.SetGroupInfo(LoadString(kStrNoGroupLeft));
+    m_fields.Write();
+}

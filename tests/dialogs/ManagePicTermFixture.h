@@ -1,0 +1,101 @@
+#pragma once
+
+#include "dialogs/ManagePicTerm.h"
+#include "library/PictureGroup.h"
+#include "resources/ResourceIds.h"
+#include "tests/support/TempLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QBuffer>
+#include <QImage>
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// The picture group "Zoo" in a temporary library, and the Manage Picture Group dialog on it,
+// driven by control ids as a user would.
+class ManagePicTermTest : public ::testing::Test
+{
+protected:
+    ManagePicTermTest() : m_groupPath(m_library.MakeDir("Zoo")) {}
+
+    std::string Put(const std::string& name, std::string_view bytes = "x") const
+    {
+        return m_library.WriteFile("Zoo/" + name, bytes);
+    }
+    // A PNG file of one colour.
+    std::string PutPicture(const std::string& name, QSize size, QColor colour) const
+    {
+        return Put(name, PngBytes(size, colour));
+    }
+    static std::string PngBytes(QSize size, QColor colour)
+    {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(colour);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "PNG");
+        return buffer.data().toStdString();
+    }
+
+    void Open(const std::vector<std::string>& cutNames = {}, const std::string& name = "Animals")
+    {
+        ASSERT_TRUE(WriteGroupFile(m_groupPath, "Zoo", name, "Farm", 1));
+        ASSERT_TRUE(WriteCutList(m_groupPath, cutNames));
+        m_dialog =
+            std::make_unique<CManagePicTerm>(m_groupPath, PictureGroup{"Zoo", name, "Farm", 1}, 1);
+        m_dialog->show();
+    }
+
+    QTreeWidget& List() const { return *m_dialog->ControlAs<QTreeWidget>(kIdManagePictureList); }
+    std::vector<std::string> Column(int column) const
+    {
+        std::vector<std::string> texts;
+        for (int row = 0; row < List().topLevelItemCount(); ++row)
+            texts.push_back(List().topLevelItem(row)->text(column).toStdString());
+        return texts;
+    }
+    QTreeWidgetItem* RowNamed(const QString& name) const
+    {
+        const auto found = List().findItems(name, Qt::MatchExactly);
+        return found.isEmpty() ? nullptr : found.front();
+    }
+    // Clicks the row, as the user selects it.
+    void Select(const QString& name) const
+    {
+        QTreeWidgetItem* row = RowNamed(name);
+        ASSERT_NE(row, nullptr) << name.toStdString();
+        List().scrollToItem(row);
+        QTest::mouseClick(List().viewport(), Qt::LeftButton, {},
+                          List().visualItemRect(row).center());
+        ASSERT_TRUE(row->isSelected());
+    }
+    // A click reaches only an enabled button.
+    void Click(int id) const
+    {
+        QTest::mouseClick(m_dialog->ControlAs<QAbstractButton>(id), Qt::LeftButton);
+    }
+    bool Enabled(int id) const { return m_dialog->Control(id)->isEnabled(); }
+    std::string Text(int id) const
+    {
+        if (const auto* edit = m_dialog->ControlAs<QLineEdit>(id))
+            return edit->text().toStdString();
+        return m_dialog->ControlAs<QAbstractButton>(id)->text().toStdString();
+    }
+    // The preview frame as it paints itself.
+    QImage Preview() const { return m_dialog->Control(kIdManagePreview)->grab().toImage(); }
+    std::string GroupFile(std::string_view name) const
+    {
+        return m_library.ReadFile("Zoo/" + std::string(name));
+    }
+
+    TempLibrary m_library;
+    std::string m_groupPath;
+    std::unique_ptr<CManagePicTerm> m_dialog;
+};

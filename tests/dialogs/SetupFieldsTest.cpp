@@ -1,0 +1,245 @@
+#include "SetupDialogTestFixture.h"
+#include "platform/ColorRef.h"
+#include "platform/FileDialogs.h"
+
+namespace {
+
+const std::string kNotAnInteger = "Please enter an integer.";
+
+std::string Range(int lower, int upper)
+{
+    return "Please enter an integer between " + std::to_string(lower) + " and " +
+           std::to_string(upper) + ".";
+}
+
+TEST_F(SetupDialogTest, OpensWithWhatTheSettingsFileHolds)
+{
+    WriteSettings([](Settings& file) {
+        file.clearBackground = 1;
+        file.randomColor = 0;
+        file.timeLimitOn = 0;
+        file.timeLimitMinutes = 25;
+        file.keyDelayOn = 1;
+        file.keyDelayMs = 450;
+        file.autoDisplayOn = 0;
+        file.autoDisplaySeconds = 7;
+    });
+    settings.timeLimitMinutes = 99;
+    Open();
+    EXPECT_EQ(settings.timeLimitMinutes, 25);
+    EXPECT_TRUE(Box(kIdClearBackground).isChecked());
+    EXPECT_FALSE(Box(kIdRandomColor).isChecked());
+    EXPECT_FALSE(Box(kIdTimeLimitOn).isChecked());
+    EXPECT_EQ(Edit(kIdTimeLimitEdit).text(), "25");
+    EXPECT_EQ(Edit(kIdKeyDelayEdit).text(), "450");
+    EXPECT_EQ(Edit(kIdAutoDisplayEdit).text(), "7");
+    EXPECT_TRUE(answers.Shown().empty());
+
+    EXPECT_EQ(List().count(), 0);
+    EXPECT_FALSE(Button(kIdManageGroup).isEnabled());
+    EXPECT_FALSE(Button(kIdDeleteGroup).isEnabled());
+    EXPECT_EQ(InfoLine(), "");
+}
+
+TEST_F(SetupDialogTest, OutOfRangeValuesAreShownAsTheyAreAndReportedAtOnce)
+{
+    WriteSettings([](Settings& file) {
+        file.timeLimitMinutes = 0;
+        file.keyDelayMs = 40000;
+    });
+    Open();
+    EXPECT_EQ(answers.Texts(), std::vector<std::string>{Range(1, 1200)});
+    EXPECT_EQ(answers.Shown()[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(Edit(kIdTimeLimitEdit).text(), "0");
+    EXPECT_EQ(Edit(kIdKeyDelayEdit).text(), "40000");
+}
+
+TEST_F(SetupDialogTest, OkReadsTheEditsInOrderAndSavesOnlyWhenAllAreValid)
+{
+    WriteSettings([](Settings&) {});
+    const std::string before = library.ReadFile("Kipo.ini");
+    Open();
+    Edit(kIdTimeLimitEdit).setText("ten");
+    Edit(kIdKeyDelayEdit).setText("4294967296"); // 2^32: no 32-bit integer
+    Edit(kIdAutoDisplayEdit).setText("0");
+
+    struct Step
+    {
+        int edit;
+        std::string message;
+        const char* fix;
+    };
+    const Step steps[] = {
+        {kIdTimeLimitEdit, kNotAnInteger, "0"},       {kIdTimeLimitEdit, Range(1, 1200), " +12 "},
+        {kIdKeyDelayEdit, kNotAnInteger, "99999"},    {kIdKeyDelayEdit, Range(0, 30000), "0"},
+        {kIdAutoDisplayEdit, Range(1, 3600), "3600"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.message);
+        const std::size_t shown = answers.Shown().size();
+        Button(kIdOk).click();
+        ASSERT_EQ(answers.Shown().size(), shown + 1);
+        EXPECT_EQ(answers.Shown().back().text, step.message);
+        EXPECT_EQ(QApplication::focusWidget(), &Edit(step.edit));
+        EXPECT_EQ(Edit(step.edit).selectedText(), Edit(step.edit).text());
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(library.ReadFile("Kipo.ini"), before);
+        Edit(step.edit).setText(step.fix);
+    }
+    Button(kIdOk).click();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    const Settings saved = SavedSettings();
+    EXPECT_EQ(saved.timeLimitMinutes, 12);
+    EXPECT_EQ(saved.keyDelayMs, 0);
+    EXPECT_EQ(saved.autoDisplaySeconds, 3600);
+    EXPECT_EQ(settings.autoDisplaySeconds, 3600);
+}
+
+TEST_F(SetupDialogTest, AFailingEditUndoesALaterClickButNotAnEarlierOne)
+{
+    WriteSettings([](Settings& file) {
+        file.clearBackground = 1;
+        file.keyDelayOn = 1;
+        file.timeLimitMinutes = 10;
+    });
+    Open();
+    Edit(kIdTimeLimitEdit).setText("abc");
+    ClickBox(kIdKeyDelayOn);
+    EXPECT_EQ(answers.Texts(), std::vector<std::string>{kNotAnInteger});
+    EXPECT_TRUE(Box(kIdKeyDelayOn).isChecked());
+    EXPECT_TRUE(Edit(kIdKeyDelayEdit).isEnabled());
+    EXPECT_EQ(Edit(kIdTimeLimitEdit).text(), "10");
+
+    Edit(kIdTimeLimitEdit).setText("abc");
+    ClickBox(kIdClearBackground);
+    EXPECT_EQ(answers.Shown().size(), 2u);
+    EXPECT_FALSE(Box(kIdClearBackground).isChecked());
+    EXPECT_FALSE(Box(kIdRandomColor).isEnabled());
+}
+
+TEST_F(SetupDialogTest, TicksEnableTheirControlsAndDisabledEditsAreStillValidated)
+{
+    WriteSettings([](Settings& file) {
+        file.clearBackground = 1;
+        file.randomColor = 0;
+        file.timeLimitOn = 1;
+        file.keyDelayOn = 1;
+        file.autoDisplayOn = 1;
+    });
+    Open();
+    ClickBox(kIdRandomColor);
+    EXPECT_FALSE(Button(kIdColourSwatch).isEnabled());
+    ClickBox(kIdClearBackground);
+    EXPECT_FALSE(Box(kIdRandomColor).isEnabled());
+    EXPECT_TRUE(Box(kIdRandomColor).isChecked());
+    EXPECT_TRUE(Button(kIdColourSwatch).isEnabled());
+
+    const std::pair<int, std::pair<int, int>> switches[] = {
+        {kIdTimeLimitOn, {kIdTimeLimitEdit, kIdTimeLimitSpin}},
+        {kIdKeyDelayOn, {kIdKeyDelayEdit, kIdKeyDelaySpin}},
+        {kIdAutoDisplayOn, {kIdAutoDisplayEdit, kIdAutoDisplaySpin}},
+    };
+    for (const auto& [box, controls] : switches) {
+        ClickBox(box);
+        EXPECT_FALSE(dialog->Control(controls.first)->isEnabled()) << box;
+        EXPECT_FALSE(dialog->Control(controls.second)->isEnabled()) << box;
+    }
+    ClickBox(kIdKeyDelayOn);
+    EXPECT_TRUE(Edit(kIdKeyDelayEdit).isEnabled());
+    EXPECT_FALSE(Edit(kIdTimeLimitEdit).isEnabled());
+    EXPECT_TRUE(answers.Shown().empty());
+
+    Edit(kIdAutoDisplayEdit).setText("");
+    Button(kIdOk).click();
+    EXPECT_EQ(answers.Texts(), std::vector<std::string>{kNotAnInteger});
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(SetupDialogTest, SwatchShowsTheColourOrGreyWithARedCrossWhenBothBoxesAreTicked)
+{
+    WriteSettings([](Settings& file) {
+        file.clearBackground = 1;
+        file.randomColor = 0;
+        file.backgroundColor = 0x00336699;
+    });
+    Open();
+    QWidget& swatch = Button(kIdColourSwatch);
+    QImage image = swatch.grab().toImage();
+    const QColor colour = ColorFromRef(0x00336699);
+    for (const QPoint at : {QPoint(0, 0), QPoint(image.width() - 1, image.height() - 1),
+                            QPoint(image.width() / 2, image.height() / 2)})
+        EXPECT_EQ(image.pixelColor(at), colour) << at.x() << "," << at.y();
+
+    ClickBox(kIdRandomColor);
+    image = swatch.grab().toImage();
+    const int cx = image.width() / 2;
+    const int cy = image.height() / 2;
+    const QColor grey(50, 50, 50);
+    const QColor red(255, 0, 0);
+    for (const QPoint at : {QPoint(0, 0), QPoint(image.width() - 1, 0), QPoint(cx - 9, cy - 9),
+                            QPoint(cx + 7, cy + 7), QPoint(cx - 8, cy + 7), QPoint(cx, cy + 3)})
+        EXPECT_EQ(image.pixelColor(at), grey) << at.x() - cx << "," << at.y() - cy;
+    for (const QPoint at : {QPoint(cx - 8, cy - 8), QPoint(cx, cy), QPoint(cx + 6, cy + 6),
+                            QPoint(cx + 7, cy - 8), QPoint(cx - 7, cy + 6)})
+        EXPECT_EQ(image.pixelColor(at), red) << at.x() - cx << "," << at.y() - cy;
+}
+
+TEST_F(SetupDialogTest, TheColourDialogStartsAtTheColourAndOnlyOkChangesIt)
+{
+    WriteSettings([](Settings& file) { file.backgroundColor = 0x00FF0000; });
+    std::optional<std::uint32_t> answer;
+    ScriptedFileDialogs colours({}, [&](std::uint32_t) { return answer; });
+    Open();
+    Button(kIdColourSwatch).click();
+    EXPECT_EQ(CentreColour(Button(kIdColourSwatch)), QColor(0, 0, 255));
+
+    answer = 0x0000FF00;
+    Button(kIdColourSwatch).click();
+    EXPECT_EQ(colours.ColorRequests(), (std::vector<std::uint32_t>{0x00FF0000, 0x00FF0000}));
+    EXPECT_EQ(CentreColour(Button(kIdColourSwatch)), QColor(0, 255, 0));
+    EXPECT_EQ(SavedSettings().backgroundColor, 0x00FF0000u);
+
+    Button(kIdOk).click();
+    EXPECT_EQ(SavedSettings().backgroundColor, 0x0000FF00u);
+}
+
+TEST_F(SetupDialogTest, UpDownsFollowTheirEditsAndWrapAtBothEnds)
+{
+    WriteSettings([](Settings& file) {
+        file.timeLimitMinutes = 1200;
+        file.keyDelayMs = 30000;
+        file.autoDisplaySeconds = 3600;
+    });
+    Open();
+    const std::tuple<int, const char*, const char*> cases[] = {
+        {kIdTimeLimitEdit, "1", "1200"},
+        {kIdKeyDelayEdit, "0", "30000"},
+        {kIdAutoDisplayEdit, "1", "3600"},
+    };
+    for (const auto& [id, afterUp, afterDown] : cases) {
+        QTest::keyClick(&Edit(id), Qt::Key_Up);
+        EXPECT_EQ(Edit(id).text(), afterUp);
+        QTest::keyClick(&Edit(id), Qt::Key_Down);
+        EXPECT_EQ(Edit(id).text(), afterDown);
+    }
+    Edit(kIdKeyDelayEdit).setText("299");
+    QWidget& arrows = *dialog->Control(kIdKeyDelaySpin);
+    QTest::mouseClick(&arrows, Qt::LeftButton, {}, QPoint(arrows.width() / 2, 2));
+    EXPECT_EQ(Edit(kIdKeyDelayEdit).text(), "300");
+    EXPECT_TRUE(answers.Shown().empty());
+}
+
+TEST_F(SetupDialogTest, CancelSavesNothingAndKeepsWhatWasLoaded)
+{
+    WriteSettings([](Settings& file) { file.keyDelayMs = 123; });
+    const std::string before = library.ReadFile("Kipo.ini");
+    Open();
+    Edit(kIdKeyDelayEdit).setText("456");
+    ClickBox(kIdTimeLimitOn);
+    QTest::keyClick(&Edit(kIdKeyDelayEdit), Qt::Key_Escape);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_EQ(library.ReadFile("Kipo.ini"), before);
+    EXPECT_EQ(settings.keyDelayMs, 123);
+}
+
+} // namespace

@@ -1,0 +1,218 @@
+#include "SetupDialogTestFixture.h"
+#include "dialogs/AddPicTerm.h"
+#include "dialogs/ManagePicTerm.h"
+#include "dialogs/ManageVoiceDialog.h"
+
+namespace {
+
+const std::string kUuid = "0F8FAD5B-D9CB-469F-A165-70867728950E";
+
+TEST_F(SetupDialogTest, EntriesShowNameAndFolderSortedIgnoringCaseWithTheirTicks)
+{
+    AddGroup("cherry", "cherry", 0);
+    AddGroup(kUuid, "Banana", 1);
+    AddGroup("Apple", "apple", 2);
+    AddGroup("nameless", "", 1);
+    AddGroup("Cyr", "Жираф", 1);
+    Open();
+    EXPECT_EQ(Entries(),
+              (std::vector<std::string>{"  [NAMELESS]", "apple  [APPLE]", "Banana  [" + kUuid + "]",
+                                        "cherry  [CHERRY]", "Жираф  [CYR]"}));
+    EXPECT_EQ((std::vector<bool>{Ticked(0), Ticked(1), Ticked(2), Ticked(3), Ticked(4)}),
+              (std::vector<bool>{true, true, true, false, true}));
+    EXPECT_EQ(List().selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_TRUE(List().selectedItems().isEmpty());
+}
+
+TEST_F(SetupDialogTest, OkRewritesOnlyTheGroupFilesWhoseTickChangedByteForByte)
+{
+    const std::string oddName = "Caf\xE9 \xFF"; // not UTF-8
+    AddGroup("on", "On", 1, "stays on");
+    AddGroup("off", oddName, 0, "d\xE9j\xE0");
+    AddGroup("two", "Two", 2);
+    AddGroup("kept", "Kept", 0);
+    const std::string kept = GroupFile("kept");
+    Open();
+    List().item(RowOf("On  [ON]"))->setCheckState(Qt::Unchecked);
+    for (int row = 0; row < List().count(); ++row) {
+        if (List().item(row)->text().endsWith("[OFF]"))
+            List().item(row)->setCheckState(Qt::Checked);
+    }
+    Button(kIdOk).click();
+    EXPECT_EQ(GroupFile("on"), GroupFileBytes("On", "stays on", 0));
+    EXPECT_EQ(GroupFile("off"), GroupFileBytes(oddName, "d\xE9j\xE0", 1));
+    EXPECT_EQ(GroupFile("two"), GroupFileBytes("Two", "", 1));
+    EXPECT_EQ(GroupFile("kept"), kept);
+}
+
+TEST_F(SetupDialogTest, OkWithNothingTickedSavesEveryChangedGroupWithZero)
+{
+    AddGroup("a", "A", 1);
+    AddGroup("b", "B", 1);
+    AddGroup("c", "C", 0);
+    Open();
+    for (int row = 0; row < List().count(); ++row)
+        List().item(row)->setCheckState(Qt::Unchecked);
+    Button(kIdOk).click();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    for (const char* folder : {"a", "b", "c"})
+        EXPECT_EQ(GroupFile(folder).back(), '\0') << folder;
+    EXPECT_EQ(GroupFile("a"), GroupFileBytes("A", "", 0));
+}
+
+TEST_F(SetupDialogTest, TheTickBoxTogglesOnClickAndSpaceAndADoubleClickOnItCountsTwice)
+{
+    AddGroup("a", "A", 0, "first");
+    AddGroup("b", "B", 0, "second");
+    Open();
+    QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, TickBoxPoint(1));
+    EXPECT_TRUE(Ticked(1));
+    EXPECT_EQ(List().currentRow(), 1);
+    EXPECT_EQ(InfoLine(), "second");
+    EXPECT_TRUE(Button(kIdManageGroup).isEnabled());
+    EXPECT_TRUE(Button(kIdDeleteGroup).isEnabled());
+
+    QTest::keyClick(&List(), Qt::Key_Space);
+    EXPECT_FALSE(Ticked(1));
+
+    ClickEntry(0);
+    EXPECT_FALSE(Ticked(0));
+    EXPECT_EQ(InfoLine(), "first");
+
+    // A double-click on the box: press, release, press, double-click, release.
+    ModalWatch<CManagePicTerm> manage([](CManagePicTerm& opened) { opened.reject(); });
+    const QPoint box = TickBoxPoint(0);
+    QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, box);
+    QTest::mousePress(List().viewport(), Qt::LeftButton, {}, box);
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, box, List().viewport()->mapToGlobal(box),
+                            Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(List().viewport(), &doubleClick);
+    QTest::mouseRelease(List().viewport(), Qt::LeftButton, {}, box);
+    EXPECT_FALSE(Ticked(0));
+    QTest::qWait(50);
+    EXPECT_EQ(manage.Runs(), 0);
+}
+
+TEST_F(SetupDialogTest, ManageSavesFirstThenOpensTheGroupAndReselectsItsRow)
+{
+    AddGroup("a", "A", 1, "first");
+    AddGroup("b", "B", 0, "second");
+    Open();
+    List().item(0)->setCheckState(Qt::Unchecked);
+    ClickEntry(1);
+    Edit(kIdKeyDelayEdit).setText("777");
+
+    std::string iniWhenOpened;
+    std::string groupFileWhenOpened;
+    QString pathShown;
+    ModalWatch<CManagePicTerm> manage([&](CManagePicTerm& opened) {
+        iniWhenOpened = library.ReadFile("Kipo.ini");
+        groupFileWhenOpened = GroupFile("a");
+        pathShown = opened.ControlAs<QLineEdit>(kIdManageGroupPath)->text();
+        opened.reject();
+    });
+    Button(kIdManageGroup).click();
+    ASSERT_EQ(manage.Runs(), 1);
+    EXPECT_EQ(iniWhenOpened, library.ReadFile("Kipo.ini"));
+    EXPECT_EQ(SavedSettings().keyDelayMs, 777);
+    EXPECT_EQ(groupFileWhenOpened, GroupFileBytes("A", "first", 0));
+    EXPECT_EQ(pathShown.toStdString(), library.PathOf("b"));
+    EXPECT_EQ(List().currentRow(), 1);
+    EXPECT_EQ(InfoLine(), "second");
+
+    // A failing field saves nothing, yet the group still opens; Cancel keeps the earlier save.
+    Edit(kIdKeyDelayEdit).setText("x");
+    ModalWatch<CManagePicTerm> again([](CManagePicTerm& opened) { opened.reject(); });
+    QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, TextPoint(1));
+    EXPECT_EQ(again.Runs(), 1);
+    // Once by the save before the group opens, once by the reading after it closed.
+    EXPECT_EQ(answers.Texts(), std::vector<std::string>(2, "Please enter an integer."));
+    Button(kIdCancel).click();
+    EXPECT_EQ(SavedSettings().keyDelayMs, 777);
+    EXPECT_EQ(settings.keyDelayMs, 777);
+}
+
+TEST_F(SetupDialogTest, GroupsOfAnyFolderNameAndEmptyNamesCanBeManagedTickedAndDeleted)
+{
+    AddGroup("pets", "", 1);
+    AddGroup("toys", "Toys", 1);
+    Open();
+    ASSERT_EQ(Entries(), (std::vector<std::string>{"  [PETS]", "Toys  [TOYS]"}));
+    List().item(0)->setCheckState(Qt::Unchecked);
+    ClickEntry(0);
+    ModalWatch<CManagePicTerm> manage([](CManagePicTerm& opened) { opened.reject(); });
+    Button(kIdManageGroup).click();
+    EXPECT_EQ(manage.Runs(), 1);
+    EXPECT_EQ(GroupFile("pets"), GroupFileBytes("", "", 0));
+
+    ClickEntry(0);
+    answers.Queue({MessageResult::Yes});
+    Button(kIdDeleteGroup).click();
+    EXPECT_EQ(library.InListingOrder({}, {"pets", "toys"}), std::vector<std::string>{"toys"});
+    EXPECT_EQ(Entries(), std::vector<std::string>{"Toys  [TOYS]"});
+}
+
+TEST_F(SetupDialogTest, DeleteAsksFirstAndAlwaysSelectsTheFirstEntry)
+{
+    AddGroup("a", "A", 1, "first");
+    AddGroup("b", "Bee", 1, "second");
+    Open();
+    ClickEntry(1);
+    answers.Queue({MessageResult::No});
+    Button(kIdDeleteGroup).click();
+    ASSERT_EQ(answers.Shown().size(), 1u);
+    const MessageRequest& question = answers.Shown()[0];
+    EXPECT_EQ(question.text, "Assure that you want to delete the pictures group Bee and the path "
+                             "of Bee is \n" +
+                                 library.PathOf("b") + "?");
+    EXPECT_EQ(question.caption, "Warning");
+    EXPECT_EQ(question.icon, MessageIcon::Question);
+    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(question.defaultButton, MessageResult::No);
+    EXPECT_EQ(library.ReadFile("b/b.ini"), GroupFileBytes("Bee", "second", 1));
+    EXPECT_EQ(List().currentRow(), 0);
+    EXPECT_EQ(InfoLine(), "first");
+
+    answers.Queue({MessageResult::Yes});
+    Button(kIdDeleteGroup).click();
+    EXPECT_EQ(Entries(), std::vector<std::string>{"Bee  [B]"});
+    EXPECT_EQ(InfoLine(), "second");
+
+    answers.Queue({MessageResult::Yes});
+    Button(kIdDeleteGroup).click();
+    EXPECT_EQ(List().count(), 0);
+    EXPECT_EQ(InfoLine(), "No pictures group temporarily.");
+    EXPECT_FALSE(Button(kIdManageGroup).isEnabled());
+    EXPECT_FALSE(Button(kIdDeleteGroup).isEnabled());
+    EXPECT_TRUE(library.InListingOrder({}, {"a", "b"}).empty());
+}
+
+TEST_F(SetupDialogTest, AddRescansAndSelectsTheFirstEntryAndCancelChangesNothing)
+{
+    AddGroup("zoo", "Zoo", 1, "animals");
+    Open();
+    ModalWatch<CAddPicTerm> cancelled([](CAddPicTerm& opened) { opened.reject(); });
+    Button(kIdAddGroup).click();
+    EXPECT_EQ(cancelled.Runs(), 1);
+    EXPECT_TRUE(List().selectedItems().isEmpty());
+
+    ModalWatch<CAddPicTerm> added([](CAddPicTerm& opened) {
+        opened.ControlAs<QLineEdit>(kIdNewGroupName)->setText("Birds");
+        opened.ControlAs<QLineEdit>(kIdNewGroupDescription)->setText("feathers");
+        opened.accept();
+    });
+    Button(kIdAddGroup).click();
+    ASSERT_EQ(added.Runs(), 1);
+    ASSERT_EQ(List().count(), 2);
+    EXPECT_TRUE(List().item(0)->text().startsWith("Birds  ["));
+    EXPECT_TRUE(Ticked(0));
+    EXPECT_EQ(List().currentRow(), 0);
+    EXPECT_EQ(InfoLine(), "feathers");
+    EXPECT_EQ(library.ListingOrder().size(), 2u); // zoo and the new folder
+
+    ModalWatch<CManageVoiceDialog> sounds([](CManageVoiceDialog& opened) { opened.reject(); });
+    Button(kIdManageDefaultSounds).click();
+    EXPECT_EQ(sounds.Runs(), 1);
+}
+
+} // namespace

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The real program under Xvfb and openbox, driven with xdotool: Alt+T in the
+# welcome dialog opens the setup, a new time limit typed there is saved to
+# Kipo.ini by OK, and the program keeps it when it ends.
+# Usage: setup_e2e.sh <build/bin directory>
+set -euo pipefail
+
+bin_dir=$1
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A private copy of the program and its content library.
+cp -r "$bin_dir/." "$work/app"
+rm -f "$work/app/Kipo.ini"
+
+display=:$((60 + RANDOM % 200))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+
+QT_QPA_PLATFORM=xcb "$work/app/tapnest" >"$work/tapnest.log" 2>&1 &
+app_pid=$!
+pids+=($app_pid)
+welcome=$(timeout 20 xdotool search --sync --onlyvisible --name '^Welcome to Tapnest 2.2 !$' | head -n1)
+[ -n "$welcome" ] || fail "welcome dialog did not open"
+xdotool windowactivate --sync "$welcome"
+
+# The time limit in minutes: the fourth 32-bit little-endian integer of Kipo.ini.
+time_limit() { od -An -t d4 -j 12 -N 4 "$work/app/Kipo.ini" | tr -d ' '; }
+
+xdotool key alt+t
+setup=$(timeout 10 xdotool search --sync --onlyvisible --name '^Setup$' | head -n1)
+[ -n "$setup" ] || fail "Alt+T did not open the setup"
+sleep 0.5
+[ "$(xdotool getactivewindow)" = "$setup" ] || fail "the setup does not have the focus"
+
+# "&Time:" leads to the time-limit edit; Enter presses OK.
+xdotool key alt+t ctrl+a
+xdotool type --delay 50 37
+xdotool key Return
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^Setup$' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name '^Setup$' >/dev/null 2>&1 && fail "OK did not close the setup"
+[ -f "$work/app/Kipo.ini" ] || fail "OK did not write Kipo.ini"
+[ "$(stat -c %s "$work/app/Kipo.ini")" = 36 ] || fail "Kipo.ini is not 36 bytes"
+[ "$(time_limit)" = 37 ] || fail "Kipo.ini holds time limit $(time_limit), not 37"
+
+xdotool windowactivate --sync "$welcome"
+xdotool key alt+c
+for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app_pid" 2>/dev/null && fail "Close did not end the program"
+[ "$(time_limit)" = 37 ] || fail "the program did not keep the new time limit at exit"
+echo "end-to-end setup: passed"

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks the installed tree:
+# the program and its link, the shipped data, the desktop entry, icons,
+# metainfo and manual page (each through its own validator). Then starts the
+# installed program and sees it make the user's folder from the shipped data.
+# Usage: install_test.sh <build folder>
+set -euo pipefail
+
+build_dir=$1
+work=$(mktemp -d)
+app_pid=""
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+prefix=$work/prefix
+cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+app_id=org.quillwork.Tapnest
+data=$prefix/share/tapnest
+
+[ "$(readlink "$prefix/bin/tapnest")" = ../lib/tapnest/tapnest ] || fail "bin/tapnest is not a link to the program"
+[ -x "$prefix/bin/tapnest" ] || fail "the program is missing or not executable"
+[ "$(ls -A "$prefix/lib/tapnest")" = tapnest ] || fail "lib/tapnest holds more than the program"
+
+# The shipped data is the generated library as it was made, never the
+# (perhaps changed) copy beside the program in the build tree.
+diff -r "$build_dir/resources/content/staging" "$data" --exclude=Kipo2Help.chm >/dev/null ||
+    fail "share/tapnest differs from the generated content library"
+for item in Hello.wav GoodBye.wav DefVoice; do
+    [ -e "$data/$item" ] || fail "share/tapnest/$item is missing"
+done
+cmp -s "$build_dir/bin/Kipo2Help.chm" "$data/Kipo2Help.chm" || fail "the help file is not installed"
+
+desktop=$prefix/share/applications/$app_id.desktop
+report=$(desktop-file-validate "$desktop") || fail "the desktop entry is not valid: $report"
+grep -qx "Exec=tapnest" "$desktop" || fail "the desktop entry does not start tapnest"
+grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry names another icon"
+# Validates the metainfo file and that its launchable names the desktop entry.
+report=$(appstreamcli validate-tree --no-net "$prefix") || fail "the metainfo file is not valid: $report"
+
+icons=$prefix/share/icons/hicolor
+grep -q '<svg' "$icons/scalable/apps/$app_id.svg" || fail "no scalable icon"
+for size in 16 24 32 48 64 128 256; do
+    png=$icons/${size}x${size}/apps/$app_id.png
+    [ -f "$png" ] || fail "no ${size}px icon"
+    [ "$(identify -format '%wx%h' "$png")" = "${size}x${size}" ] || fail "$png has the wrong size"
+done
+
+man_page=$prefix/share/man/man1/tapnest.1.gz
+warnings=$(man --warnings -E UTF-8 -l "$man_page" 2>&1 >/dev/null)
+[ -z "$warnings" ] || fail "the manual page has warnings: $warnings"
+man -E UTF-8 -l "$man_page" 2>/dev/null | grep -q kolo486 || fail "the manual page does not render"
+
+# The first start of the installed program copies the shipped data into the
+# user's folder and leaves the prefix alone.
+XDG_DATA_HOME=$work/data HOME=$work/home QT_QPA_PLATFORM=offscreen \
+    "$prefix/bin/tapnest" >"$work/tapnest.log" 2>&1 &
+app_pid=$!
+for _ in $(seq 100); do
+    [ -e "$work/data/tapnest" ] && break
+    sleep 0.1
+done
+[ -e "$work/data/tapnest" ] || fail "the installed program made no user folder"
+diff -r "$data" "$work/data/tapnest" >/dev/null || fail "the user folder is not a copy of the shipped data"
+[ "$(ls -A "$prefix/lib/tapnest")" = tapnest ] || fail "the program wrote beside itself"
+echo "install tree: passed"
