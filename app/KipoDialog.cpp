@@ -72,9 +72,11 @@ void CKipoDialog::keyPressEvent(QKeyEvent* event)
 
 void CKipoDialog::showEvent(QShowEvent* event)
 {
+    // The dialog takes its place over its parent first, so that a message its initialisation
+    // shows appears over where the dialog will be.
+    QDialog::showEvent(event);
     if (!m_initialised) {
         m_initialised = true;
         OnInitDialog();
     }
-    QDialog::showEvent(event);
 }

@@ -126,4 +126,26 @@ TEST(KipoDialog, OkAcceptsAndCancelRejects)
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
+// Records where the dialog is when its initialisation runs.
+class PlacedDialog : public CKipoDialog
+{
+public:
+    using CKipoDialog::CKipoDialog;
+    QPoint placeAtInit;
+
+protected:
+    void OnInitDialog() override { placeAtInit = geometry().center(); }
+};
+
+TEST(KipoDialog, InitialisationRunsWithTheDialogAlreadyCentredOverItsParent)
+{
+    QWidget parent;
+    parent.setGeometry(300, 200, 600, 400);
+    parent.show();
+    PlacedDialog dialog(FormTemplate(), "Faq.html", &parent);
+    ASSERT_TRUE(ShowActive(dialog));
+    EXPECT_LE((dialog.geometry().center() - parent.geometry().center()).manhattanLength(), 2);
+    EXPECT_EQ(dialog.placeAtInit, dialog.geometry().center());
+}
+
 } // namespace

@@ -132,6 +132,28 @@ TEST_F(SetupDialogTest, ManageSavesFirstThenOpensTheGroupAndReselectsItsRow)
     EXPECT_EQ(settings.keyDelayMs, 777);
 }
 
+TEST_F(SetupDialogTest, ManageEndingWithOkRescansAndSelectsTheRowAtTheSamePlace)
+{
+    AddGroup("a", "A", 1, "first");
+    AddGroup("b", "Bee", 1, "second");
+    Open();
+    ClickEntry(1);
+    List().item(1)->setCheckState(Qt::Unchecked);
+    ModalWatch<CManagePicTerm> manage([](CManagePicTerm& opened) {
+        EXPECT_FALSE(opened.ControlAs<QCheckBox>(kIdManageDisplayGroup)->isChecked());
+        opened.ControlAs<QLineEdit>(kIdManageGroupName)->setText("0 Bee");
+        opened.accept();
+    });
+    Button(kIdManageGroup).click();
+    ASSERT_EQ(manage.Runs(), 1);
+    // The renamed group now sorts first; the second row, now the other group, is selected.
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"0 Bee  [B]", "A  [A]"}));
+    EXPECT_FALSE(Ticked(0));
+    EXPECT_EQ(List().currentRow(), 1);
+    EXPECT_EQ(InfoLine(), "first");
+    EXPECT_EQ(GroupFile("b"), GroupFileBytes("0 Bee", "second", 0));
+}
+
 TEST_F(SetupDialogTest, GroupsOfAnyFolderNameAndEmptyNamesCanBeManagedTickedAndDeleted)
 {
     AddGroup("pets", "", 1);

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The real program under Xvfb and openbox, driven with xdotool: Alt+T in the
-# welcome dialog opens the setup, a new time limit typed there is saved to
-# Kipo.ini by OK, and the program keeps it when it ends.
+# welcome dialog opens the setup, which reports the out-of-range time limit of
+# Kipo.ini at once, over the welcome dialog, and then has the focus on that
+# edit; a new time limit typed there is saved to Kipo.ini by OK, and the
+# program keeps it when it ends.
 # Usage: setup_e2e.sh <build/bin directory>
 set -euo pipefail
 
@@ -19,7 +21,15 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # A private copy of the program and its content library.
 cp -r "$bin_dir/." "$work/app"
-rm -f "$work/app/Kipo.ini"
+# Kipo.ini, nine 32-bit little-endian integers: random colour 0, clearing 1,
+# key delay 300, time limit 0 (below its range), key delay on, colour blue,
+# time limit on, auto display on, 5 seconds.
+int32() {
+    printf '\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255))
+}
+ini=""
+for value in 0 1 300 0 1 $((0xFF0000)) 1 1 5; do ini+=$(int32 "$value"); done
+printf "$ini" >"$work/app/Kipo.ini"
 
 display=:$((60 + RANDOM % 200))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
@@ -40,14 +50,26 @@ xdotool windowactivate --sync "$welcome"
 # The time limit in minutes: the fourth 32-bit little-endian integer of Kipo.ini.
 time_limit() { od -An -t d4 -j 12 -N 4 "$work/app/Kipo.ini" | tr -d ' '; }
 
+# The centre of a window as "x y".
+centre() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    echo "$((X + WIDTH / 2)) $((Y + HEIGHT / 2))"
+}
+
 xdotool key alt+t
+message=$(timeout 10 xdotool search --sync --onlyvisible --name '^tapnest$' | head -n1)
+[ -n "$message" ] || fail "the time limit 0 was not reported when the setup opened"
+read -r wx wy < <(centre "$welcome")
+read -r mx my < <(centre "$message")
+[ $((mx - wx)) -le 40 ] && [ $((wx - mx)) -le 40 ] && [ $((my - wy)) -le 40 ] &&
+    [ $((wy - my)) -le 40 ] || fail "the message is at $mx,$my, not over the setup at $wx,$wy"
+xdotool key Return
 setup=$(timeout 10 xdotool search --sync --onlyvisible --name '^Setup$' | head -n1)
 [ -n "$setup" ] || fail "Alt+T did not open the setup"
 sleep 0.5
 [ "$(xdotool getactivewindow)" = "$setup" ] || fail "the setup does not have the focus"
 
-# "&Time:" leads to the time-limit edit; Enter presses OK.
-xdotool key alt+t ctrl+a
+# The time-limit edit has the focus with its text selected; Enter presses OK.
 xdotool type --delay 50 37
 xdotool key Return
 for _ in $(seq 50); do
