@@ -77,6 +77,7 @@ TEST_F(WelcomeDialog, MnemonicsClickTheirButtons)
     QTest::keyClick(&dialog, Qt::Key_A, Qt::AltModifier);
     EXPECT_TRUE(WaitUntil([&] { return moreFiles.count() == 1; }));
     EXPECT_EQ(thanks.Runs(), 1);
+    ASSERT_TRUE(ShowActive(dialog));
     EXPECT_TRUE(dialog.isVisible());
 
     QTest::keyClick(&dialog, Qt::Key_H, Qt::AltModifier);
