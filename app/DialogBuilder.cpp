@@ -237,3 +237,21 @@ QWidget* DialogBuilder::Control(int id) const
     const auto found = m_controls.find(id);
     return found == m_controls.end() ? nullptr : found->second;
 }
+
+bool DialogBuilder::ReplaceControl(int id, QWidget* replacement)
+{
+    const auto found = m_controls.find(id);
+    if (found == m_controls.end()) {
+        delete replacement;
+        return false;
+    }
+    QWidget* const old = found->second;
+    replacement->setParent(old->parentWidget());
+    replacement->setGeometry(old->geometry());
+    replacement->stackUnder(old);
+    QWidget::setTabOrder(old, replacement);
+    replacement->setVisible(!old->isHidden());
+    found->second = replacement;
+    delete old;
+    return true;
+}

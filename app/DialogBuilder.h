@@ -23,6 +23,11 @@ public:
     // The control with the given id if it is a T, else nullptr.
     template <class T> T* ControlAs(int id) const { return qobject_cast<T*>(Control(id)); }
 
+    // Puts `replacement` in the place of the control with the given id (its parent, geometry,
+    // stacking and tab order) and deletes that control; the id then finds the replacement.
+    // For an unknown id, deletes `replacement` and returns false.
+    bool ReplaceControl(int id, QWidget* replacement);
+
     const DialogUnits& Units() const { return m_units; }
 
 private:

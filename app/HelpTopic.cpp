@@ -1,6 +1,18 @@
 #include "app/HelpTopic.h"
 
+#include "platform/FileSearch.h"
+#include "platform/HelpViewer.h"
+#include "platform/Paths.h"
+
 namespace {
+
+constexpr std::string_view kHelpFileName = "Kipo2Help.chm";
+
+std::string& HelpFolder()
+{
+    static std::string folder = DirectoryOf(ProgramFilePath());
+    return folder;
+}
 
 std::function<void(const std::string&)>& ViewerOverride()
 {
@@ -16,7 +28,14 @@ void ShowHelpTopic(const std::string& topic)
         viewer(topic);
         return;
     }
-    // No help viewer is built in yet; like every help failure, that is silent.
+    // Found in any letter case, like the program's other files.
+    const std::string helpFile = JoinPath(HelpFolder(), kHelpFileName);
+    ShowHelpPath(ResolveNoCase(helpFile).value_or(helpFile) + "::/" + topic);
+}
+
+void SetHelpFolder(std::string folder)
+{
+    HelpFolder() = std::move(folder);
 }
 
 void OverrideHelpViewer(std::function<void(const std::string& topic)> viewer)

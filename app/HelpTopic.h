@@ -3,6 +3,10 @@
 #include <functional>
 #include <string>
 
+// The folder the help file Kipo2Help.chm lies in: the installation directory. Until it is set,
+// the program file's folder.
+void SetHelpFolder(std::string folder);
+
 // Opens the program's help file at a topic ("index.html", "Faq.html"). Returns at once; a
 // missing help file or viewer is not reported.
 void ShowHelpTopic(const std::string& topic);

@@ -1,13 +1,18 @@
 #include "app/KipoApp.h"
 
+#include "app/HelpTopic.h"
 #include "app/KipoDlg.h"
+#include "resources/AppIcon.h"
 
 CKipoApp::CKipoApp(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("tapnest"));
     setOrganizationName(QStringLiteral("Quillwork"));
+    // Every window without an icon of its own, such as the help window, shows the program's.
+    setWindowIcon(AppIcon());
     // A missing or short settings file leaves the defaults in memory.
     m_settings.Load();
+    SetHelpFolder(m_settings.installDir);
 }
 
 CKipoApp::~CKipoApp()

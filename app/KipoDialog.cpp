@@ -2,10 +2,21 @@
 
 #include "app/DialogColours.h"
 #include "app/HelpTopic.h"
+#include "app/LinkLabel.h"
+#include "resources/LinkCursor.h"
 #include "resources/ResourceIds.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QLabel>
+
+#include <cstdint>
+
+namespace {
+
+constexpr std::uint32_t kLinkBlue = 0x00FF0000;
+
+} // namespace
 
 CKipoDialog::CKipoDialog(int templateId, std::string helpTopic, QWidget* parent)
     : CKipoDialog(DialogTemplateById(templateId), std::move(helpTopic), parent)
@@ -18,6 +29,9 @@ CKipoDialog::CKipoDialog(const DialogTemplate& dialogTemplate, std::string helpT
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // A dialog blocks only the windows it belongs to, so the help window, which belongs to
+    // none, still takes the mouse and keys while a dialog runs.
+    setWindowModality(Qt::WindowModal);
     ApplyDialogColours(*this);
     BindButton(kIdOk, [this] { accept(); });
     BindButton(kIdCancel, [this] { reject(); });
@@ -33,6 +47,17 @@ void CKipoDialog::BindButton(int id, std::function<void()> handler)
 {
     if (auto* button = ControlAs<QAbstractButton>(id))
         connect(button, &QAbstractButton::clicked, this, std::move(handler));
+}
+
+CLinkLabel* CKipoDialog::SetUpLink(int id)
+{
+    const auto* control = ControlAs<QLabel>(id);
+    if (!control)
+        return nullptr;
+    auto* label = new CLinkLabel(*control);
+    m_builder.ReplaceControl(id, label);
+    label->SetLink(true).SetTextColor(kLinkBlue).SetUnderline(true).SetLinkCursor(LinkCursor());
+    return label;
 }
 
 void CKipoDialog::keyPressEvent(QKeyEvent* event)

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+class CLinkLabel;
+
 // The base of every dialog of the program: builds the dialog from its template, colours it
 // orange with navy text, and answers F1 and the Help button (id 9) with the dialog's help
 // topic. Button 1 accepts and button 2 rejects the dialog, as do Enter and Esc.
@@ -33,6 +35,10 @@ protected:
 
     // Calls `handler` whenever the button with the given id is clicked.
     void BindButton(int id, std::function<void()> handler);
+    // Makes the static control with the given id a link label: the link cursor, blue
+    // underlined text (which the colour rule shows navy), and a click opens the label's text.
+    // nullptr when the dialog has no static control of that id.
+    CLinkLabel* SetUpLink(int id);
 
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -1,6 +1,8 @@
 #include "app/KipoDlg.h"
 
+#include "app/AboutDialog.h"
 #include "app/HelpTopic.h"
+#include "app/ThankDialog.h"
 #include "dialogs/SetupDialog.h"
 #include "library/Settings.h"
 #include "platform/AppPath.h"
@@ -57,7 +59,11 @@ void CKipoDlg::OnSysCommand(int id)
         OnAbout();
 }
 
-void CKipoDlg::OnAbout() {}
+void CKipoDlg::OnAbout()
+{
+    CAboutDialog about(this);
+    about.exec();
+}
 
 void CKipoDlg::OnSetup()
 {
@@ -65,7 +71,11 @@ void CKipoDlg::OnSetup()
     setup.exec();
 }
 
-void CKipoDlg::OnMoreFiles() {}
+void CKipoDlg::OnMoreFiles()
+{
+    CThankDialog thanks(this);
+    thanks.exec();
+}
 
 void CKipoDlg::OnHelpButton()
 {

@@ -32,7 +32,7 @@ DialogTemplate WelcomeTemplate()
         }};
 }
 
-// The web address of label 1045 is filled in with the program's home page once it has one.
+// Label 1045 links to the program's web page.
 DialogTemplate AboutTemplate()
 {
     return {kAboutDialogId,
@@ -48,7 +48,7 @@ DialogTemplate AboutTemplate()
                 {kNoControlId, StaticLeft, "Every key and every click brings a", 40, 29, 129, 8},
                 {kNoControlId, StaticLeft, "new picture with its own sound.", 40, 40, 129, 8},
                 {kNoControlId, StaticLeft, "Welcome to Visit:", 40, 51, 129, 8},
-                {kIdAboutLink, StaticLeft, "", 40, 62, 129, 8},
+                {kIdAboutLink, StaticLeft, "https://tapnest.org/", 40, 62, 129, 8},
                 {kIdOk, DefaultPushButton, "&OK", 58, 76, 67, 13},
             }};
 }

@@ -1,6 +1,7 @@
 #include "app/KipoDlg.h"
 #include "WidgetTestHelpers.h"
 #include "app/HelpTopic.h"
+#include "app/ThankDialog.h"
 #include "dialogs/SetupDialog.h"
 #include "library/Settings.h"
 #include "platform/MessageBox.h"
@@ -72,8 +73,11 @@ TEST_F(WelcomeDialog, MnemonicsClickTheirButtons)
     QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
     EXPECT_TRUE(WaitUntil([&] { return start.count() == 1; }));
     EXPECT_EQ(setup.count(), 1);
+    ModalWatch<CThankDialog> thanks([](CThankDialog& opened) { opened.reject(); });
     QTest::keyClick(&dialog, Qt::Key_A, Qt::AltModifier);
     EXPECT_TRUE(WaitUntil([&] { return moreFiles.count() == 1; }));
+    EXPECT_EQ(thanks.Runs(), 1);
+    ASSERT_TRUE(ShowActive(dialog));
     EXPECT_TRUE(dialog.isVisible());
 
     QTest::keyClick(&dialog, Qt::Key_H, Qt::AltModifier);

@@ -34,9 +34,7 @@ diff -r "$build_dir/resources/content/staging" "$data" --exclude=Kipo2Help.chm >
 for item in Hello.wav GoodBye.wav DefVoice; do
     [ -e "$data/$item" ] || fail "share/tapnest/$item is missing"
 done
-if [ -e "$build_dir/bin/Kipo2Help.chm" ]; then
-    cmp -s "$build_dir/bin/Kipo2Help.chm" "$data/Kipo2Help.chm" || fail "the help file is not installed"
-fi
+cmp -s "$build_dir/bin/Kipo2Help.chm" "$data/Kipo2Help.chm" || fail "the help file is not installed"
 
 desktop=$prefix/share/applications/$app_id.desktop
 report=$(desktop-file-validate "$desktop") || fail "the desktop entry is not valid: $report"

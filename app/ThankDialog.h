@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/KipoDialog.h"
+
+// The Thanks dialog: where further volumes of pictures and sounds can be downloaded, as six
+// links. F1 opens the help page on getting more pictures and sounds.
+class CThankDialog : public CKipoDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CThankDialog(QWidget* parent = nullptr);
+
+protected:
+    void OnInitDialog() override;
+};

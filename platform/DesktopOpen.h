@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Opens `target` with the desktop's default handler, as a shell's "open" does: a web address
+// in the web browser, a mail address in the mail program, a file in the program that shows
+// it. Returns at once; a target the desktop cannot open is not reported.
+void OpenWithDesktop(const std::string& target);
+
+// Test seam: while an object of this class lives, OpenWithDesktop records each target here
+// instead of opening it.
+class RecordedDesktopOpens
+{
+public:
+    RecordedDesktopOpens();
+    ~RecordedDesktopOpens();
+    RecordedDesktopOpens(const RecordedDesktopOpens&) = delete;
+    RecordedDesktopOpens& operator=(const RecordedDesktopOpens&) = delete;
+
+    const std::vector<std::string>& Opened() const { return m_opened; }
+
+private:
+    friend void OpenWithDesktop(const std::string& target);
+    std::vector<std::string> m_opened;
+    RecordedDesktopOpens* m_outer; // the recorder this one hides while it lives
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One line of a help file's table of contents.
+struct HelpContentsEntry
+{
+    int depth = 0;     // 0 for the top level, 1 for the entries below it, ...
+    std::string name;  // the text shown
+    std::string local; // the topic it opens, relative to the file's root; may be empty
+
+    bool operator==(const HelpContentsEntry&) const = default;
+};
+
+// Reads a contents file (.hhc): HTML whose nested lists hold one "text/sitemap" object per
+// entry, with the parameters "Name" and "Local". Returns the entries in order with their depth.
+// Unknown markup, missing end tags and entries without a name are passed over.
+std::vector<HelpContentsEntry> ParseHelpContents(std::string_view sitemap);

@@ -1,0 +1,176 @@
+#include "WidgetTestHelpers.h"
+#include "app/AboutDialog.h"
+#include "app/HelpTopic.h"
+#include "app/KipoDlg.h"
+#include "app/LinkLabel.h"
+#include "app/ThankDialog.h"
+#include "library/Settings.h"
+#include "platform/DesktopOpen.h"
+#include "platform/HelpBrowser.h"
+#include "platform/HelpWindow.h"
+#include "platform/MessageBox.h"
+#include "resources/ResourceIds.h"
+#include "tests/support/HelpFileMaker.h"
+#include "tests/support/TempLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<HelpWindow*> HelpWindows()
+{
+    std::vector<HelpWindow*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<HelpWindow*>(widget))
+            windows.push_back(window);
+    }
+    return windows;
+}
+
+class AboutAndThanks : public ::testing::Test
+{
+protected:
+    AboutAndThanks()
+    {
+        library.PointProgramHere();
+        settings.Load();
+        OverrideHelpViewer([this](const std::string& topic) { helpTopics.push_back(topic); });
+    }
+    ~AboutAndThanks() override
+    {
+        OverrideHelpViewer({});
+        for (HelpWindow* window : HelpWindows())
+            delete window;
+    }
+
+    // Runs `inspect` on the dialog that the welcome dialog runs next, once it shows; the
+    // inspection must end that dialog.
+    void WhenDialogRuns(std::function<void(CKipoDialog&)> inspect)
+    {
+        QTimer::singleShot(0, [this, inspect] {
+            auto* shown = qobject_cast<CKipoDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(shown, nullptr);
+            ASSERT_NE(shown, &welcome);
+            ++dialogsRun;
+            inspect(*shown);
+            EXPECT_FALSE(shown->isVisible()) << "the inspection left the dialog open";
+            shown->reject();
+        });
+    }
+
+    void OpenAboutFromTheContextMenu()
+    {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 3),
+                                welcome.mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(&welcome, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        ASSERT_EQ(menu->actions().size(), 1);
+        menu->actions().first()->trigger();
+        menu->close();
+    }
+
+    TempLibrary library;
+    ScriptedMessages messages;
+    Settings settings;
+    CKipoDlg welcome{settings};
+    std::vector<std::string> helpTopics;
+    int dialogsRun = 0;
+};
+
+TEST_F(AboutAndThanks, AboutRunsFromTheContextMenuWithItsLinkAndIndexHelp)
+{
+    ASSERT_TRUE(ShowActive(welcome));
+    RecordedDesktopOpens opens;
+    WhenDialogRuns([&](CKipoDialog& dialog) {
+        EXPECT_NE(qobject_cast<CAboutDialog*>(&dialog), nullptr);
+        EXPECT_EQ(dialog.windowTitle(), "About Tapnest");
+        EXPECT_EQ(dialog.parentWidget(), &welcome);
+        auto* link = dialog.ControlAs<CLinkLabel>(kIdAboutLink);
+        ASSERT_NE(link, nullptr);
+        EXPECT_TRUE(link->text().startsWith("https://"));
+        QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {}, link->geometry().center());
+        EXPECT_EQ(opens.Opened(), std::vector<std::string>{link->text().toStdString()});
+
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QTest::mouseClick(dialog.Control(kIdOk), Qt::LeftButton);
+    });
+    OpenAboutFromTheContextMenu();
+    EXPECT_EQ(dialogsRun, 1);
+    EXPECT_EQ(helpTopics, std::vector<std::string>{"index.html"});
+    EXPECT_TRUE(welcome.isVisible());
+}
+
+TEST_F(AboutAndThanks, ThanksRunsFromItsButtonWithSixLinksAndItsOwnHelpTopic)
+{
+    ASSERT_TRUE(ShowActive(welcome));
+    RecordedDesktopOpens opens;
+    std::vector<std::string> addresses;
+    WhenDialogRuns([&](CKipoDialog& dialog) {
+        EXPECT_NE(qobject_cast<CThankDialog*>(&dialog), nullptr);
+        EXPECT_EQ(dialog.windowTitle(), "Thanks");
+        for (const int id : kIdThanksLinks) {
+            auto* link = dialog.ControlAs<CLinkLabel>(id);
+            ASSERT_NE(link, nullptr) << id;
+            EXPECT_EQ(link->cursor().shape(), Qt::BitmapCursor);
+            addresses.push_back(link->text().toStdString());
+            QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {}, link->geometry().center());
+        }
+        QTest::keyClick(dialog.Control(kIdOk), Qt::Key_F1);
+        QTest::keyClick(&dialog, Qt::Key_C, Qt::AltModifier);
+        EXPECT_TRUE(WaitUntil([&] { return !dialog.isVisible(); }));
+    });
+    QTest::mouseClick(welcome.Control(kIdMoreFiles), Qt::LeftButton);
+    EXPECT_EQ(dialogsRun, 1);
+    EXPECT_EQ(opens.Opened(), addresses);
+    ASSERT_EQ(addresses.size(), 6u);
+    for (const std::string& address : addresses)
+        EXPECT_EQ(address.rfind("https://", 0), 0u) << address;
+    EXPECT_EQ(helpTopics, std::vector<std::string>{"MorePictures.html"});
+}
+
+// The help window belongs to no dialog: it takes clicks while dialogs run and stays when
+// they close. The help file is found beside the program in any letter case.
+TEST_F(AboutAndThanks, HelpWindowOutlivesTheDialogAndTakesClicksWhileDialogsRun)
+{
+    OverrideHelpViewer({});
+    CompileHelpFile(library, "KIPO2HELP.CHM", SampleHelpSources());
+    ASSERT_TRUE(ShowActive(welcome));
+    WhenDialogRuns([&](CKipoDialog& dialog) {
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        ASSERT_EQ(HelpWindows().size(), 1u);
+        HelpWindow& help = *HelpWindows().front();
+        EXPECT_TRUE(help.isVisible());
+        EXPECT_EQ(help.parentWidget(), nullptr);
+        EXPECT_TRUE(help.Browser().toPlainText().contains("Index page"));
+
+        // A click into the help's contents while the dialog runs over the welcome dialog.
+        QTreeWidget& contents = help.Contents();
+        const QTreeWidgetItem* questions = contents.topLevelItem(0)->child(0);
+        const QPoint inContents =
+            contents.viewport()->mapTo(&help, contents.visualItemRect(questions).center());
+        QTest::mouseClick(help.windowHandle(), Qt::LeftButton, {}, inContents);
+        EXPECT_TRUE(help.Browser().toPlainText().contains("Questions page"));
+        dialog.accept();
+    });
+    OpenAboutFromTheContextMenu();
+    EXPECT_EQ(dialogsRun, 1);
+    ASSERT_EQ(HelpWindows().size(), 1u);
+    EXPECT_TRUE(HelpWindows().front()->isVisible());
+
+    QTest::keyClick(&welcome, Qt::Key_F1);
+    EXPECT_EQ(HelpWindows().size(), 1u);
+    EXPECT_TRUE(HelpWindows().front()->Browser().toPlainText().contains("Index page"));
+}
+
+} // namespace

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# The real program under Xvfb and openbox, driven with xdotool: F1 opens one
+# help window that belongs to no other window; a second request brings the same
+# window to the front; the About dialog's F1 reaches it too, and it stays when
+# the About dialog closes.
+# Usage: help_e2e.sh <build/bin directory>
+set -euo pipefail
+
+bin_dir=$1
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cp -r "$bin_dir/." "$work/app"
+rm -f "$work/app/Kipo.ini"
+
+display=:$((60 + RANDOM % 200))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+
+QT_QPA_PLATFORM=xcb "$work/app/tapnest" >"$work/tapnest.log" 2>&1 &
+app_pid=$!
+pids+=($app_pid)
+welcome=$(timeout 20 xdotool search --sync --onlyvisible --name '^Welcome to Tapnest 2.2 !$' | head -n1)
+[ -n "$welcome" ] || fail "welcome dialog did not open"
+xdotool windowactivate --sync "$welcome"
+
+help_windows() { xdotool search --onlyvisible --name '^Tapnest Help$' 2>/dev/null || true; }
+wait_active() {
+    for _ in $(seq 50); do
+        [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+xdotool key F1
+help=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapnest Help$' | head -n1)
+[ -n "$help" ] || fail "F1 opened no help window"
+xprop -id "$help" WM_TRANSIENT_FOR | grep -q "not found" || fail "the help window belongs to another window"
+wait_active "$help" || fail "the help window did not come to the front"
+
+xdotool windowactivate --sync "$welcome"
+xdotool key alt+h
+wait_active "$help" || fail "a second request did not bring the help window to the front"
+[ "$(help_windows | wc -l)" = 1 ] || fail "a second request opened a second help window"
+
+# The About dialog from the welcome dialog's context menu.
+xdotool windowactivate --sync "$welcome"
+eval "$(xdotool getwindowgeometry --shell "$welcome")"
+xdotool mousemove $((X + 20)) $((Y + 20)) click 3
+sleep 0.5
+xdotool key Down Return
+about=$(timeout 20 xdotool search --sync --onlyvisible --name '^About Tapnest$' | head -n1)
+[ -n "$about" ] || fail "the context menu did not open the About dialog"
+xdotool windowactivate --sync "$about"
+xdotool key F1
+wait_active "$help" || fail "F1 in the About dialog did not bring the help window to the front"
+xdotool windowactivate --sync "$about"
+xdotool key Return
+for _ in $(seq 50); do
+    [ -z "$(xdotool search --onlyvisible --name '^About Tapnest$' 2>/dev/null || true)" ] && break
+    sleep 0.1
+done
+[ -z "$(xdotool search --onlyvisible --name '^About Tapnest$' 2>/dev/null || true)" ] || fail "OK did not close the About dialog"
+[ "$(help_windows | wc -l)" = 1 ] || fail "the help window went away with the About dialog"
+kill -0 "$app_pid" || fail "the program ended"
+
+xdotool windowactivate --sync "$welcome"
+xdotool key alt+c
+for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app_pid" 2>/dev/null && fail "Close did not end the program"
+echo "end-to-end help: passed"

@@ -1,0 +1,65 @@
+#include "platform/HelpContents.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Entries = std::vector<HelpContentsEntry>;
+
+std::string Sitemap(std::string_view name, std::string_view local)
+{
+    std::string object = "<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"";
+    object.append(name).append("\"><param name=\"Local\" value=\"");
+    return object.append(local).append("\"></OBJECT>\n");
+}
+
+TEST(HelpContents, NestedListsGiveTheDepthOfEachEntry)
+{
+    const std::string hhc = "<HTML><BODY>"
+                            "<OBJECT type=\"text/site properties\">"
+                            "<param name=\"Window Styles\" value=\"0x800025\"></OBJECT>"
+                            "<UL>" +
+                            Sitemap("Welcome", "index.html") + "<UL>" +
+                            Sitemap("Start", "index.html#start") + "<UL>" +
+                            Sitemap("Deep", "a/b.html") + "</UL></UL>" +
+                            Sitemap("Questions", "Faq.html") + "</UL></BODY></HTML>";
+    EXPECT_EQ(ParseHelpContents(hhc), (Entries{{0, "Welcome", "index.html"},
+                                               {1, "Start", "index.html#start"},
+                                               {2, "Deep", "a/b.html"},
+                                               {0, "Questions", "Faq.html"}}));
+}
+
+TEST(HelpContents, AttributeSpellingsEntitiesAndCommentsAreRead)
+{
+    const std::string hhc =
+        "<ul><!-- <li><object type=\"text/sitemap\"><param name=\"Name\" value=\"Hidden\">"
+        "</object> -->"
+        "<li><object TYPE='TEXT/SITEMAP'><PARAM NAME=name VALUE='Tom &amp; Jerry &#8594; &#x41;'>"
+        "<param value=\"x>y.html\" name=\"LOCAL\"></object>"
+        "<li><object type=\"text/sitemap\"><param  name = \"Name\"  value = \"Spaced\" /></object>"
+        "</ul>";
+    EXPECT_EQ(ParseHelpContents(hhc),
+              (Entries{{0, "Tom & Jerry \xE2\x86\x92 A", "x>y.html"}, {0, "Spaced", ""}}));
+}
+
+TEST(HelpContents, MalformedContentsGiveWhatCanBeRead)
+{
+    // Unknown objects, nameless entries and stray end tags are passed over; the first Name
+    // and Local of an entry count; a list left open keeps its depth.
+    const std::string hhc = "</UL></UL><OBJECT type=\"application/x-oleobject\">"
+                            "<param name=\"Name\" value=\"Not an entry\"></OBJECT>"
+                            "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Local\" "
+                            "value=\"nameless.html\"></OBJECT>"
+                            "<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"One\">"
+                            "<param name=\"Local\" value=\"one.html\"><param name=\"Name\" "
+                            "value=\"Two\"><param name=\"Local\" value=\"two.html\"></OBJECT>"
+                            "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" "
+                            "value=\"Open &bogus; &#0; &#xZZ;\"><param name=\"Local\"";
+    EXPECT_EQ(ParseHelpContents(hhc), (Entries{{0, "One", "one.html"}}));
+    EXPECT_EQ(ParseHelpContents(hhc + " value=\"x.html\"></OBJECT>"),
+              (Entries{{0, "One", "one.html"}, {1, "Open &bogus; &#0; &#xZZ;", "x.html"}}));
+    EXPECT_TRUE(ParseHelpContents("").empty());
+    EXPECT_TRUE(ParseHelpContents("<<>><ul <li>< object").empty());
+}
+
+} // namespace
