@@ -1,30 +1,12 @@
 #include "dialogs/PictureRow.h"
 
 #include "dialogs/ByteTextField.h"
+#include "platform/Folders.h"
 #include "resources/StringTable.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <optional>
 
 namespace {
-
-// The length of the file, known only when it can be opened for reading. Opened without
-// waiting, so that a pipe named like a picture cannot block the dialog.
-std::optional<std::uint64_t> OpenedFileLength(const std::string& path)
-{
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat status = {};
-    const bool known = fstat(fd, &status) == 0;
-    close(fd);
-    if (!known)
-        return std::nullopt;
-    return static_cast<std::uint64_t>(status.st_size);
-}
 
 QString CutText(bool cut)
 {
@@ -36,7 +18,7 @@ QString CutText(bool cut)
 PictureRow::PictureRow(const FoundEntry& picture, bool cut) : m_fileName(picture.name)
 {
     setText(kNameColumn, DisplayText(picture.name));
-    if (const std::optional<std::uint64_t> length = OpenedFileLength(picture.path))
+    if (const std::optional<std::uint64_t> length = FileSizeOf(picture.path))
         setText(kSizeColumn, QString::number(*length));
     setTextAlignment(kSizeColumn, Qt::AlignRight | Qt::AlignVCenter);
     setTextAlignment(kCutColumn, Qt::AlignCenter);

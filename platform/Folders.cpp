@@ -21,7 +21,7 @@ bool RemoveFolder(const std::string& path)
 
 std::optional<std::uint64_t> FileSizeOf(const std::string& path)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
     struct stat status = {};

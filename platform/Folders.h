@@ -12,5 +12,6 @@ bool MakeFolder(const std::string& path);
 bool RemoveFolder(const std::string& path);
 
 // The length in bytes of the file at `path` when it can be opened for reading; nullopt
-// otherwise.
+// otherwise. Opened without waiting, so that a pipe named like a picture or sound cannot block
+// a dialog.
 std::optional<std::uint64_t> FileSizeOf(const std::string& path);

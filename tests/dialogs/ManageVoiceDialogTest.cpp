@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <sys/stat.h>
+
 namespace {
 
 class ManageVoiceDialogTest : public ::testing::Test
@@ -58,9 +60,11 @@ protected:
 
 TEST_F(ManageVoiceDialogTest, ListsTheWavFilesSortedWithTheirSizes)
 {
+    // Reading the size of a pipe must not wait for a writer.
+    ASSERT_EQ(mkfifo(library.PathOf("DefVoice/pipe.wav").c_str(), 0600), 0);
     Open();
-    EXPECT_EQ(Rows(0), (std::vector<std::string>{"bird.wav", "cow.wav", "DOG.WAV"}));
-    EXPECT_EQ(Rows(1), (std::vector<std::string>{"11", "3", "5"}));
+    EXPECT_EQ(Rows(0), (std::vector<std::string>{"bird.wav", "cow.wav", "DOG.WAV", "pipe.wav"}));
+    EXPECT_EQ(Rows(1), (std::vector<std::string>{"11", "3", "5", "0"}));
     EXPECT_EQ(List().headerItem()->text(0), "File Name");
     EXPECT_EQ(List().headerItem()->text(1), "File Size (Bytes)");
     EXPECT_EQ(List().columnWidth(0), 200);
