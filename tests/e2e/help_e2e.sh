@@ -6,36 +6,10 @@
 # Usage: help_e2e.sh <build/bin directory>
 set -euo pipefail
 
-bin_dir=$1
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/desktop.sh"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-cp -r "$bin_dir/." "$work/app"
-rm -f "$work/app/Kipo.ini"
-
-display=:$((60 + RANDOM % 200))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
-
-QT_QPA_PLATFORM=xcb "$work/app/tapnest" >"$work/tapnest.log" 2>&1 &
-app_pid=$!
-pids+=($app_pid)
-welcome=$(timeout 20 xdotool search --sync --onlyvisible --name '^Welcome to Tapnest 2.2 !$' | head -n1)
-[ -n "$welcome" ] || fail "welcome dialog did not open"
-xdotool windowactivate --sync "$welcome"
+start_desktop
+start_tapnest
 
 help_windows() { xdotool search --onlyvisible --name '^Tapnest Help$' 2>/dev/null || true; }
 wait_active() {

@@ -7,20 +7,8 @@
 # Usage: setup_e2e.sh <build/bin directory>
 set -euo pipefail
 
-bin_dir=$1
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/desktop.sh"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# A private copy of the program and its content library.
-cp -r "$bin_dir/." "$work/app"
 # Kipo.ini, nine 32-bit little-endian integers: random colour 0, clearing 1,
 # key delay 300, time limit 0 (below its range), key delay on, colour blue,
 # time limit on, auto display on, 5 seconds.
@@ -31,21 +19,8 @@ ini=""
 for value in 0 1 300 0 1 $((0xFF0000)) 1 1 5; do ini+=$(int32 "$value"); done
 printf "$ini" >"$work/app/Kipo.ini"
 
-display=:$((60 + RANDOM % 200))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
-
-QT_QPA_PLATFORM=xcb "$work/app/tapnest" >"$work/tapnest.log" 2>&1 &
-app_pid=$!
-pids+=($app_pid)
-welcome=$(timeout 20 xdotool search --sync --onlyvisible --name '^Welcome to Tapnest 2.2 !$' | head -n1)
-[ -n "$welcome" ] || fail "welcome dialog did not open"
-xdotool windowactivate --sync "$welcome"
+start_desktop
+start_tapnest
 
 # The time limit in minutes: the fourth 32-bit little-endian integer of Kipo.ini.
 time_limit() { od -An -t d4 -j 12 -N 4 "$work/app/Kipo.ini" | tr -d ' '; }

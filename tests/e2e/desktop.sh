@@ -1,0 +1,43 @@
+# Shared by the end-to-end tests: a private copy of the program, a virtual
+# desktop (Xvfb and openbox) and the program started on it. Sourced after
+# `set -euo pipefail` with the build/bin directory as $1.
+
+bin_dir=$1
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A private copy of the program and its content library, without settings, so
+# a test never touches build/bin's own.
+cp -r "$bin_dir/." "$work/app"
+rm -f "$work/app/Kipo.ini"
+
+# Xvfb on a free display with openbox managing its windows; exports DISPLAY.
+start_desktop() {
+    local display=:$((60 + RANDOM % 200))
+    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    pids+=($!)
+    export DISPLAY=$display
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    openbox >/dev/null 2>&1 &
+    pids+=($!)
+    sleep 1
+}
+
+# Starts the program and waits for its welcome dialog; sets app_pid and
+# welcome, and makes the dialog active.
+start_tapnest() {
+    QT_QPA_PLATFORM=xcb "$work/app/tapnest" >"$work/tapnest.log" 2>&1 &
+    app_pid=$!
+    pids+=($app_pid)
+    welcome=$(timeout 20 xdotool search --sync --onlyvisible --name '^Welcome to Tapnest 2.2 !$' | head -n1)
+    [ -n "$welcome" ] || fail "welcome dialog did not open"
+    xdotool windowactivate --sync "$welcome"
+}
