@@ -48,7 +48,7 @@ protected:
 
 TEST_F(ChmFileTest, ReadsTopicsFromTheCompressedSectionIgnoringLetterCase)
 {
-    // chmcmd compresses the pages with LZX, as the original compiler does.
+    // chmcmd compresses the pages with LZX, as every help compiler does.
     ASSERT_NE(library.ReadFile("sample.chm").find("LZXC"), std::string::npos);
     const auto file = ChmFile::Open(path);
     ASSERT_NE(file, nullptr);
