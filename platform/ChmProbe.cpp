@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -19,10 +20,36 @@ namespace {
 // this long is caught in a loop of a damaged directory.
 constexpr unsigned kProbeSeconds = 10;
 
+// chmlib keeps several expanded blocks of the compressed section in memory, each as large as
+// the file's reset table claims. Compilers write blocks of 32 KiB.
+constexpr std::uint64_t kMaxCompressedBlockBytes = 1u << 20;
+constexpr char kResetTable[] = "::DataSpace/Storage/MSCompressed/Transform/"
+                               "{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/InstanceData/ResetTable";
+// The reset table's header: four 32-bit fields, the expanded and the compressed length, then
+// the block length, each 64 bits, little-endian.
+constexpr std::size_t kBlockLengthAt = 32;
+
 bool IsRegularFile(const std::string& path)
 {
     struct stat status;
     return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// Whether the blocks of the compressed section are of a size worth holding. chmlib ignores a
+// reset table that is missing or itself compressed, and so does this check.
+bool BlocksAreModest(chmFile* file)
+{
+    chmUnitInfo unit;
+    if (chm_resolve_object(file, kResetTable, &unit) != CHM_RESOLVE_SUCCESS ||
+        unit.space != CHM_UNCOMPRESSED)
+        return true;
+    unsigned char header[kBlockLengthAt + 8];
+    if (chm_retrieve_object(file, &unit, header, 0, sizeof header) != sizeof header)
+        return true;
+    std::uint64_t blockLength = 0;
+    for (std::size_t at = sizeof header; at > kBlockLengthAt; --at)
+        blockLength = blockLength << 8 | header[at - 1];
+    return blockLength <= kMaxCompressedBlockBytes;
 }
 
 int CollectPath(chmFile*, chmUnitInfo* unit, void* paths)
@@ -32,12 +59,17 @@ int CollectPath(chmFile*, chmUnitInfo* unit, void* paths)
 }
 
 // Does with the file everything ChmFile may do: open it, list it, find every object and one
-// that is not there, and expand every object it would read.
+// that is not there, and expand every object it would read. A file whose compressed blocks
+// would each take more memory than any help file needs is refused first.
 bool ReadEverything(const char* path)
 {
     chmFile* file = chm_open(path);
     if (!file)
         return false;
+    if (!BlocksAreModest(file)) {
+        chm_close(file);
+        return false;
+    }
     std::vector<std::string> paths;
     const bool listed = chm_enumerate(file, CHM_ENUMERATE_ALL, CollectPath, &paths) != 0;
     paths.emplace_back("/~no such object~");

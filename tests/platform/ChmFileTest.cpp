@@ -31,13 +31,24 @@ protected:
         std::memcpy(bytes.data() + signature + 4 + 4 * field, &value, sizeof value);
     }
 
+    // The reset table of the compressed section starts with its version 2, the block count, the
+    // entry size 8 and the table's offset 40; its 64-bit block length follows at byte 32.
+    static void SetCompressedBlockLength(std::string& bytes, std::uint64_t value)
+    {
+        const std::size_t sizes = bytes.find(std::string("\x08\0\0\0\x28\0\0\0", 8));
+        ASSERT_NE(sizes, std::string::npos);
+        ASSERT_GE(sizes, 8u);
+        ASSERT_EQ(bytes.substr(sizes - 8, 4), std::string("\x02\0\0\0", 4));
+        std::memcpy(bytes.data() + sizes - 8 + 32, &value, sizeof value);
+    }
+
     TempLibrary library;
     const std::string path = CompileHelpFile(library, "sample.chm", SampleHelpSources(), "Tests");
 };
 
 TEST_F(ChmFileTest, ReadsTopicsFromTheCompressedSectionIgnoringLetterCase)
 {
-    // chmcmd compresses the pages with LZX, as the original compiler does.
+    // chmcmd compresses the pages with LZX, as every help compiler does.
     ASSERT_NE(library.ReadFile("sample.chm").find("LZXC"), std::string::npos);
     const auto file = ChmFile::Open(path);
     ASSERT_NE(file, nullptr);
@@ -89,6 +100,17 @@ TEST_F(ChmFileTest, DamagedCompressionHeadersThatWouldCrashChmlibAreRefused)
         EXPECT_EQ(ChmFile::Open(zeroWindows), nullptr);
     }
     EXPECT_NE(ChmFile::Open(path), nullptr);
+}
+
+TEST_F(ChmFileTest, CompressedBlocksClaimingHugeSizesAreRefused)
+{
+    // chmlib would reserve that much memory for each block it keeps expanded.
+    const std::string huge = DamagedCopy(
+        "huge-blocks.chm", [](std::string& b) { SetCompressedBlockLength(b, 1u << 30); });
+    EXPECT_EQ(ChmFile::Open(huge), nullptr);
+    const std::string doubled = DamagedCopy(
+        "doubled-blocks.chm", [](std::string& b) { SetCompressedBlockLength(b, 0x10000); });
+    EXPECT_NE(ChmFile::Open(doubled), nullptr) << "a block of 64 KiB is still fine";
 }
 
 // Whatever chmlib makes of a damaged file that it opens, reading it must not end the program.
