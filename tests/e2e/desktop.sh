@@ -41,3 +41,12 @@ start_tapnest() {
     [ -n "$welcome" ] || fail "welcome dialog did not open"
     xdotool windowactivate --sync "$welcome"
 }
+
+# Waits up to five seconds for the window $1 to become the active one.
+wait_active() {
+    for _ in $(seq 50); do
+        [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}

@@ -12,13 +12,6 @@ start_desktop
 start_tapnest
 
 help_windows() { xdotool search --onlyvisible --name '^Tapnest Help$' 2>/dev/null || true; }
-wait_active() {
-    for _ in $(seq 50); do
-        [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
 
 xdotool key F1
 help=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapnest Help$' | head -n1)

@@ -34,6 +34,7 @@ centre() {
 xdotool key alt+t
 message=$(timeout 10 xdotool search --sync --onlyvisible --name '^tapnest$' | head -n1)
 [ -n "$message" ] || fail "the time limit 0 was not reported when the setup opened"
+wait_active "$message" || fail "the message did not get the focus"
 read -r wx wy < <(centre "$welcome")
 read -r mx my < <(centre "$message")
 [ $((mx - wx)) -le 40 ] && [ $((wx - mx)) -le 40 ] && [ $((my - wy)) -le 40 ] &&
@@ -41,8 +42,7 @@ read -r mx my < <(centre "$message")
 xdotool key Return
 setup=$(timeout 10 xdotool search --sync --onlyvisible --name '^Setup$' | head -n1)
 [ -n "$setup" ] || fail "Alt+T did not open the setup"
-sleep 0.5
-[ "$(xdotool getactivewindow)" = "$setup" ] || fail "the setup does not have the focus"
+wait_active "$setup" || fail "the setup does not have the focus"
 
 # The time-limit edit has the focus with its text selected; Enter presses OK.
 xdotool type --delay 50 37
