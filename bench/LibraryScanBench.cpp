@@ -1,3 +1,4 @@
+#include "dialogs/GroupFolders.h"
 #include "library/ContentLibrary.h"
 #include "library/PictureGroup.h"
 #include "platform/Paths.h"
@@ -90,6 +91,19 @@ template <SoundFinder FindSounds> void ScanLibrary(benchmark::State& state)
 BENCHMARK(ScanLibrary<FindOwnSounds>)->Unit(benchmark::kMillisecond);
 BENCHMARK(ScanLibrary<TestEachSound<FileExists>>)->Unit(benchmark::kMillisecond);
 BENCHMARK(ScanLibrary<TestEachSound<ExistsNoCase>>)->Unit(benchmark::kMillisecond);
+
+// The setup dialog's list of groups, read as it opens and after every change of a group.
+void ScanGroupsForSetup(benchmark::State& state)
+{
+    const std::string installDir = LargeLibrary().InstallDir();
+    for (auto _ : state) {
+        const std::vector<FoundGroup> groups = ScanGroups(installDir);
+        if (groups.size() != kGroups)
+            state.SkipWithError("the library was not built as planned");
+        benchmark::DoNotOptimize(groups.data());
+    }
+}
+BENCHMARK(ScanGroupsForSetup)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
