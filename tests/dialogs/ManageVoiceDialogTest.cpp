@@ -127,8 +127,13 @@ TEST_F(ManageVoiceDialogTest, AddCopiesTheChosenFilesAskingBeforeEachOverwrite)
         library.WriteFile("in/DOG.WAV", "new woof"), library.WriteFile("in/pig.wav", "oink")};
     ScriptedFileDialogs files([&](const OpenFilesRequest&) { return chosen; });
     Open();
+    SelectRows({0});
     answers.Queue({MessageResult::No, MessageResult::Cancel});
     Button(kIdDefaultSoundAdd).click();
+    // The refilled list shows no selection, so nothing unseen can be played or deleted.
+    EXPECT_TRUE(List().selectedItems().isEmpty());
+    EXPECT_FALSE(Button(kIdDefaultSoundPlay).isEnabled());
+    EXPECT_FALSE(Button(kIdDefaultSoundDelete).isEnabled());
 
     ASSERT_EQ(files.FileRequests().size(), 1u);
     EXPECT_EQ(files.FileRequests()[0].filter, "Sound wave files (*.wav) | *.wav||");
