@@ -14,18 +14,12 @@ std::string& HelpFolder()
     return folder;
 }
 
-std::function<void(const std::string&)>& ViewerOverride()
-{
-    static std::function<void(const std::string&)> viewer;
-    return viewer;
-}
-
 } // namespace
 
 void ShowHelpTopic(const std::string& topic)
 {
-    if (const auto& viewer = ViewerOverride()) {
-        viewer(topic);
+    if (RecordedHelpTopics* const recorder = RecordedHelpTopics::Active()) {
+        recorder->m_topics.push_back(topic);
         return;
     }
     // Found in any letter case, like the program's other files.
@@ -36,9 +30,4 @@ void ShowHelpTopic(const std::string& topic)
 void SetHelpFolder(std::string folder)
 {
     HelpFolder() = std::move(folder);
-}
-
-void OverrideHelpViewer(std::function<void(const std::string& topic)> viewer)
-{
-    ViewerOverride() = std::move(viewer);
 }

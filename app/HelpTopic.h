@@ -1,7 +1,9 @@
 #pragma once
 
-#include <functional>
+#include "platform/TestSeam.h"
+
 #include <string>
+#include <vector>
 
 // The folder the help file Kipo2Help.chm lies in: the installation directory. Until it is set,
 // the program file's folder.
@@ -11,6 +13,14 @@ void SetHelpFolder(std::string folder);
 // missing help file or viewer is not reported.
 void ShowHelpTopic(const std::string& topic);
 
-// Test seam: hands every topic to `viewer` instead of opening it; an empty function restores
-// the normal behaviour.
-void OverrideHelpViewer(std::function<void(const std::string& topic)> viewer);
+// Test seam: while an object of this class lives, ShowHelpTopic records each topic here
+// instead of opening it.
+class RecordedHelpTopics : public TestSeam<RecordedHelpTopics>
+{
+public:
+    const std::vector<std::string>& Topics() const { return m_topics; }
+
+private:
+    friend void ShowHelpTopic(const std::string& topic);
+    std::vector<std::string> m_topics;
+};

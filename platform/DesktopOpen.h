@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TestSeam.h"
+
 #include <string>
 #include <vector>
 
@@ -10,18 +12,12 @@ void OpenWithDesktop(const std::string& target);
 
 // Test seam: while an object of this class lives, OpenWithDesktop records each target here
 // instead of opening it.
-class RecordedDesktopOpens
+class RecordedDesktopOpens : public TestSeam<RecordedDesktopOpens>
 {
 public:
-    RecordedDesktopOpens();
-    ~RecordedDesktopOpens();
-    RecordedDesktopOpens(const RecordedDesktopOpens&) = delete;
-    RecordedDesktopOpens& operator=(const RecordedDesktopOpens&) = delete;
-
     const std::vector<std::string>& Opened() const { return m_opened; }
 
 private:
     friend void OpenWithDesktop(const std::string& target);
     std::vector<std::string> m_opened;
-    RecordedDesktopOpens* m_outer; // the recorder this one hides while it lives
 };

@@ -10,8 +10,6 @@
 
 namespace {
 
-ScriptedFileDialogs* g_scripted = nullptr;
-
 // Splits "a|b|c||" into its fields, without the empty end.
 QStringList FieldsOf(const std::string& filter)
 {
@@ -72,9 +70,9 @@ std::vector<std::string> NameFiltersOf(const std::string& filter)
 
 std::optional<std::vector<std::string>> ChooseFiles(const OpenFilesRequest& request)
 {
-    if (g_scripted) {
-        g_scripted->m_fileRequests.push_back(request);
-        return g_scripted->m_files ? g_scripted->m_files(request) : std::nullopt;
+    if (ScriptedFileDialogs* const script = ScriptedFileDialogs::Active()) {
+        script->m_fileRequests.push_back(request);
+        return script->m_files ? script->m_files(request) : std::nullopt;
     }
     QFileDialog dialog(request.owner);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -95,9 +93,9 @@ std::optional<std::vector<std::string>> ChooseFiles(const OpenFilesRequest& requ
 
 std::optional<std::uint32_t> ChooseColor(QWidget* owner, std::uint32_t initial)
 {
-    if (g_scripted) {
-        g_scripted->m_colorRequests.push_back(initial);
-        return g_scripted->m_colors ? g_scripted->m_colors(initial) : std::nullopt;
+    if (ScriptedFileDialogs* const script = ScriptedFileDialogs::Active()) {
+        script->m_colorRequests.push_back(initial);
+        return script->m_colors ? script->m_colors(initial) : std::nullopt;
     }
     StartCustomColorsWhite();
     const QColor chosen = QColorDialog::getColor(ColorFromRef(initial), owner);
@@ -107,12 +105,6 @@ std::optional<std::uint32_t> ChooseColor(QWidget* owner, std::uint32_t initial)
 }
 
 ScriptedFileDialogs::ScriptedFileDialogs(FilesAnswerer files, ColorAnswerer colors)
-    : m_files(std::move(files)), m_colors(std::move(colors)), m_outer(g_scripted)
+    : m_files(std::move(files)), m_colors(std::move(colors))
 {
-    g_scripted = this;
-}
-
-ScriptedFileDialogs::~ScriptedFileDialogs()
-{
-    g_scripted = m_outer;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TestSeam.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -33,7 +35,7 @@ std::vector<std::string> NameFiltersOf(const std::string& filter);
 
 // Test seam: while an object of this class lives, ChooseFiles and
 // ChooseColor record each request and return the answerers' results.
-class ScriptedFileDialogs
+class ScriptedFileDialogs : public TestSeam<ScriptedFileDialogs>
 {
 public:
     using FilesAnswerer =
@@ -41,9 +43,6 @@ public:
     using ColorAnswerer = std::function<std::optional<std::uint32_t>(std::uint32_t initial)>;
 
     ScriptedFileDialogs(FilesAnswerer files = {}, ColorAnswerer colors = {});
-    ~ScriptedFileDialogs();
-    ScriptedFileDialogs(const ScriptedFileDialogs&) = delete;
-    ScriptedFileDialogs& operator=(const ScriptedFileDialogs&) = delete;
 
     const std::vector<OpenFilesRequest>& FileRequests() const { return m_fileRequests; }
     const std::vector<std::uint32_t>& ColorRequests() const { return m_colorRequests; }
@@ -55,5 +54,4 @@ private:
     ColorAnswerer m_colors;
     std::vector<OpenFilesRequest> m_fileRequests;
     std::vector<std::uint32_t> m_colorRequests;
-    ScriptedFileDialogs* m_outer = nullptr;
 };

@@ -8,8 +8,6 @@
 
 namespace {
 
-ScriptedMessages* activeScript = nullptr;
-
 QMessageBox::Icon BoxIcon(MessageIcon icon)
 {
     switch (icon) {
@@ -112,19 +110,11 @@ MessageResult ShowBox(const MessageRequest& request)
 
 MessageResult ShowMessage(const MessageRequest& request)
 {
-    if (!activeScript)
+    ScriptedMessages* const script = ScriptedMessages::Active();
+    if (!script)
         return ShowBox(request);
-    activeScript->m_shown.push_back(request);
-    return activeScript->m_answerer ? activeScript->m_answerer(request) : DefaultResult(request);
+    script->m_shown.push_back(request);
+    return script->m_answerer ? script->m_answerer(request) : DefaultResult(request);
 }
 
-ScriptedMessages::ScriptedMessages(Answerer answerer)
-    : m_answerer(std::move(answerer)), m_outer(activeScript)
-{
-    activeScript = this;
-}
-
-ScriptedMessages::~ScriptedMessages()
-{
-    activeScript = m_outer;
-}
+ScriptedMessages::ScriptedMessages(Answerer answerer) : m_answerer(std::move(answerer)) {}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TestSeam.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,14 +28,11 @@ MessageResult ShowMessage(const MessageRequest& request);
 
 // Test seam: while an object of this class lives, ShowMessage records each
 // request and returns the answerer's result instead of showing a window.
-class ScriptedMessages
+class ScriptedMessages : public TestSeam<ScriptedMessages>
 {
 public:
     using Answerer = std::function<MessageResult(const MessageRequest&)>;
     explicit ScriptedMessages(Answerer answerer = {}); // default: the default button
-    ~ScriptedMessages();
-    ScriptedMessages(const ScriptedMessages&) = delete;
-    ScriptedMessages& operator=(const ScriptedMessages&) = delete;
 
     const std::vector<MessageRequest>& Shown() const { return m_shown; }
 
@@ -41,5 +40,4 @@ private:
     friend MessageResult ShowMessage(const MessageRequest& request);
     Answerer m_answerer;
     std::vector<MessageRequest> m_shown;
-    ScriptedMessages* m_outer; // the script this one hides while it lives
 };

@@ -7,7 +7,6 @@
 
 namespace {
 
-SoundRecorder* activeRecorder = nullptr;
 SoundPlayer* player = nullptr;
 
 // The player goes while the application still exists, before its own teardown.
@@ -30,8 +29,8 @@ SoundPlayer* Player()
 
 void PlaySoundFile(const std::string& path)
 {
-    if (activeRecorder) {
-        activeRecorder->m_played.push_back(path);
+    if (SoundRecorder* const recorder = SoundRecorder::Active()) {
+        recorder->m_played.push_back(path);
     } else if (SoundPlayer* const soundPlayer = Player()) {
         soundPlayer->Play(path);
     }
@@ -39,21 +38,11 @@ void PlaySoundFile(const std::string& path)
 
 void StopSound()
 {
-    if (activeRecorder) {
-        ++activeRecorder->m_stops;
+    if (SoundRecorder* const recorder = SoundRecorder::Active()) {
+        ++recorder->m_stops;
     } else if (player) {
         player->Stop();
     }
-}
-
-SoundRecorder::SoundRecorder() : m_outer(activeRecorder)
-{
-    activeRecorder = this;
-}
-
-SoundRecorder::~SoundRecorder()
-{
-    activeRecorder = m_outer;
 }
 
 void SoundRecorder::Clear()

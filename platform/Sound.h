@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TestSeam.h"
+
 #include <string>
 #include <vector>
 
@@ -12,14 +14,9 @@ void StopSound();
 
 // Test seam: while an object of this class lives, PlaySoundFile and StopSound
 // are recorded here instead of reaching the sound device.
-class SoundRecorder
+class SoundRecorder : public TestSeam<SoundRecorder>
 {
 public:
-    SoundRecorder();
-    ~SoundRecorder();
-    SoundRecorder(const SoundRecorder&) = delete;
-    SoundRecorder& operator=(const SoundRecorder&) = delete;
-
     const std::vector<std::string>& Played() const { return m_played; }
     int StopCount() const { return m_stops; }
     void Clear();
@@ -29,5 +26,4 @@ private:
     friend void StopSound();
     std::vector<std::string> m_played;
     int m_stops = 0;
-    SoundRecorder* m_outer; // the recorder this one hides while it lives
 };

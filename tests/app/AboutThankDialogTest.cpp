@@ -22,6 +22,7 @@
 #include <QTreeWidget>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,11 +45,9 @@ protected:
     {
         library.PointProgramHere();
         settings.Load();
-        OverrideHelpViewer([this](const std::string& topic) { helpTopics.push_back(topic); });
     }
     ~AboutAndThanks() override
     {
-        OverrideHelpViewer({});
         for (HelpWindow* window : HelpWindows())
             delete window;
     }
@@ -84,7 +83,7 @@ protected:
     ScriptedMessages messages;
     Settings settings;
     CKipoDlg welcome{settings};
-    std::vector<std::string> helpTopics;
+    std::optional<RecordedHelpTopics> help{std::in_place};
     int dialogsRun = 0;
 };
 
@@ -107,7 +106,7 @@ TEST_F(AboutAndThanks, AboutRunsFromTheContextMenuWithItsLinkAndIndexHelp)
     });
     OpenAboutFromTheContextMenu();
     EXPECT_EQ(dialogsRun, 1);
-    EXPECT_EQ(helpTopics, std::vector<std::string>{"index.html"});
+    EXPECT_EQ(help->Topics(), std::vector<std::string>{"index.html"});
     EXPECT_TRUE(welcome.isVisible());
 }
 
@@ -136,14 +135,14 @@ TEST_F(AboutAndThanks, ThanksRunsFromItsButtonWithSixLinksAndItsOwnHelpTopic)
     ASSERT_EQ(addresses.size(), 6u);
     for (const std::string& address : addresses)
         EXPECT_EQ(address.rfind("https://", 0), 0u) << address;
-    EXPECT_EQ(helpTopics, std::vector<std::string>{"MorePictures.html"});
+    EXPECT_EQ(help->Topics(), std::vector<std::string>{"MorePictures.html"});
 }
 
 // The help window belongs to no dialog: it takes clicks while dialogs run and stays when
 // they close. The help file is found beside the program in any letter case.
 TEST_F(AboutAndThanks, HelpWindowOutlivesTheDialogAndTakesClicksWhileDialogsRun)
 {
-    OverrideHelpViewer({});
+    help.reset(); // the real help window
     CompileHelpFile(library, "KIPO2HELP.CHM", SampleHelpSources());
     ASSERT_TRUE(ShowActive(welcome));
     WhenDialogRuns([&](CKipoDialog& dialog) {

@@ -41,18 +41,6 @@ DialogTemplate FormTemplate()
             }};
 }
 
-// Records the help topics opened while it lives.
-class HelpRecorder
-{
-public:
-    HelpRecorder()
-    {
-        OverrideHelpViewer([this](const std::string& topic) { topics.push_back(topic); });
-    }
-    ~HelpRecorder() { OverrideHelpViewer({}); }
-    std::vector<std::string> topics;
-};
-
 bool IsNavy(const QColor& colour)
 {
     return colour.red() < 40 && colour.green() < 40 && colour.blue() > 100;
@@ -100,7 +88,7 @@ TEST(DialogColours, PushButtonTextIsNavyAndDisabledTextIsNot)
 
 TEST(KipoDialog, F1FromAnyControlAndTheHelpButtonOpenTheDialogsTopic)
 {
-    HelpRecorder help;
+    RecordedHelpTopics help;
     CKipoDialog dialog(FormTemplate(), "Faq.html");
     ASSERT_TRUE(ShowActive(dialog));
     for (const int id : {31, 33, 34, kIdCancel}) {
@@ -108,7 +96,7 @@ TEST(KipoDialog, F1FromAnyControlAndTheHelpButtonOpenTheDialogsTopic)
         QTest::keyClick(dialog.Control(id), Qt::Key_F1);
     }
     QTest::mouseClick(dialog.Control(kIdHelp), Qt::LeftButton);
-    EXPECT_EQ(help.topics, std::vector<std::string>(5, "Faq.html"));
+    EXPECT_EQ(help.Topics(), std::vector<std::string>(5, "Faq.html"));
     EXPECT_TRUE(dialog.isVisible());
 }
 

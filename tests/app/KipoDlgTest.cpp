@@ -42,9 +42,7 @@ protected:
     {
         library.PointProgramHere();
         settings.Load();
-        OverrideHelpViewer([this](const std::string& topic) { helpTopics.push_back(topic); });
     }
-    ~WelcomeDialog() override { OverrideHelpViewer({}); }
 
     QPushButton* Button(int id) { return dialog.ControlAs<QPushButton>(id); }
 
@@ -54,7 +52,7 @@ protected:
     SoundRecorder sounds;
     Settings settings;
     ObservedKipoDlg dialog{settings};
-    std::vector<std::string> helpTopics;
+    RecordedHelpTopics help;
 };
 
 TEST_F(WelcomeDialog, MnemonicsClickTheirButtons)
@@ -81,8 +79,8 @@ TEST_F(WelcomeDialog, MnemonicsClickTheirButtons)
     EXPECT_TRUE(dialog.isVisible());
 
     QTest::keyClick(&dialog, Qt::Key_H, Qt::AltModifier);
-    EXPECT_TRUE(WaitUntil([&] { return !helpTopics.empty(); }));
-    EXPECT_EQ(helpTopics, std::vector<std::string>{"index.html"});
+    EXPECT_TRUE(WaitUntil([&] { return !help.Topics().empty(); }));
+    EXPECT_EQ(help.Topics(), std::vector<std::string>{"index.html"});
     QTest::keyClick(&dialog, Qt::Key_C, Qt::AltModifier);
     EXPECT_TRUE(WaitUntil([&] { return !dialog.isVisible(); }));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -105,7 +103,7 @@ TEST_F(WelcomeDialog, F1AnywhereOpensTheIndexTopic)
         QTest::keyClick(Button(id), Qt::Key_F1);
     }
     QTest::keyClick(&dialog, Qt::Key_F1);
-    EXPECT_EQ(helpTopics, std::vector<std::string>(4, "index.html"));
+    EXPECT_EQ(help.Topics(), std::vector<std::string>(4, "index.html"));
 }
 
 TEST_F(WelcomeDialog, EscAndClosingTheWindowEndTheDialog)
