@@ -2,6 +2,8 @@
 
 #include "platform/AsciiCase.h"
 
+#include <QString>
+
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -72,25 +74,6 @@ private:
     std::size_t m_at = 0;
 };
 
-void AppendUtf8(std::string& text, unsigned long code)
-{
-    if (code < 0x80) {
-        text += static_cast<char>(code);
-    } else if (code < 0x800) {
-        text += static_cast<char>(0xC0 | code >> 6);
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        text += static_cast<char>(0xE0 | code >> 12);
-        text += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        text += static_cast<char>(0xF0 | code >> 18);
-        text += static_cast<char>(0x80 | (code >> 12 & 0x3F));
-        text += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
 // The character an entity's name (between '&' and ';') stands for, appended to `text`;
 // false for an entity this reader does not know.
 bool AppendEntity(std::string& text, std::string_view entity)
@@ -111,7 +94,8 @@ bool AppendEntity(std::string& text, std::string_view entity)
     const unsigned long code = std::strtoul(digits.c_str(), &end, hex ? 16 : 10);
     if (digits.empty() || *end != '\0' || code == 0 || code > 0x10FFFF)
         return false;
-    AppendUtf8(text, code);
+    const auto character = static_cast<char32_t>(code);
+    text += QString::fromUcs4(&character, 1).toStdString();
     return true;
 }
 
