@@ -5,7 +5,6 @@
 #include "platform/FileDialogs.h"
 #include "platform/FileIo.h"
 #include "platform/FileSearch.h"
-#include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/Sound.h"

@@ -1,7 +1,7 @@
 #include "dialogs/PictureRow.h"
 
 #include "dialogs/ByteTextField.h"
-#include "platform/Folders.h"
+#include "platform/FileIo.h"
 #include "resources/StringTable.h"
 
 #include <optional>

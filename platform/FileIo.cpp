@@ -159,6 +159,15 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
     return ReplaceAtomically(path, [bytes](int fd) { return WriteAll(fd, bytes); });
 }
 
+std::optional<std::uint64_t> FileSizeOf(const std::string& path)
+{
+    const FileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat status = {};
+    if (!file.IsOpen() || fstat(file.Get(), &status) != 0)
+        return std::nullopt;
+    return static_cast<std::uint64_t>(status.st_size);
+}
+
 bool CopyFileAtomically(const std::string& source, const std::string& target,
                         const std::function<void(std::uint64_t)>& onProgress)
 {

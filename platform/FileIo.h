@@ -10,6 +10,11 @@
 // file cannot be opened or read. Never allocates more than the file holds.
 std::optional<std::string> ReadFilePrefix(const std::string& path, std::uint64_t maxBytes);
 
+// The length in bytes of the file at `path` when it can be opened for reading; nullopt
+// otherwise. Opened without waiting, so that a pipe named like a picture or sound cannot block
+// the caller.
+std::optional<std::uint64_t> FileSizeOf(const std::string& path);
+
 // Writes `bytes` to a temporary file beside `path` and renames it over
 // `path`, so that a failed write leaves the old file whole. Returns false on
 // any failure, in which case the temporary file is removed.

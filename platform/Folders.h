@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
 #include <string>
 
 // Creates one folder (its parent must exist). False when it cannot be made or already exists.
@@ -10,8 +8,3 @@ bool MakeFolder(const std::string& path);
 // Removes an empty folder; a symbolic link is removed as a link, whatever it points at and
 // whatever that holds. False on failure, e.g. when the folder is not empty.
 bool RemoveFolder(const std::string& path);
-
-// The length in bytes of the file at `path` when it can be opened for reading; nullopt
-// otherwise. Opened without waiting, so that a pipe named like a picture or sound cannot block
-// a dialog.
-std::optional<std::uint64_t> FileSizeOf(const std::string& path);
