@@ -6,7 +6,7 @@
 # Usage: help_e2e.sh <build/bin directory>
 set -euo pipefail
 
-source "$(dirname "$0")/desktop.sh"
+source "$(dirname "$0")/../../scripts/desktop.sh"
 
 start_desktop
 start_tapnest

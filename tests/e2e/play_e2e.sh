@@ -5,7 +5,7 @@
 # Usage: play_e2e.sh <build/bin directory>
 set -euo pipefail
 
-source "$(dirname "$0")/desktop.sh"
+source "$(dirname "$0")/../../scripts/desktop.sh"
 
 start_desktop
 

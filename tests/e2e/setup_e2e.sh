@@ -7,17 +7,11 @@
 # Usage: setup_e2e.sh <build/bin directory>
 set -euo pipefail
 
-source "$(dirname "$0")/desktop.sh"
+source "$(dirname "$0")/../../scripts/desktop.sh"
 
-# Kipo.ini, nine 32-bit little-endian integers: random colour 0, clearing 1,
-# key delay 300, time limit 0 (below its range), key delay on, colour blue,
-# time limit on, auto display on, 5 seconds.
-int32() {
-    printf '\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255))
-}
-ini=""
-for value in 0 1 300 0 1 $((0xFF0000)) 1 1 5; do ini+=$(int32 "$value"); done
-printf "$ini" >"$work/app/Kipo.ini"
+# Random colour 0, clearing 1, key delay 300, time limit 0 (below its range),
+# key delay on, colour blue, time limit on, auto display on, 5 seconds.
+write_settings 0 1 300 0 1 $((0xFF0000)) 1 1 5
 
 start_desktop
 start_tapnest

@@ -1,6 +1,6 @@
-# Shared by the end-to-end tests: a private copy of the program, a virtual
-# desktop (Xvfb and openbox) and the program started on it. Sourced after
-# `set -euo pipefail` with the build/bin directory as $1.
+# Shared by the end-to-end tests and scripts/screenshots: a private copy of the
+# program, a virtual desktop (Xvfb and openbox) and the program started on it.
+# Sourced after `set -euo pipefail` with the build/bin directory as $1.
 
 bin_dir=$1
 work=$(mktemp -d)
@@ -19,10 +19,22 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cp -r "$bin_dir/." "$work/app"
 rm -f "$work/app/Kipo.ini"
 
-# Xvfb on a free display with openbox managing its windows; exports DISPLAY.
+# Writes the copy's Kipo.ini: nine 32-bit little-endian integers, given in the
+# file's order.
+write_settings() {
+    local value bytes=""
+    for value in "$@"; do
+        bytes+=$(printf '\\x%02x' $((value & 255)) $((value >> 8 & 255)) \
+            $((value >> 16 & 255)) $((value >> 24 & 255)))
+    done
+    printf "$bytes" >"$work/app/Kipo.ini"
+}
+
+# Xvfb on a free display, of the size $1 (1024x768 unless given), with openbox
+# managing its windows; exports DISPLAY.
 start_desktop() {
     local display=:$((60 + RANDOM % 200))
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb "$display" -screen 0 "${1:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
     pids+=($!)
     export DISPLAY=$display
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
