@@ -3,12 +3,12 @@
 #include "dialogs/ManagePicTerm.h"
 #include "library/PictureGroup.h"
 #include "resources/ResourceIds.h"
+#include "tests/support/SolidPng.h"
 #include "tests/support/TempLibrary.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QBuffer>
 #include <QImage>
 #include <QLineEdit>
 #include <QTest>
@@ -32,16 +32,7 @@ protected:
     // A PNG file of one colour.
     std::string PutPicture(const std::string& name, QSize size, QColor colour) const
     {
-        return Put(name, PngBytes(size, colour));
-    }
-    static std::string PngBytes(QSize size, QColor colour)
-    {
-        QImage picture(size, QImage::Format_RGB32);
-        picture.fill(colour);
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        picture.save(&buffer, "PNG");
-        return buffer.data().toStdString();
+        return Put(name, SolidPng(size, colour));
     }
 
     void Open(const std::vector<std::string>& cutNames = {}, const std::string& name = "Animals")

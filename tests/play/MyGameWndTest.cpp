@@ -5,9 +5,9 @@
 #include "platform/Paths.h"
 #include "platform/Sound.h"
 #include "play/MyGameWnd.h"
+#include "tests/support/SolidPng.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -328,11 +328,8 @@ TEST_F(PlayWindowTest, APictureThatFailsToDecodeLeavesTheGeneratorAsANameThatFai
 {
     // A PNG whose header is whole but whose data is cut off opens, then
     // fails to decode.
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    PlayLibrary::Filled(300, 300, Qt::red).save(&buffer, "png");
-    PlayLibrary::WriteBytes(JoinPath(Group(), "cut.png"), png.left(80).toStdString());
+    PlayLibrary::WriteBytes(JoinPath(Group(), "cut.png"),
+                            SolidPng(QSize(300, 300), Qt::red).substr(0, 80));
     Start(21);
     Press(Qt::Key_X);
     m_expected.RandomIndex(1); // only the deck index was drawn

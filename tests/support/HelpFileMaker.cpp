@@ -1,11 +1,10 @@
 #include "tests/support/HelpFileMaker.h"
 
 #include "platform/Paths.h"
+#include "tests/support/SolidPng.h"
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-#include <QImage>
 #include <QProcess>
 
 #include <filesystem>
@@ -25,17 +24,6 @@ std::string ProjectFile(const std::vector<HelpSource>& sources, std::string_view
     for (const HelpSource& source : sources)
         project.append(source.path).append("\n");
     return project;
-}
-
-std::string RedPng()
-{
-    QImage image(40, 40, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toStdString();
 }
 
 std::string Page(std::string_view title, std::string_view body)
@@ -82,7 +70,7 @@ std::vector<HelpSource> SampleHelpSources()
                                        "<p><a name=\"second\"></a>Second answer</p>")},
         {"sub/page.html", Page("Deeper", "<p>Deeper page</p><p><img src=\"../red.png\"></p>"
                                          "<p><a href=\"../index.html\">Home</a></p>")},
-        {"red.png", RedPng()},
+        {"red.png", SolidPng(QSize(40, 40), Qt::red)},
         {"toc.hhc",
          "<html><body><ul>"
          "<li><object type=\"text/sitemap\"><param name=\"Name\" value=\"Index\">"

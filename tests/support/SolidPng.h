@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QColor>
+#include <QSize>
+
+#include <string>
+
+// The bytes of a PNG file of the given size, every pixel `colour`.
+std::string SolidPng(QSize size, QColor colour);
