@@ -1,49 +1,96 @@
 #include "platform/KeyboardLock.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
-constexpr int kRetryIntervalMs = 50;
-constexpr qint64 kRetryLimitMs = 2000;
+// How long the desktop may take to grant the lock, or to give it back after a
+// moment without it (the focus moving between the play's windows), before the
+// lock counts as lost. A compositor that asks the user first waits for the
+// answer in this time too.
+constexpr int kGraceMs = 2000;
 
 } // namespace
 
-KeyboardLock::KeyboardLock(QObject* parent) : QObject(parent)
+KeyboardLock::KeyboardLock(QObject* parent) : KeyboardLock(MakeDesktopGrab(), parent) {}
+
+KeyboardLock::KeyboardLock(std::unique_ptr<DesktopGrab> grab, QObject* parent)
+    : QObject(parent), m_grab(std::move(grab))
 {
-    m_retryTimer.setInterval(kRetryIntervalMs);
-    connect(&m_retryTimer, &QTimer::timeout, this, &KeyboardLock::TryGrab);
+    m_graceTimer.setSingleShot(true);
+    m_graceTimer.setInterval(kGraceMs);
+    connect(&m_graceTimer, &QTimer::timeout, this, [this] { SetLost(true); });
+    connect(m_grab.get(), &DesktopGrab::holdChanged, this, &KeyboardLock::FollowGrab);
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
+            &KeyboardLock::OnFocusWindowChanged);
 }
 
+// The owner may be half destroyed by now: it hears nothing more.
 KeyboardLock::~KeyboardLock()
 {
+    disconnect(this, &KeyboardLock::lostChanged, nullptr, nullptr);
     Release();
 }
 
-void KeyboardLock::Engage(QWidget* window)
+void KeyboardLock::Engage(QWidget* play)
 {
     Release();
-    m_window = window;
-    m_failureReported = false;
-    window->installEventFilter(this);
-    StartGrabbing();
+    m_play = play;
+    m_lossReported = false;
+    play->installEventFilter(this);
+    if (play->isVisible())
+        EngageGrab();
+}
+
+// The desktop's grab needs the play's native window, which exists from its
+// first show on.
+void KeyboardLock::EngageGrab()
+{
+    m_grabEngaged = true;
+    m_grab->Engage(m_play->windowHandle());
+    for (QWidget* cover : m_covers) {
+        if (cover && cover->windowHandle())
+            m_grab->AddCover(cover->windowHandle());
+    }
+    FollowGrab();
+}
+
+void KeyboardLock::AddCover(QWidget* cover)
+{
+    cover->installEventFilter(this);
+    m_covers.emplace_back(cover);
+    if (m_grabEngaged && cover->windowHandle())
+        m_grab->AddCover(cover->windowHandle());
+}
+
+void KeyboardLock::RemoveCover(QWidget* cover)
+{
+    cover->removeEventFilter(this);
+    std::erase(m_covers, cover);
+    if (QWindow* handle = cover->windowHandle())
+        m_grab->RemoveCover(handle);
 }
 
 void KeyboardLock::Release()
 {
-    m_retryTimer.stop();
-    if (m_window) {
-        m_window->removeEventFilter(this);
-        if (QWindow* handle = m_window->windowHandle())
-            handle->removeEventFilter(this);
-        SetGrab(false);
+    m_grab->ReleaseAll();
+    for (QWidget* cover : m_covers) {
+        if (cover)
+            cover->removeEventFilter(this);
     }
-    m_window = nullptr;
-    m_grabbed = false;
+    m_covers.clear();
+    if (m_play)
+        m_play->removeEventFilter(this);
+    m_play = nullptr;
+    m_grabEngaged = false;
+    m_graceTimer.stop();
+    SetLost(false);
 }
 
 bool KeyboardLock::IsSwallowed(const QKeyEvent& event)
@@ -72,69 +119,69 @@ bool KeyboardLock::IsSystemKey(const QKeyEvent& event)
            event.modifiers().testFlag(Qt::AltModifier);
 }
 
+bool KeyboardLock::IsPlayWidget(const QObject* object) const
+{
+    return object == m_play || std::ranges::find(m_covers, object) != m_covers.end();
+}
+
 bool KeyboardLock::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!m_window)
-        return false;
-    if (watched == m_window->windowHandle()) {
-        if (event->type() == QEvent::Expose && m_window->windowHandle()->isExposed())
-            StartGrabbing();
-        return false;
-    }
-    if (watched != m_window)
+    if (!m_play || !IsPlayWidget(watched))
         return false;
     switch (event->type()) {
+    case QEvent::Show:
+        if (watched == m_play && !m_grabEngaged)
+            EngageGrab();
+        return false;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
     case QEvent::ShortcutOverride: {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         return IsSwallowed(key) || IsSystemKey(key);
     }
-    case QEvent::Show:
-    case QEvent::WindowActivate:
-        StartGrabbing();
-        return false;
     default:
         return false;
     }
 }
 
-void KeyboardLock::StartGrabbing()
+// Any other window of the program that gets the focus during a play (the
+// welcome dialog behind the play, a cover that was clicked) hands it back.
+void KeyboardLock::OnFocusWindowChanged(QWindow* focus)
 {
-    if (QWindow* handle = m_window->windowHandle())
-        handle->installEventFilter(this); // installing twice keeps one entry
-    m_grabbed = false;
-    m_sinceStart.start();
-    TryGrab();
-    if (!m_grabbed)
-        m_retryTimer.start();
-}
-
-void KeyboardLock::TryGrab()
-{
-    QWindow* handle = m_window ? m_window->windowHandle() : nullptr;
-    if (handle && handle->isExposed()) {
-        m_grabbed = handle->setKeyboardGrabEnabled(true) && handle->setMouseGrabEnabled(true);
-    }
-    if (m_grabbed) {
-        m_retryTimer.stop();
+    if (!m_play || !focus || focus == m_play->windowHandle())
         return;
-    }
-    if (m_sinceStart.elapsed() >= kRetryLimitMs) {
-        m_retryTimer.stop();
-        if (!m_failureReported) {
-            m_failureReported = true;
-            std::fputs("tapnest: cannot grab the keyboard; system keys stay active during this "
-                       "play\n",
-                       stderr);
-        }
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_play && m_play->isVisible())
+                m_play->activateWindow();
+        },
+        Qt::QueuedConnection);
+}
+
+void KeyboardLock::FollowGrab()
+{
+    if (!m_grabEngaged)
+        return;
+    if (m_grab->Holds()) {
+        m_graceTimer.stop();
+        SetLost(false);
+    } else if (!m_grab->CanHold()) {
+        SetLost(true);
+    } else if (!m_graceTimer.isActive()) {
+        m_graceTimer.start();
     }
 }
 
-void KeyboardLock::SetGrab(bool enabled)
+void KeyboardLock::SetLost(bool lost)
 {
-    if (QWindow* handle = m_window->windowHandle()) {
-        handle->setKeyboardGrabEnabled(enabled);
-        handle->setMouseGrabEnabled(enabled);
+    if (lost == m_lost)
+        return;
+    m_lost = lost;
+    if (lost && !m_lossReported) {
+        m_lossReported = true;
+        std::fputs("tapnest: cannot grab the keyboard; system keys stay active during this play\n",
+                   stderr);
     }
+    emit lostChanged(lost);
 }

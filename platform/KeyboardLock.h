@@ -1,33 +1,44 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include "platform/DesktopGrab.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 
+#include <memory>
+#include <vector>
+
 class QKeyEvent;
 class QWidget;
+class QWindow;
 
-// Keeps a child in one window: while engaged, the keys that would switch away
-// or close the window are swallowed before any handler sees them, and the
-// window holds the keyboard and pointer grab of the desktop, so the window
-// manager's shortcuts (Alt+Tab, Super) never fire and no click reaches another
-// window. The grab fails until the window is viewable, so it is retried every
-// 50 ms for up to 2 s and taken again whenever the window is shown or
-// activated. Without a grab the play still runs; one line on standard error
-// says so.
+// Keeps a child in the play: while engaged, the keys that would switch away
+// or close the window are swallowed before any handler of the play's windows
+// sees them, the desktop's own shortcuts are held back (DesktopGrab), and
+// whenever another window of the program takes the focus it goes back to the
+// play window. When the desktop's shortcuts cannot be held back, or are given
+// back to the desktop during the play, the play goes on: the lock then counts
+// as lost, which it tells the play and, once a play, standard error.
 class KeyboardLock : public QObject
 {
     Q_OBJECT
 
 public:
     explicit KeyboardLock(QObject* parent = nullptr);
+    explicit KeyboardLock(std::unique_ptr<DesktopGrab> grab, QObject* parent = nullptr);
     ~KeyboardLock() override;
 
-    void Engage(QWidget* window);
+    void Engage(QWidget* play);
+    // The cover of another screen: its keys are filtered the same way and it
+    // holds the desktop's shortcuts back with the play window.
+    void AddCover(QWidget* cover);
+    void RemoveCover(QWidget* cover);
     void Release();
-    bool IsEngaged() const { return !m_window.isNull(); }
-    bool HoldsGrab() const { return m_grabbed; }
+    bool IsEngaged() const { return !m_play.isNull(); }
+    // The desktop's shortcuts work during this play: they could not be held
+    // back within a grace time, or the desktop took them back.
+    bool IsLost() const { return m_lost; }
 
     // Tab, Esc, the Super keys, F1, F4, F12, and Space while Ctrl is down.
     static bool IsSwallowed(const QKeyEvent& event);
@@ -35,17 +46,24 @@ public:
     // which reach no handler of the play.
     static bool IsSystemKey(const QKeyEvent& event);
 
+signals:
+    void lostChanged(bool lost);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void StartGrabbing();
-    void TryGrab();
-    void SetGrab(bool enabled);
+    void EngageGrab();
+    bool IsPlayWidget(const QObject* object) const;
+    void OnFocusWindowChanged(QWindow* focus);
+    void FollowGrab();
+    void SetLost(bool lost);
 
-    QPointer<QWidget> m_window;
-    QTimer m_retryTimer;
-    QElapsedTimer m_sinceStart;
-    bool m_grabbed = false;
-    bool m_failureReported = false;
+    std::unique_ptr<DesktopGrab> m_grab;
+    QPointer<QWidget> m_play;
+    std::vector<QPointer<QWidget>> m_covers;
+    QTimer m_graceTimer;
+    bool m_grabEngaged = false;
+    bool m_lost = false;
+    bool m_lossReported = false;
 };

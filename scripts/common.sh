@@ -7,13 +7,15 @@ BUILD_DIR=${TAPNEST_BUILD_DIR:-$TOP/build}
 # Packages needed to build and run the program.
 BUILD_PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins
+    qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-image-formats-plugins
+    qt6-wayland libwayland-dev libwayland-bin wayland-protocols
     libsndfile1-dev espeak-ng libchm-dev fp-utils
 )
 # Packages needed only by the tests.
 TEST_PACKAGES=(
     googletest libgtest-dev libbenchmark-dev clang-format
-    xvfb openbox xdotool imagemagick x11-utils
+    xvfb openbox xfwm4 metacity xdotool imagemagick x11-utils x11-xserver-utils xterm
+    sway wtype grim
     desktop-file-utils appstream man-db
 )
 

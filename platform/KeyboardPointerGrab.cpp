@@ -1,0 +1,97 @@
+#include "platform/KeyboardPointerGrab.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kKeepIntervalMs = 100;
+
+// A window the window manager minimised is shown again: an unviewable window
+// holds no grab and covers nothing.
+void KeepShown(QWindow& window)
+{
+    if (window.windowStates().testFlag(Qt::WindowMinimized))
+        window.showFullScreen();
+    window.raise();
+}
+
+} // namespace
+
+KeyboardPointerGrab::KeyboardPointerGrab(bool underWaylandCompositor)
+    : m_underWaylandCompositor(underWaylandCompositor)
+{
+    m_keepTimer.setInterval(kKeepIntervalMs);
+    connect(&m_keepTimer, &QTimer::timeout, this, &KeyboardPointerGrab::KeepHold);
+}
+
+KeyboardPointerGrab::~KeyboardPointerGrab()
+{
+    ReleaseAll();
+}
+
+void KeyboardPointerGrab::Engage(QWindow* play)
+{
+    ReleaseAll();
+    m_play = play;
+    play->installEventFilter(this);
+    m_keepTimer.start();
+    KeepHold();
+}
+
+void KeyboardPointerGrab::AddCover(QWindow* cover)
+{
+    m_covers.emplace_back(cover);
+}
+
+void KeyboardPointerGrab::RemoveCover(QWindow* cover)
+{
+    std::erase(m_covers, cover);
+}
+
+void KeyboardPointerGrab::ReleaseAll()
+{
+    m_keepTimer.stop();
+    if (m_play) {
+        m_play->removeEventFilter(this);
+        m_play->setKeyboardGrabEnabled(false);
+        m_play->setMouseGrabEnabled(false);
+    }
+    m_play = nullptr;
+    m_covers.clear();
+    SetGrabbed(false);
+}
+
+bool KeyboardPointerGrab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_play && event->type() == QEvent::Expose && m_play->isExposed())
+        KeepHold();
+    return false;
+}
+
+void KeyboardPointerGrab::KeepHold()
+{
+    if (!m_play)
+        return;
+    for (QWindow* cover : m_covers) {
+        if (cover)
+            KeepShown(*cover);
+    }
+    KeepShown(*m_play);
+    if (QGuiApplication::focusWindow() != m_play)
+        m_play->requestActivate();
+    // Taking a grab that this client holds already is a cheap no-op for the
+    // server; one that another client took fails until it lets go.
+    SetGrabbed(m_play->isExposed() && m_play->setKeyboardGrabEnabled(true) &&
+               m_play->setMouseGrabEnabled(true));
+}
+
+void KeyboardPointerGrab::SetGrabbed(bool grabbed)
+{
+    if (grabbed == m_grabbed)
+        return;
+    m_grabbed = grabbed;
+    emit holdChanged();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/DesktopGrab.h"
+#include "platform/ShortcutsInhibitors.h"
+#include "platform/WaylandInhibitClient.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
+
+#include <vector>
+
+// The Wayland way: each window of the play asks the compositor to keep its
+// shortcuts away while it has the keyboard (the keyboard-shortcuts-inhibit
+// protocol, which Qt does not speak itself). The compositor may ask the user
+// first, refuse, or give its shortcuts back later; Holds() follows its word.
+class WaylandDesktopGrab final : public DesktopGrab
+{
+    Q_OBJECT
+
+public:
+    WaylandDesktopGrab();
+    ~WaylandDesktopGrab() override;
+
+    void Engage(QWindow* play) override;
+    void AddCover(QWindow* cover) override;
+    void RemoveCover(QWindow* cover) override;
+    void ReleaseAll() override;
+    bool Holds() const override { return m_inhibitors.AnyActive(); }
+    bool CanHold() const override { return m_client.Available(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Watch(QWindow* window);
+    void AskFor(QWindow* window);
+    void Dispatch();
+
+    WaylandInhibitClient m_client;
+    ShortcutsInhibitors m_inhibitors;
+    std::vector<QPointer<QWindow>> m_windows;
+    QTimer m_dispatchTimer;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/DesktopGrab.h"
+
+#include <QWindow>
+
+#include <algorithm>
+#include <vector>
+
+// A desktop whose answer the test gives: whether it can hold its shortcuts
+// back at all, and whether it does right now. It remembers the windows the
+// lock hands it.
+class FakeDesktopGrab final : public DesktopGrab
+{
+public:
+    FakeDesktopGrab(bool holds, bool canHold) : m_holds(holds), m_canHold(canHold) {}
+
+    void Engage(QWindow* play) override { m_play = play; }
+    void AddCover(QWindow* cover) override { m_covers.push_back(cover); }
+    void RemoveCover(QWindow* cover) override { std::erase(m_covers, cover); }
+    void ReleaseAll() override
+    {
+        m_play = nullptr;
+        m_covers.clear();
+    }
+    bool Holds() const override { return m_holds; }
+    bool CanHold() const override { return m_canHold; }
+
+    void SetHolds(bool holds)
+    {
+        m_holds = holds;
+        emit holdChanged();
+    }
+    QWindow* Play() const { return m_play; }
+    const std::vector<QWindow*>& Covers() const { return m_covers; }
+
+private:
+    bool m_holds;
+    const bool m_canHold;
+    QWindow* m_play = nullptr;
+    std::vector<QWindow*> m_covers;
+};
