@@ -5,6 +5,7 @@
 #include "platform/KeyboardLock.h"
 #include "play/PlayDeck.h"
 #include "play/PlayRandom.h"
+#include "play/ScreenCovers.h"
 
 #include <QImage>
 #include <QWidget>
@@ -21,21 +22,23 @@ class CMyGameWnd : public QWidget
     Q_OBJECT
 
 public:
-    explicit CMyGameWnd(Settings& settings, InputClock clock = InputClock());
+    explicit CMyGameWnd(Settings& settings, InputClock clock = InputClock(),
+                        std::unique_ptr<DesktopGrab> grab = MakeDesktopGrab());
     ~CMyGameWnd() override;
 
     // Lifecycle, in the order the welcome dialog calls it.
     // Prepares a play: lock-down, clock, random seed, deck, colours, greeting
     // sound. False (with the lock-down released) when there is nothing to show.
     bool StartPlay();
-    // Shows the window over the whole primary screen, on top of every other.
+    // Shows the window over the whole primary screen, on top of every other,
+    // and covers the other screens.
     void EnterFullScreen();
     // Creates the back buffer and paints the first frame into it.
     bool PrepareBackground();
     // Puts the back buffer on the screen.
     void PresentFrame();
-    // Ends the play: hides the window, releases the lock-down and the back
-    // buffer, clears `playing` and plays the farewell sound.
+    // Ends the play: hides the window and the covers, releases the lock-down
+    // and the back buffer, clears `playing` and plays the farewell sound.
     void EndPlay();
     // Gives the lock-down back after a start that failed past StartPlay.
     void CancelPlay() { m_lock.Release(); }
@@ -53,6 +56,7 @@ public:
     int QuitState() const { return m_quitState; }
     PlayRandom& Random() { return m_random; }
     const KeyboardLock& Lock() const { return m_lock; }
+    const ScreenCovers& Covers() const { return m_covers; }
 
 signals:
     // Emitted when a play has ended by the quit word or EndPlay.
@@ -70,6 +74,11 @@ private:
     bool DrawNextPicture();
     void FillBackground(QPainter& painter) const;
     void DrawHint(QPainter& painter) const;
+    void SetHintFont(QPainter& painter) const;
+    QRect HintLineRect(QPainter& painter, const QString& text, int top) const;
+    QRect NotLockedLineRect(QPainter& painter) const;
+    void DrawHintLine(QPainter& painter, const QRect& rect, const QString& text) const;
+    void OnLockLostChanged(bool lost);
     void PlayPictureSound();
     void ChooseColors();
     std::string GreetingPath(const char* name) const;
@@ -77,6 +86,7 @@ private:
     Settings& m_settings;
     InputClock m_clock;
     KeyboardLock m_lock;
+    ScreenCovers m_covers;
     PlayRandom m_random;
     PlayDeck m_deck;
     PlayColors m_colors;

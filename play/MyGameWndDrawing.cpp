@@ -15,6 +15,18 @@ namespace {
 // on any screen.
 constexpr int kHintPixelSize = 16;
 
+const QString& QuitHintText()
+{
+    static const QString text = QString::fromStdString(LoadString(kStrQuitHint));
+    return text;
+}
+
+const QString& NotLockedText()
+{
+    static const QString text = QString::fromStdString(LoadString(kStrKeysNotLocked));
+    return text;
+}
+
 QSize ScreenSizeInPixels()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -37,18 +49,56 @@ void CMyGameWnd::FillBackground(QPainter& painter) const
     painter.fillRect(m_backBuffer.rect(), ColorFromRef(m_colors.back));
 }
 
+// The hint at the top left and, while the desktop's own shortcuts work during
+// the play, a second line under it that tells the parent so. Each line is
+// drawn on its own background, over whatever picture lies there.
 void CMyGameWnd::DrawHint(QPainter& painter) const
 {
-    static const QString hint = QString::fromStdString(LoadString(kStrQuitHint));
+    SetHintFont(painter);
+    DrawHintLine(painter, HintLineRect(painter, QuitHintText(), 0), QuitHintText());
+    if (m_lock.IsLost())
+        DrawHintLine(painter, NotLockedLineRect(painter), NotLockedText());
+}
+
+void CMyGameWnd::SetHintFont(QPainter& painter) const
+{
     QFont font = QGuiApplication::font();
     font.setPixelSize(
         qRound(kHintPixelSize * QGuiApplication::primaryScreen()->devicePixelRatio()));
     painter.setFont(font);
-    const QRect textRect = painter.boundingRect(QRect(0, 0, m_backBuffer.width(), 0),
-                                                Qt::AlignLeft | Qt::AlignTop, hint);
-    painter.fillRect(textRect, ColorFromRef(m_colors.back));
+}
+
+QRect CMyGameWnd::HintLineRect(QPainter& painter, const QString& text, int top) const
+{
+    return painter.boundingRect(QRect(0, top, m_backBuffer.width(), 0),
+                                Qt::AlignLeft | Qt::AlignTop, text);
+}
+
+QRect CMyGameWnd::NotLockedLineRect(QPainter& painter) const
+{
+    const int top = HintLineRect(painter, QuitHintText(), 0).bottom() + 1;
+    return HintLineRect(painter, NotLockedText(), top);
+}
+
+void CMyGameWnd::DrawHintLine(QPainter& painter, const QRect& rect, const QString& text) const
+{
+    painter.fillRect(rect, ColorFromRef(m_colors.back));
     painter.setPen(ColorFromRef(m_colors.text));
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop, hint);
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, text);
+}
+
+// The lock can be lost or regained at any time of the play; the hint follows
+// at once. A line that goes away leaves the background behind.
+void CMyGameWnd::OnLockLostChanged(bool lost)
+{
+    if (m_backBuffer.isNull())
+        return;
+    QPainter painter(&m_backBuffer);
+    SetHintFont(painter);
+    if (!lost)
+        painter.fillRect(NotLockedLineRect(painter), ColorFromRef(m_colors.back));
+    DrawHint(painter);
+    PresentFrame();
 }
 
 bool CMyGameWnd::PassesKeyDelay() const
@@ -89,8 +139,10 @@ bool CMyGameWnd::DrawNextPicture()
         return false;
     QPainter painter(&m_backBuffer);
     if (m_settings.clearBackground) {
-        if (m_settings.randomColor)
+        if (m_settings.randomColor) {
             m_colors = m_random.RandomColors();
+            m_covers.SetColor(ColorFromRef(m_colors.back));
+        }
         FillBackground(painter);
     }
     DrawHint(painter);

@@ -1,6 +1,7 @@
 #include "play/MyGameWnd.h"
 
 #include "library/Settings.h"
+#include "platform/ColorRef.h"
 #include "platform/FileSearch.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
@@ -15,11 +16,13 @@
 
 #include <ctime>
 
-CMyGameWnd::CMyGameWnd(Settings& settings, InputClock clock)
+CMyGameWnd::CMyGameWnd(Settings& settings, InputClock clock, std::unique_ptr<DesktopGrab> grab)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_settings(settings), m_clock(std::move(clock)),
+      m_settings(settings), m_clock(std::move(clock)), m_lock(std::move(grab)),
+      m_covers(*this, m_lock),
       m_x11KeyCodes(QGuiApplication::platformName() == QLatin1String("xcb"))
 {
+    connect(&m_lock, &KeyboardLock::lostChanged, this, &CMyGameWnd::OnLockLostChanged);
     setWindowTitle(QStringLiteral("tapnest"));
     setCursor(Qt::ArrowCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -71,6 +74,9 @@ void CMyGameWnd::EnterFullScreen()
     QScreen* screen = QGuiApplication::primaryScreen();
     if (QWindow* handle = windowHandle())
         handle->setScreen(screen);
+    // The covers go up first, so that the play window, shown last, is the
+    // one that takes the focus.
+    m_covers.Show(screen, ColorFromRef(m_colors.back));
     setGeometry(screen->geometry());
     showFullScreen();
     raise();
@@ -95,6 +101,7 @@ void CMyGameWnd::EndPlay()
 {
     if (!isVisible())
         return;
+    m_covers.Hide();
     hide();
     m_lock.Release();
     ReleaseBackBuffer();

@@ -32,6 +32,7 @@ constexpr std::array kStrings{
     StringEntry{kStrCancelCutting, "Cancel Cu&tting"},
     StringEntry{kStrCutToDisplay, "Cu&t to display"},
     StringEntry{kStrQuitHint, "Type \"kolo486\" to quit."},
+    StringEntry{kStrKeysNotLocked, "The system keys are not locked on this desktop."},
     StringEntry{kStrNoGroupToShow, "Please select one picture group to display."},
     StringEntry{kStrPlayWindowFailed, "Create the playing window failed."},
     StringEntry{kStrTimeToRest, "You have played for a long time. Please have a rest."},

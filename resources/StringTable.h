@@ -9,6 +9,7 @@ inline constexpr int kStrAboutMenu = 101;        // "&About Tapnest..."
 inline constexpr int kStrInformation = 111;      // caption "Information"
 inline constexpr int kStrWarning = 116;          // caption "Warning"
 inline constexpr int kStrQuitHint = 125;         // hint drawn on the first play frame
+inline constexpr int kStrKeysNotLocked = 126;    // under the hint, when the lock failed
 inline constexpr int kStrNoGroupToShow = 140;    // no picture in the switched-on groups
 inline constexpr int kStrPlayWindowFailed = 141; // the play window could not be created
 inline constexpr int kStrTimeToRest = 142;       // the time limit ended the play

@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 #include "platform/Sound.h"
 #include "play/MyGameWnd.h"
+#include "tests/support/FakeDesktopGrab.h"
 #include "tests/support/SolidPng.h"
 
 #include <QApplication>
@@ -34,12 +35,27 @@ protected:
         return m_library.AddGroup("Pictures", 1, cutNames);
     }
 
+    // The play window, on a desktop that holds its shortcuts back unless the
+    // test said otherwise before the first call.
     CMyGameWnd& Window()
     {
-        if (!m_window)
+        if (!m_window) {
+            auto grab = std::make_unique<FakeDesktopGrab>(m_desktopCanHold, m_desktopCanHold);
+            m_grab = grab.get();
             m_window = std::make_unique<CMyGameWnd>(
-                m_settings, InputClock([now = m_now] { return *now; }, 1000));
+                m_settings, InputClock([now = m_now] { return *now; }, 1000), std::move(grab));
+        }
         return *m_window;
+    }
+
+    // Pixels of the hint's colour in the band of the line under the hint.
+    int NotLockedLinePixels()
+    {
+        int count = 0;
+        for (int y = 18; y < 40; ++y)
+            for (int x = 0; x < 300; ++x)
+                count += Pixel(x, y) == qRgb(255, 200, 200);
+        return count;
     }
 
     // Starts a play shown over the screen, then seeds the generator so the
@@ -77,6 +93,8 @@ protected:
     PlayLibrary m_library;
     Settings m_settings;
     std::shared_ptr<std::int64_t> m_now = std::make_shared<std::int64_t>(0);
+    bool m_desktopCanHold = true;
+    FakeDesktopGrab* m_grab = nullptr;
     std::unique_ptr<CMyGameWnd> m_window;
     PlayRandom m_expected;
     SoundRecorder m_sounds;
@@ -378,4 +396,53 @@ TEST_F(PlayWindowTest, RandomColoursChangeAtEveryClearing)
     EXPECT_EQ(Pixel(far.x(), far.y()) & 0xFFFFFF,
               qRgb(expected.back & 0xFF, (expected.back >> 8) & 0xFF, expected.back >> 16) &
                   0xFFFFFF);
+}
+
+TEST_F(PlayWindowTest, ALostLockIsToldUnderTheHintUntilItIsRegained)
+{
+    PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
+    Start();
+    EXPECT_EQ(NotLockedLinePixels(), 0); // a lock that holds adds nothing
+
+    m_grab->SetHolds(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return NotLockedLinePixels() > 20; }, 4000));
+    Press(Qt::Key_X); // each frame keeps telling it
+    EXPECT_GT(NotLockedLinePixels(), 20);
+
+    m_grab->SetHolds(true);
+    EXPECT_EQ(NotLockedLinePixels(), 0);
+    EXPECT_EQ(Pixel(150, 30), kBlue);
+}
+
+TEST_F(PlayWindowTest, OnADesktopThatCannotLockTheFirstFrameTellsIt)
+{
+    m_desktopCanHold = false;
+    PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
+    Start();
+    EXPECT_GT(NotLockedLinePixels(), 20);
+    EXPECT_TRUE(Window().isVisible()); // the play goes on
+}
+
+TEST_F(PlayWindowTest, KeysAndClicksOnACoverAreInputsOfThePlay)
+{
+    m_settings.keyDelayOn = 1;
+    m_settings.keyDelayMs = 300;
+    PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
+    Start();
+    CoverWindow cover(Window(), Window().screen());
+    cover.show();
+    const QImage before = Window().BackBuffer();
+
+    *m_now = 1000;
+    QTest::mouseClick(&cover, Qt::LeftButton);
+    EXPECT_NE(Window().BackBuffer(), before);
+    const QImage afterClick = Window().BackBuffer();
+    QTest::mouseClick(&cover, Qt::RightButton); // within the key delay
+    EXPECT_EQ(Window().BackBuffer(), afterClick);
+
+    for (const auto key : {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8})
+        QTest::keyClick(&cover, key);
+    EXPECT_EQ(Window().QuitState(), 6);
+    QTest::keyClick(&cover, Qt::Key_6);
+    EXPECT_FALSE(Window().isVisible());
 }

@@ -1,0 +1,68 @@
+#include "play/ScreenCovers.h"
+
+#include "platform/KeyboardLock.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+
+ScreenCovers::ScreenCovers(QWidget& play, KeyboardLock& lock) : m_play(play), m_lock(lock)
+{
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, [this](QScreen* screen) {
+        if (m_shown)
+            Cover(screen);
+    });
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, &ScreenCovers::Uncover);
+}
+
+ScreenCovers::~ScreenCovers()
+{
+    Hide();
+}
+
+void ScreenCovers::Show(QScreen* playScreen, const QColor& color)
+{
+    Hide();
+    m_shown = true;
+    m_playScreen = playScreen;
+    m_color = color;
+    for (QScreen* screen : QGuiApplication::screens())
+        Cover(screen);
+}
+
+void ScreenCovers::SetColor(const QColor& color)
+{
+    m_color = color;
+    for (const auto& cover : m_covers)
+        cover->SetColor(color);
+}
+
+void ScreenCovers::Hide()
+{
+    m_shown = false;
+    for (const auto& cover : m_covers)
+        m_lock.RemoveCover(cover.get());
+    m_covers.clear();
+}
+
+void ScreenCovers::Cover(QScreen* screen)
+{
+    if (screen == m_playScreen)
+        return;
+    auto cover = std::make_unique<CoverWindow>(m_play, screen);
+    cover->SetColor(m_color);
+    cover->showFullScreen();
+    m_lock.AddCover(cover.get());
+    m_covers.push_back(std::move(cover));
+}
+
+void ScreenCovers::Uncover(QScreen* screen)
+{
+    const auto found = std::ranges::find_if(
+        m_covers, [screen](const auto& cover) { return cover->CoveredScreen() == screen; });
+    if (found == m_covers.end())
+        return;
+    m_lock.RemoveCover(found->get());
+    m_covers.erase(found);
+}
