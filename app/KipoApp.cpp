@@ -8,6 +8,9 @@ CKipoApp::CKipoApp(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("tapnest"));
     setOrganizationName(QStringLiteral("Quillwork"));
+    // The desktop entry's name: Wayland desktops match the windows to the menu
+    // entry by it and remember what the parent allowed the program.
+    setDesktopFileName(QStringLiteral("org.quillwork.Tapnest"));
     // Every window without an icon of its own, such as the help window, shows the program's.
     setWindowIcon(AppIcon());
     // A missing or short settings file leaves the defaults in memory.

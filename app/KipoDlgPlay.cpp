@@ -4,8 +4,6 @@
 #include "platform/MessageBox.h"
 #include "resources/StringTable.h"
 
-#include <QWindow>
-
 #include <algorithm>
 #include <climits>
 
@@ -44,6 +42,9 @@ void CKipoDlg::OnStart()
         return;
     if (!CreateGameWindow())
         return;
+    // Behind the play the dialog takes no key and no click, whichever window
+    // manager lets it have the focus.
+    setEnabled(false);
     m_gameWnd.EnterFullScreen();
     m_gameWnd.PrepareBackground();
     m_gameWnd.PresentFrame();
@@ -58,12 +59,8 @@ bool CKipoDlg::CreateGameWindow()
 {
     m_gameWnd.setWindowIcon(windowIcon());
     m_gameWnd.winId(); // creates the native window
-    if (QWindow* play = m_gameWnd.windowHandle()) {
-        // Belonging to the welcome dialog lets the window manager hand the new
-        // window the focus instead of treating it as a stranger stealing it.
-        play->setTransientParent(windowHandle());
+    if (m_gameWnd.windowHandle())
         return true;
-    }
     m_gameWnd.CancelPlay();
     ShowMessage({.owner = this,
                  .text = LoadString(kStrPlayWindowFailed),
@@ -98,6 +95,7 @@ void CKipoDlg::OnAutoDisplayTimer()
 void CKipoDlg::OnPlayEnded()
 {
     m_timeLimitTimer.stop();
+    setEnabled(true);
     raise();
     activateWindow();
 }
