@@ -15,6 +15,7 @@ CoverWindow::CoverWindow(QWidget& play, QScreen* screen)
     setCursor(Qt::ArrowCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::StrongFocus);
     setScreen(screen);
     setGeometry(screen->geometry());
