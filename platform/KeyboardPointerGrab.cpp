@@ -9,11 +9,12 @@ namespace {
 
 constexpr int kKeepIntervalMs = 100;
 
-// A window the window manager minimised is shown again: an unviewable window
-// holds no grab and covers nothing.
+// A window the window manager minimised or left in a frame of its own is made
+// full screen again: an unviewable window holds no grab and covers nothing.
 void KeepShown(QWindow& window)
 {
-    if (window.windowStates().testFlag(Qt::WindowMinimized))
+    const Qt::WindowStates states = window.windowStates();
+    if (states.testFlag(Qt::WindowMinimized) || !states.testFlag(Qt::WindowFullScreen))
         window.showFullScreen();
     window.raise();
 }

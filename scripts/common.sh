@@ -15,7 +15,7 @@ BUILD_PACKAGES=(
 TEST_PACKAGES=(
     googletest libgtest-dev libbenchmark-dev clang-format
     xvfb openbox xfwm4 metacity xdotool imagemagick x11-utils x11-xserver-utils xterm
-    sway wtype grim
+    sway grim jq python3
     desktop-file-utils appstream man-db
 )
 

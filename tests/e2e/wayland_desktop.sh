@@ -1,0 +1,305 @@
+# Shared by the Wayland end-to-end tests: a private copy of the program, a
+# headless sway with bindings that leave marker files, one virtual keyboard
+# and pointer, screenshots with grim, and the program started on sway
+# natively.
+# Sourced after `set -euo pipefail` with the build/bin directory as $1.
+#
+# sway refuses to run as root and Xwayland refuses a uid without a name, so
+# sway and the program run as the ordinary user tapnest-e2e, made on first
+# use. The test itself stays root and reaches sway through its sockets.
+#
+# TAPNEST_E2E_KEEP_GOING=1 reports each broken promise and goes on, failing
+# at the end; TAPNEST_E2E_KEEP=1 keeps the work directory (shots and logs);
+# TAPNEST_E2E_WAYLAND_DEBUG=1 logs the program's Wayland traffic there.
+
+e2e_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+e2e_user=tapnest-e2e
+bin_dir=$1
+work=$(mktemp -d)
+markers=$work/markers
+pids=()
+failures=()
+cleanup() {
+    local i
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    if [ "${TAPNEST_E2E_KEEP:-0}" = 1 ]; then
+        echo "work directory kept: $work" >&2
+    else
+        rm -rf "$work"
+    fi
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ "${TAPNEST_E2E_KEEP_GOING:-0}" = 1 ] || exit 1
+    failures+=("$*")
+}
+# A failure after which nothing more can be checked, even when keeping going.
+fail_hard() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+keeping_going() { [ "${TAPNEST_E2E_KEEP_GOING:-0}" = 1 ]; }
+# Ends the test: "$1: passed", or the failures seen when keeping going.
+finish() {
+    if [ ${#failures[@]} -gt 0 ]; then
+        echo "$1: ${#failures[@]} failed:" >&2
+        printf '  %s\n' "${failures[@]}" >&2
+        exit 1
+    fi
+    echo "$1: passed"
+}
+
+# Runs the command "$2..." every 0.1 s until it succeeds, for up to $1 seconds.
+wait_for() {
+    local deadline=$((${EPOCHREALTIME/./} + $1 * 1000000))
+    shift
+    until "$@"; do
+        [ "${EPOCHREALTIME/./}" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+# The user, its home and runtime directory, and the private program copy it
+# owns, so that the program can write its Kipo.ini.
+id "$e2e_user" >/dev/null 2>&1 ||
+    useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$e2e_user"
+chmod 0755 "$work"
+mkdir -m 0700 "$work/runtime"
+mkdir "$work/home" "$markers"
+cp -r "$bin_dir/." "$work/app"
+rm -f "$work/app/Kipo.ini"
+chown -R "$e2e_user:" "$work/runtime" "$work/home" "$markers" "$work/app"
+export XDG_RUNTIME_DIR=$work/runtime
+
+# Starts "$2..." as the user in the background, in a clean environment to
+# which leading NAME=value words are added, with its output going to the file
+# $1. $! is then the command's own pid (setpriv and env exec it).
+spawn_as_user() {
+    local log=$1
+    shift
+    setpriv --reuid="$e2e_user" --regid="$e2e_user" --init-groups -- \
+        env -i HOME="$work/home" PATH=/usr/bin:/bin LANG=C.UTF-8 \
+        XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" "$@" >"$log" 2>&1 &
+}
+
+# Writes the copy's Kipo.ini: nine 32-bit little-endian integers, given in the
+# file's order.
+write_settings() {
+    local value bytes=""
+    for value in "$@"; do
+        bytes+=$(printf '\\x%02x' $((value & 255)) $((value >> 8 & 255)) \
+            $((value >> 16 & 255)) $((value >> 24 & 255)))
+    done
+    printf '%b' "$bytes" >"$work/app/Kipo.ini"
+    chown "$e2e_user:" "$work/app/Kipo.ini"
+}
+
+# The desktop's shortcuts that a play must swallow, as "chord marker keys":
+# the chord as the keyboard types it, the marker file it leaves in $markers
+# when it fires, and sway's name of its keys. Super+2 also really switches to
+# workspace 2, so its leak shows in the layout too.
+bindings=(
+    "super+Return super-return Mod4+Return"
+    "alt+Tab alt-tab Mod1+Tab"
+    "super+d super-d Mod4+d"
+    "ctrl+Escape ctrl-escape Control+Escape"
+    "alt+F4 alt-f4 Mod1+F4"
+    "Super_L super --release Super_L"
+    "super+shift+q super-shift-q Mod4+Shift+q"
+    "super+2 super-2 Mod4+2"
+)
+
+# Starts headless sway as the user, with the output HEADLESS-1 of the size $1
+# (1024x768 unless given) at 0,0; --xwayland enables Xwayland and exports its
+# DISPLAY. Exports WAYLAND_DISPLAY and SWAYSOCK, then starts the keyboard.
+start_sway() {
+    local size=1024x768 xwayland=disable
+    while [ $# -gt 0 ]; do
+        case $1 in
+        --xwayland) xwayland=enable ;;
+        *) size=$1 ;;
+        esac
+        shift
+    done
+    local entry chord marker keys action n
+    {
+        echo "output HEADLESS-1 mode $size position 0 0"
+        echo "xwayland $xwayland"
+        # Fixed workspace names: 1 on the first output, and one named after
+        # each added output, so that Super+2 opens a new workspace in front
+        # of whatever HEADLESS-1 shows (sway would name the first workspace
+        # after the first binding that switches to one).
+        echo "workspace 1 output HEADLESS-1"
+        for n in 2 3 4; do echo "workspace HEADLESS-$n output HEADLESS-$n"; done
+        for entry in "${bindings[@]}"; do
+            read -r chord marker keys <<<"$entry"
+            action=""
+            [ "$marker" = super-2 ] && action="workspace number 2; "
+            echo "bindsym $keys ${action}exec touch $markers/$marker"
+        done
+    } >"$work/sway.conf"
+    # The headless backend with the software renderer needs no GPU, seat or
+    # input devices. damage=rerender has sway draw each frame whole: it can
+    # miss the damage of a window mapped full screen on another output, and
+    # a shot of that output would then show what was there before.
+    spawn_as_user "$work/sway.log" \
+        WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+        sway -Ddamage=rerender -c "$work/sway.conf"
+    sway_pid=$!
+    pids+=("$sway_pid")
+    wait_for 10 sway_ready || fail_hard "sway did not open its IPC socket"
+    export SWAYSOCK
+    local socket
+    for socket in "$XDG_RUNTIME_DIR"/wayland-*; do
+        [[ $socket == *.lock ]] || WAYLAND_DISPLAY=${socket##*/}
+    done
+    export WAYLAND_DISPLAY
+    if [ "$xwayland" = enable ]; then
+        swaymsg exec "echo \$DISPLAY >$work/home/display" >/dev/null
+        wait_for 5 test -s "$work/home/display" || fail_hard "sway did not start Xwayland"
+        DISPLAY=$(cat "$work/home/display")
+        export DISPLAY
+    fi
+    start_input
+    # sway draws the cursor into the shots of a headless output: it waits in
+    # HEADLESS-1's far corner until a test clicks.
+    swaymsg seat seat0 cursor set $((${size%x*} - 1)) $((${size#*x} - 1)) >/dev/null
+}
+
+# Whether sway, still running, answers on its IPC socket; sets SWAYSOCK.
+sway_ready() {
+    kill -0 "$sway_pid" 2>/dev/null || fail_hard "sway ended: $(tail -n 5 "$work/sway.log")"
+    SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*."$sway_pid".sock 2>/dev/null) &&
+        swaymsg -s "$SWAYSOCK" -t get_version >/dev/null 2>&1
+}
+
+# One virtual keyboard and one virtual pointer for the whole test (see
+# wayland_input.py), run as a coprocess that answers each request once sway
+# has handled it. A Shift tap makes the keyboard the seat's before any client
+# has the focus, so no client sees a keymap change in front of its first key.
+start_input() {
+    coproc INPUT { exec python3 "$e2e_dir/wayland_input.py" 2>>"$work/input.log"; }
+    pids+=("$INPUT_PID")
+    key Shift_L
+}
+
+# Types the chords "$@" (xdotool-like: k, Return, super+shift+q, Super_L) in
+# one go; returns once sway has handled them.
+key() {
+    local reply=""
+    echo "$*" >&"${INPUT[1]}"
+    read -r -t 10 reply <&"${INPUT[0]}" || true
+    [ "$reply" = ok ] ||
+        fail_hard "the virtual keyboard failed on '$*': ${reply:-no answer} $(tail -n 3 "$work/input.log")"
+}
+
+# Types the chords "$2..." one by one, $1 seconds apart.
+type_slowly() {
+    local pause=$1 chord
+    shift
+    for chord in "$@"; do
+        key "$chord"
+        sleep "$pause"
+    done
+}
+
+# The markers left so far, space-separated.
+fired_markers() { ls "$markers" | tr '\n' ' ' | sed 's/ $//'; }
+
+# Clicks the left button at the layout position $1,$2.
+click() {
+    swaymsg seat seat0 cursor set "$1" "$2" >/dev/null
+    swaymsg seat seat0 cursor press button1 >/dev/null
+    swaymsg seat seat0 cursor release button1 >/dev/null
+}
+
+# The focused window as one JSON object with the name of its output added as
+# "output"; nothing when the focus is on no window (an empty workspace).
+focused_window() {
+    swaymsg -t get_tree | jq -c 'first(.nodes[] as $o | $o | .. | objects
+        | select(.focused == true and (.type == "con" or .type == "floating_con"))
+        | . + {output: $o.name}) // empty'
+}
+# A field of the focused window: name, app_id, pid, id, fullscreen_mode, output.
+focused() { focused_window | jq -r ".$1 // empty"; }
+# The focused window's geometry in the layout as "x y width height".
+focused_geometry() { focused_window | jq -r '.rect | "\(.x) \(.y) \(.width) \(.height)"'; }
+focused_workspace() { swaymsg -t get_workspaces | jq -r '.[] | select(.focused).name'; }
+# Where the focus is, for messages: a window's name or an empty workspace.
+focus_description() {
+    local name
+    name=$(focused name)
+    if [ -n "$name" ]; then echo "'$name'"; else echo "the empty workspace $(focused_workspace)"; fi
+}
+# Whether the window with the sway id $1 is in the tree and visible.
+window_visible() {
+    [ "$(swaymsg -t get_tree | jq -r --argjson id "$1" '.. | objects | select(.id? == $id) | .visible')" = true ]
+}
+
+# The outputs, one a line, as "name widthxheight+x+y".
+outputs() {
+    swaymsg -t get_outputs | jq -r '.[] | "\(.name) \(.rect.width)x\(.rect.height)+\(.rect.x)+\(.rect.y)"'
+}
+# The centre of the output $1 in the layout, as "x y".
+output_centre() {
+    swaymsg -t get_outputs | jq -r --arg name "$1" '.[] | select(.name == $name) | .rect
+        | "\(.x + (.width / 2 | floor)) \(.y + (.height / 2 | floor))"'
+}
+# Adds a headless output of the size $1 at the layout position $2,$3 and
+# prints its name.
+add_output() {
+    local before after name=""
+    before=$(outputs | cut -d' ' -f1 | sort)
+    swaymsg create_output >/dev/null
+    for _ in $(seq 50); do
+        after=$(outputs | cut -d' ' -f1 | sort)
+        name=$(comm -13 <(echo "$before") <(echo "$after"))
+        [ -n "$name" ] && break
+        sleep 0.1
+    done
+    [ -n "$name" ] || return 1
+    swaymsg output "$name" mode "$1" position "$2" "$3" >/dev/null
+    echo "$name"
+}
+
+# Screenshots of one output, as $work/$2.png.
+shot() { grim -o "$1" "$work/$2.png"; }
+# How many pixels the shots $1 and $2 differ in.
+differing() { compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true; }
+# How many pixels of the play's hint colour the shot $1 of the first output
+# has where the line under the hint goes (rows 18 to 40): the line that says
+# the system keys are not locked.
+note_pixels() {
+    convert "$work/$1.png" -crop 400x22+0+18 +repage -fill black +opaque '#FFC8C8' \
+        -fill white -opaque '#FFC8C8' -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+# The colour of the shot $1 at $2,$3, as RRGGBB.
+colour_at() { convert "$work/$1.png" -format "%[hex:p{$2,$3}]" info:; }
+# The distinct colours of the shot $1, or of its part $2 (WxH+X+Y), as
+# RRGGBB words, at most five of them.
+colours_in() {
+    convert "$work/$1.png" ${2:+-crop "$2" +repage} -unique-colors -depth 8 txt:- |
+        awk 'NR > 1 { sub("#", "", $3); print substr($3, 1, 6) }' | head -n5 | tr '\n' ' ' | sed 's/ $//'
+}
+
+welcome_title="Welcome to Tapnest 2.2 !"
+# Whether the welcome dialog has the focus.
+welcome_focused() { [ "$(focused name)" = "$welcome_title" ] && [ "$(focused pid)" = "$app_pid" ]; }
+
+# Starts the program natively on Wayland, or with $1 = xcb through XWayland,
+# and waits for its welcome dialog to have the focus; sets app_pid.
+start_tapnest() {
+    spawn_as_user "$work/tapnest.log" QT_QPA_PLATFORM="${1:-wayland}" \
+        WAYLAND_DISPLAY="$WAYLAND_DISPLAY" ${DISPLAY:+DISPLAY=$DISPLAY} \
+        ${TAPNEST_E2E_WAYLAND_DEBUG:+WAYLAND_DEBUG=1} "$work/app/tapnest"
+    app_pid=$!
+    pids+=("$app_pid")
+    wait_for 20 welcome_opened || fail_hard "the welcome dialog did not open with the focus"
+}
+welcome_opened() {
+    kill -0 "$app_pid" 2>/dev/null || fail_hard "the program ended: $(tail -n 5 "$work/tapnest.log")"
+    welcome_focused
+}

@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# The real program natively on Wayland, under headless sway: Enter starts a
+# play that is full screen on the first output, with the program's app id and
+# no title bar, and covers both a second output that was there from the start
+# and a third one added during the play; keys and clicks show pictures while
+# none of the desktop's shortcuts fires and the workspace stays; a click on
+# another output leaves the keys with the play; the quit word brings the
+# welcome dialog back, and the desktop's shortcuts work again.
+# Usage: wayland_play_e2e.sh <build/bin directory>
+set -euo pipefail
+
+source "$(dirname "$0")/wayland_desktop.sh"
+
+# The defaults, but without pictures shown by themselves after a pause.
+write_settings 0 1 300 10 1 $((0xFF0000)) 1 0 5
+start_sway
+second=$(add_output 800x600 1024 0) || fail_hard "sway did not add an output"
+start_tapnest
+welcome=$(focused id)
+[ -z "$(fired_markers)" ] || fail_hard "shortcuts fired before any was pressed: $(fired_markers)"
+
+# When keeping going after a failure: the play gets the focus back and the
+# markers are cleared, so each later check sees only its own fault.
+recover() {
+    keeping_going || return 0
+    swaymsg "[con_id=$play] focus" >/dev/null 2>&1 || true
+    rm -f "$markers"/*
+}
+
+key Return
+play_focused() { [ -n "$(focused name)" ] && ! welcome_focused; }
+wait_for 5 play_focused || fail_hard "Enter did not start a play (the focus is on $(focus_description))"
+[ "$(focused pid)" = "$app_pid" ] || fail_hard "Enter gave the focus to another program"
+play=$(focused id)
+play_full_screen() { [ "$(focused fullscreen_mode)" = 1 ] && [ "$(focused_geometry)" = "0 0 1024 768" ]; }
+wait_for 2 play_full_screen ||
+    fail "the play is not full screen: fullscreen mode $(focused fullscreen_mode), geometry $(focused_geometry)"
+[ "$(focused output)" = HEADLESS-1 ] || fail "the play is on $(focused output), not HEADLESS-1"
+[ "$(focused app_id)" = org.quillwork.Tapnest ] ||
+    fail "the play's app id is '$(focused app_id)', not org.quillwork.Tapnest"
+
+first_frame() { shot HEADLESS-1 start && [ "$(colour_at start 512 700)" = 0000FF ]; }
+wait_for 3 first_frame || fail "the first frame is not the blue background: $(colour_at start 512 700)"
+background=$(colour_at start 512 700)
+# A title bar or frame would show along the top, right of the quit hint.
+[ "$(colours_in start 600x24+424+0)" = "$background" ] ||
+    fail "the play's top edge shows $(colours_in start 600x24+424+0), not only its background $background"
+
+# An output is covered when all of it is the play's background.
+covered() { shot "$1" "$2" && [ "$(colours_in "$2")" = "$background" ]; }
+# An output shows nothing of the play when it is all sway's empty background.
+covered_by_nothing() { shot "$1" after && [ "$(colours_in after)" = 3F3F3F ]; }
+wait_for 3 covered "$second" second ||
+    fail "$second, there before the play, shows $(colours_in second), not only the play's background"
+
+for entry in "${bindings[@]}"; do
+    read -r chord _ <<<"$entry"
+    key "$chord"
+    sleep 0.1
+done
+sleep 0.5
+[ -z "$(fired_markers)" ] || fail "the desktop's shortcuts fired during the play: $(fired_markers)"
+[ "$(focused_workspace)" = 1 ] || fail "a shortcut switched to workspace $(focused_workspace)"
+[ "$(focused id)" = "$play" ] || fail "a shortcut took the focus from the play to $(focus_description)"
+kill -0 "$app_pid" 2>/dev/null || fail_hard "the program ended during the play"
+recover
+
+type_slowly 0.4 x y z space b c
+shot HEADLESS-1 pictures
+[ "$(differing start pictures)" -gt 2000 ] || fail "key presses showed no picture"
+# By now a lock that was not granted would have been reported.
+[ "$(note_pixels pictures)" = 0 ] || fail "the play says that the system keys are not locked"
+
+click 800 600
+clicked() { shot HEADLESS-1 clicked && [ "$(differing pictures clicked)" -gt 2000 ]; }
+wait_for 2 clicked || fail "a click on the play showed no picture"
+
+third=$(add_output 640x480 0 768) || fail_hard "sway did not add an output during the play"
+wait_for 3 covered "$third" third ||
+    fail "$third, added during the play, shows $(colours_in third), not only the play's background"
+[ "$(focused id)" = "$play" ] || fail "adding an output took the focus from the play to $(focus_description)"
+echo "outputs: $(outputs | paste -sd ',' | sed 's/,/, /g')"
+recover
+
+# A click on another output may focus a window of the program, but the keys
+# stay the play's: the shortcuts stay swallowed and the quit word still works.
+for output in "$second" "$third"; do
+    read -r x y < <(output_centre "$output")
+    click "$x" "$y"
+    sleep 0.3
+    [ "$(focused pid)" = "$app_pid" ] ||
+        fail "a click on $output took the focus from the program to $(focus_description)"
+    key super+Return
+    sleep 0.3
+    [ -z "$(fired_markers)" ] || fail "after a click on $output the shortcuts fire: $(fired_markers)"
+    recover
+done
+
+# The quit word typed on the last output clicked. The welcome dialog comes
+# back on the first output; sway hands the keyboard to a window that asks for
+# it only when its configuration says so (focus_on_window_activation), so the
+# focus stays on the output the child clicked last.
+type_slowly 0.35 k o l o 4 8 6
+play_gone() { ! window_visible "$play"; }
+wait_for 3 play_gone || fail_hard "the quit word did not end the play"
+window_visible "$welcome" || fail_hard "the welcome dialog is not back after the play"
+wait_for 2 covered_by_nothing "$second" || fail "$second still shows $(colours_in after) after the play"
+
+key super+Return
+wait_for 2 test -e "$markers/super-return" || fail "Super+Return is still swallowed after the play"
+
+swaymsg "[con_id=$welcome] focus" >/dev/null
+wait_for 2 welcome_focused || fail_hard "the welcome dialog cannot be given the focus"
+key alt+c
+app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
+wait_for 5 app_ended || fail_hard "Close did not end the program"
+[ "$(stat -c %s "$work/app/Kipo.ini")" = 36 ] || fail "Kipo.ini was not written at exit"
+finish "end-to-end Wayland play"

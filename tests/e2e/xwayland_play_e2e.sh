@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The real program as an X11 client through XWayland under headless sway: its
+# X grab holds nothing of the compositor back, so the play says so, in a line
+# under its hint and on standard error, and goes on as a play.
+# Usage: xwayland_play_e2e.sh <build/bin directory>
+set -euo pipefail
+
+source "$(dirname "$0")/wayland_desktop.sh"
+
+# Clearing on, key delay off, no time limit, blue, no auto display.
+write_settings 0 1 300 10 0 $((0xFF0000)) 0 0 5
+start_sway 1024x768 --xwayland
+start_tapnest xcb
+
+key Return
+play_focused() { [ -n "$(focused name)" ] && ! welcome_focused; }
+wait_for 5 play_focused || fail_hard "Enter did not start a play (the focus is on $(focus_description))"
+
+note_shown() { shot HEADLESS-1 note && [ "$(note_pixels note)" -gt 20 ]; }
+wait_for 5 note_shown || fail "the play does not say that the system keys are not locked"
+grep -q "cannot grab the keyboard" "$work/tapnest.log" ||
+    fail "standard error does not say that the system keys are not locked"
+
+type_slowly 0.4 x y
+shot HEADLESS-1 pictures
+[ "$(differing note pictures)" -gt 2000 ] || fail "key presses showed no picture"
+note_shown || fail "a picture took the note away"
+
+type_slowly 0.35 k o l o 4 8 6
+wait_for 5 welcome_focused || fail_hard "the quit word did not bring the welcome dialog back"
+key alt+c
+app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
+wait_for 5 app_ended || fail_hard "Close did not end the program"
+finish "end-to-end XWayland play"
