@@ -1,5 +1,7 @@
 #include "platform/KeyboardPointerGrab.h"
 
+#include "platform/X11WindowGroup.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 
@@ -37,6 +39,7 @@ void KeyboardPointerGrab::Engage(QWindow* play)
 {
     ReleaseAll();
     m_play = play;
+    JoinWindowGroup(*play, *play);
     play->installEventFilter(this);
     m_keepTimer.start();
     KeepHold();
@@ -44,6 +47,8 @@ void KeyboardPointerGrab::Engage(QWindow* play)
 
 void KeyboardPointerGrab::AddCover(QWindow* cover)
 {
+    if (m_play)
+        JoinWindowGroup(*cover, *m_play);
     m_covers.emplace_back(cover);
 }
 

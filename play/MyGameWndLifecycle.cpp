@@ -74,13 +74,11 @@ void CMyGameWnd::EnterFullScreen()
     QScreen* screen = QGuiApplication::primaryScreen();
     if (QWindow* handle = windowHandle())
         handle->setScreen(screen);
-    // The covers go up first, so that the play window, shown last, is the
-    // one that takes the focus.
-    m_covers.Show(screen, ColorFromRef(m_colors.back));
     setGeometry(screen->geometry());
     showFullScreen();
     raise();
     activateWindow();
+    m_covers.Show(screen, ColorFromRef(m_colors.back));
 }
 
 void CMyGameWnd::PresentFrame()

@@ -52,8 +52,9 @@ void ScreenCovers::Cover(QScreen* screen)
         return;
     auto cover = std::make_unique<CoverWindow>(m_play, screen);
     cover->SetColor(m_color);
-    cover->showFullScreen();
+    cover->winId(); // the lock takes the window before it is mapped
     m_lock.AddCover(cover.get());
+    cover->showFullScreen();
     m_covers.push_back(std::move(cover));
 }
 

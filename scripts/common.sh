@@ -8,7 +8,7 @@ BUILD_DIR=${TAPNEST_BUILD_DIR:-$TOP/build}
 BUILD_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-image-formats-plugins
-    qt6-wayland libwayland-dev libwayland-bin wayland-protocols
+    qt6-wayland libwayland-dev libwayland-bin wayland-protocols libxcb1-dev
     libsndfile1-dev espeak-ng libchm-dev fp-utils
 )
 # Packages needed only by the tests.
