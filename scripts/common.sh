@@ -14,7 +14,7 @@ BUILD_PACKAGES=(
 # Packages needed only by the tests.
 TEST_PACKAGES=(
     googletest libgtest-dev libbenchmark-dev clang-format
-    xvfb openbox xfwm4 metacity xdotool imagemagick x11-utils x11-xserver-utils xterm
+    xvfb openbox xfwm4 metacity dbus-daemon xdotool imagemagick x11-utils x11-xserver-utils xterm
     sway grim jq python3
     desktop-file-utils appstream man-db
 )

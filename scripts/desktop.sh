@@ -1,13 +1,25 @@
 # Shared by the end-to-end tests and scripts/screenshots: a private copy of the
-# program, a virtual desktop (Xvfb and openbox) and the program started on it.
+# program, a virtual desktop (Xvfb and a window manager, openbox unless told)
+# and the program started on it.
 # Sourced after `set -euo pipefail` with the build/bin directory as $1.
 
 bin_dir=$1
 work=$(mktemp -d)
 pids=()
+bus_pid=""
 cleanup() {
+    local pid
+    # The services a D-Bus session started are not our children: they are
+    # ended by their ids and waited for, so none writes into $work after it is
+    # gone.
+    if [ -n "$bus_pid" ]; then
+        while read -r pid; do pids+=("$pid"); done < <(ps -o pid= --ppid "$bus_pid" || true)
+    fi
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
+    for pid in "${pids[@]}"; do
+        for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -30,17 +42,51 @@ write_settings() {
     printf "$bytes" >"$work/app/Kipo.ini"
 }
 
-# Xvfb on a free display, of the size $1 (1024x768 unless given), with openbox
-# managing its windows; exports DISPLAY.
+# Xvfb on a free display, of the size $1 (1024x768 when empty or not given),
+# with the window manager $2 managing its windows: openbox (the default),
+# xfwm4 or metacity. Exports DISPLAY and returns once the manager runs.
 start_desktop() {
-    local display=:$((60 + RANDOM % 200))
-    Xvfb "$display" -screen 0 "${1:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
+    local size=${1:-1024x768} wm=${2:-openbox}
+    # The server picks a display no other server holds and writes its number.
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
     pids+=($!)
-    export DISPLAY=$display
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    openbox >/dev/null 2>&1 &
+    for _ in $(seq 100); do grep -q . "$work/display" 2>/dev/null && break; sleep 0.05; done
+    grep -q . "$work/display" || fail "Xvfb did not start"
+    export DISPLAY=:$(head -n1 "$work/display")
+    # The managers keep whatever settings they write in the private directory.
+    local private=(env "XDG_CONFIG_HOME=$work/config" "XDG_CACHE_HOME=$work/cache"
+        GSETTINGS_BACKEND=memory)
+    case $wm in
+        openbox) "${private[@]}" openbox >/dev/null 2>&1 & ;;
+        xfwm4)
+            # xfwm4 reads its settings over a D-Bus session of its own.
+            local bus
+            bus=$("${private[@]}" dbus-daemon --session --fork --print-address=1 --print-pid=1)
+            export DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*}
+            bus_pid=${bus##*$'\n'}
+            pids+=("$bus_pid")
+            "${private[@]}" xfwm4 --compositor=off --sm-client-disable >/dev/null 2>&1 &
+            ;;
+        metacity) "${private[@]}" metacity --sm-disable --no-composite >/dev/null 2>&1 & ;;
+        *) fail "unknown window manager $wm" ;;
+    esac
     pids+=($!)
-    sleep 1
+    wait_window_manager || fail "$wm did not start"
+}
+
+# Waits up to ten seconds for a window manager to announce itself on the root
+# window, then a moment for it to finish taking over the screen.
+wait_window_manager() {
+    local check
+    for _ in $(seq 100); do
+        check=$(xprop -root -notype _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -o '0x[0-9a-f]*' || true)
+        if [ -n "$check" ] && xprop -id "$check" -notype _NET_WM_NAME >/dev/null 2>&1; then
+            sleep 0.3
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
 }
 
 # Starts the program and waits for its welcome dialog; sets app_pid and

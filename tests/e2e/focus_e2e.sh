@@ -1,0 +1,193 @@
+#!/usr/bin/env bash
+# The play under a given window manager, with other programs' windows opening
+# during it: each stays below the play and gets none of the keys; whenever one
+# opens, is given the focus or closes by itself, the focus is back in the play
+# within 250 ms; the welcome dialog is never above the play, and its shortcut
+# keys typed afterwards (Alt+C, Alt+T, Return) are play input.
+# Usage: focus_e2e.sh <build/bin directory> <openbox|xfwm4|metacity>
+set -euo pipefail
+
+source "$(dirname "$0")/../../scripts/desktop.sh"
+wm=${2:-openbox}
+
+# Random colour off, clearing on, key delay off, time limit off, blue, auto
+# display off: the screen changes only when the play takes an input.
+write_settings 0 1 300 10 0 $((0xFF0000)) 0 0 5
+
+start_desktop "" "$wm"
+start_tapnest
+
+# A failed check is reported and the test goes on, so one run names every
+# check that fails; the test fails at the end.
+failures=0
+check_failed() {
+    echo "FAIL ($wm): $*" >&2
+    failures=$((failures + 1))
+}
+
+now_ms() { date +%s%3N; }
+window_name() { xprop -id "$1" -notype WM_NAME 2>/dev/null | sed -n 's/^WM_NAME = //p'; }
+focus() { xdotool getwindowfocus 2>/dev/null || true; }
+shot() { import -window root "$work/$1.png"; }
+
+# How many pixels of the rectangle $3 (WxH+X+Y) differ between two shots.
+region_diff() {
+    convert "$work/$1.png" -crop "$3" +repage "$work/a.png"
+    convert "$work/$2.png" -crop "$3" +repage "$work/b.png"
+    compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1 || true
+}
+
+# The managed windows from the bottom to the top.
+stacking() {
+    xprop -root -notype _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*' |
+        while read -r id; do echo $((id)); done
+}
+
+# Whether the window $1 is above the window $2; false unless both are managed.
+is_above() {
+    local order upper lower
+    order=$(stacking)
+    upper=$(grep -nx "$1" <<<"$order" | cut -d: -f1)
+    lower=$(grep -nx "$2" <<<"$order" | cut -d: -f1)
+    [ -n "$upper" ] && [ -n "$lower" ] && [ "$upper" -gt "$lower" ]
+}
+
+check_welcome_below() {
+    if is_above "$welcome" "$play"; then check_failed "the welcome dialog is above the play $1"; fi
+}
+
+# Waits up to five seconds for a visible window of the X resource name $1.
+wait_mapped() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --classname "^$1\$" 2>/dev/null | head -n1 || true)
+        [ -n "$id" ] && echo "$id" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# Waits up to five seconds until no window of the X resource name $1 is visible.
+wait_unmapped() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --classname "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# Watches the focus for $2 ms (1000 unless given) from the event $1 on: each
+# time it is outside the play, it must be back within 250 ms.
+focus_stays_in_play() {
+    local what=$1 now out_since end
+    out_since=$(now_ms)
+    end=$((out_since + ${2:-1000}))
+    while now=$(now_ms); [ "$now" -lt "$end" ]; do
+        if [ "$(focus)" = "$play" ]; then
+            out_since=""
+        else
+            [ -n "$out_since" ] || out_since=$now
+            if [ $((now - out_since)) -gt 250 ]; then
+                check_failed "$what: the focus is on $(window_name "$(focus)"), not back in the play after 250 ms"
+                return 0
+            fi
+        fi
+        sleep 0.02
+    done
+}
+
+xdotool key Return
+play=$(timeout 10 xdotool search --sync --onlyvisible --name '^tapnest$' | head -n1)
+[ -n "$play" ] || fail "Return did not start a play"
+for _ in $(seq 40); do [ "$(focus)" = "$play" ] && break; sleep 0.05; done
+[ "$(focus)" = "$play" ] || check_failed "the play did not get the focus: it is on $(window_name "$(focus)")"
+sleep 0.5
+check_welcome_below "at its start"
+shot first
+
+# A terminal copying its keys to a file, opened during the play and closed.
+open_terminal() {
+    xterm -name tapnestterm -geometry 60x10+560+420 -e sh -c 'exec cat >"$1"' sh "$1" \
+        >/dev/null 2>&1 &
+    term_pid=$!
+    pids+=("$term_pid")
+    term=$(wait_mapped tapnestterm) || fail "the xterm did not open"
+}
+open_terminal "$work/typed"
+focus_stays_in_play "an xterm opened"
+is_above "$play" "$term" || check_failed "the xterm is above the play"
+check_welcome_below "after an xterm opened"
+sleep 0.3
+shot term
+eval "$(xdotool getwindowgeometry --shell "$term")"
+[ "$(region_diff first term "${WIDTH}x${HEIGHT}+$X+$Y")" -le 50 ] ||
+    check_failed "the xterm shows on the screen over the play"
+xdotool type --delay 60 abc
+xdotool key Return
+sleep 0.5
+[ ! -s "$work/typed" ] || check_failed "keys typed during the play reached the xterm: $(cat "$work/typed")"
+kill "$term_pid"
+wait_unmapped tapnestterm || fail "the xterm did not close"
+focus_stays_in_play "the xterm closed"
+check_welcome_below "after the xterm closed"
+
+# A message that closes by itself, and one that is given the focus, as a pager
+# or the program itself would, before it closes.
+xmessage -name tapnestnote -geometry 300x100+600+200 -timeout 2 "a message" 2>/dev/null &
+note_pid=$!
+note=$(wait_mapped tapnestnote) || fail "the message did not open"
+focus_stays_in_play "a message opened" 600
+is_above "$play" "$note" || check_failed "the message is above the play"
+wait "$note_pid" || true
+focus_stays_in_play "a message closed by itself"
+check_welcome_below "after a message closed"
+
+xmessage -name tapnestfocus -geometry 300x100+600+200 -timeout 2 "another message" 2>/dev/null &
+note_pid=$!
+note=$(wait_mapped tapnestfocus) || fail "the second message did not open"
+xdotool windowactivate "$note" 2>/dev/null || true
+focus_stays_in_play "a message was given the focus" 600
+wait "$note_pid" || true
+focus_stays_in_play "a message that had been given the focus closed"
+check_welcome_below "after a message that had the focus closed"
+
+# The welcome dialog's keys: Close, Setup, and its default button Start.
+shot before_keys
+xdotool key alt+c
+sleep 0.3
+kill -0 "$app_pid" 2>/dev/null || fail "Alt+C typed during the play closed the program"
+xdotool key alt+t
+sleep 0.5
+if xdotool search --onlyvisible --name '^Setup$' >/dev/null 2>&1; then
+    check_failed "Alt+T typed during the play opened the setup"
+fi
+xdotool key Return
+sleep 0.5
+shot after_keys
+# A second play would start again on a fresh background without a picture.
+[ "$(region_diff first after_keys 1024x768+0+0)" -gt 0 ] ||
+    check_failed "Return typed during the play started a second play"
+[ "$(region_diff before_keys after_keys 1024x768+0+0)" -gt 2000 ] ||
+    check_failed "Return typed during the play showed no picture"
+[ "$(focus)" = "$play" ] || check_failed "after the keys the focus is on $(window_name "$(focus)")"
+check_welcome_below "after the keys"
+
+for key in k o l o 4 8 6; do xdotool key "$key"; sleep 0.3; done
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^tapnest$' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name '^tapnest$' >/dev/null 2>&1 && fail "the quit word did not end the play"
+wait_active "$welcome" || fail "the quit word did not bring the welcome dialog back"
+
+# A terminal opened now does take the keys typed: the empty file above means
+# the play kept them.
+open_terminal "$work/typed-after"
+xdotool windowactivate --sync "$term"
+xdotool type --delay 60 ok
+xdotool key Return
+sleep 0.5
+grep -qx ok "$work/typed-after" || fail "an xterm takes no keys even after the play"
+
+[ "$failures" = 0 ] || exit 1
+echo "end-to-end focus under $wm: passed"

@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# The play on two monitors side by side: a 2048x768 screen that RandR splits
+# into the primary monitor (1024x768 at 0,0) and a second one (1024x768 at
+# 1024,0). The play shows its pictures on the primary monitor only; the second
+# is covered in the play's background colour, hiding the desktop and the
+# welcome dialog, and a click there is play input; the quit word takes every
+# cover down.
+# Usage: monitors_e2e.sh <build/bin directory>
+set -euo pipefail
+
+source "$(dirname "$0")/../../scripts/desktop.sh"
+
+# Random colour off, clearing on, key delay off, time limit off, blue, auto
+# display off: the screen changes only when the play takes an input.
+write_settings 0 1 300 10 0 $((0xFF0000)) 0 0 5
+
+start_desktop 2048x768
+xrandr --setmonitor '*left' 1024/271x768/203+0+0 screen >/dev/null
+xrandr --setmonitor right 1024/271x768/203+1024+0 none >/dev/null
+[ "$(xrandr --listmonitors | head -n1)" = "Monitors: 2" ] || fail "RandR did not split the screen"
+
+# Something of the desktop on the second monitor.
+xmessage -geometry 300x100+1600+500 "other window" 2>/dev/null &
+pids+=($!)
+other=$(xdotool search --sync --onlyvisible --name '^xmessage$' | head -n1)
+
+start_tapnest
+xdotool windowmove --sync "$welcome" 1200 150
+xdotool windowactivate --sync "$welcome"
+
+failures=0
+check_failed() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+shot() { import -window root "$work/$1.png"; }
+crop() { convert "$work/$1.png" -crop "$2" +repage "$work/$1-$3.png"; }
+left() { crop "$1" 1024x768+0+0 left; }
+right() { crop "$1" 1024x768+1024+0 right; }
+differing() { compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true; }
+colours() { convert "$work/$1.png" -format '%k' info:; }
+pixel() { convert "$work/$1.png" -format "%[pixel:p{$2}]" info:; }
+
+# The second monitor is one colour, the play's background (below the hint
+# line, where no picture was drawn yet at the start).
+check_covered() {
+    right "$1"
+    local count
+    count=$(colours "$1-right")
+    if [ "$count" != 1 ]; then
+        check_failed "$2: the second monitor shows $count colours, not the play's background alone"
+    elif [ "$(pixel "$1-right" 0,0)" != "$background" ]; then
+        check_failed "$2: the second monitor is $(pixel "$1-right" 0,0), not the play's background $background"
+    fi
+}
+
+shot desktop
+xdotool key Return
+# The play window and the cover share the program's name: the play is the
+# one that gets the focus.
+play=""
+for _ in $(seq 50); do
+    play=$(xdotool getactivewindow 2>/dev/null || true)
+    [ -n "$play" ] && [ "$(xdotool getwindowname "$play")" = tapnest ] && break
+    play=""
+    sleep 0.1
+done
+[ -n "$play" ] || fail "Return did not start a play with the focus"
+sleep 1
+# Qt sees the two monitors as two screens: the play fills the primary only.
+eval "$(xdotool getwindowgeometry --shell "$play")"
+[ "${WIDTH}x${HEIGHT}+$X+$Y" = 1024x768+0+0 ] ||
+    check_failed "the play window is ${WIDTH}x${HEIGHT}+$X+$Y, not the primary monitor"
+
+shot start
+background=$(pixel start 512,700)
+check_covered start "after Start"
+
+for key in x y z space b c; do xdotool key "$key"; sleep 0.3; done
+shot pictures
+left start
+left pictures
+[ "$(differing start-left pictures-left)" -gt 2000 ] || check_failed "key presses showed no picture on the primary monitor"
+check_covered pictures "after key presses"
+
+xdotool mousemove 1500 300 click 1
+sleep 0.5
+shot click
+left click
+[ "$(differing pictures-left click-left)" -gt 2000 ] ||
+    check_failed "a click on the second monitor showed no picture on the primary monitor"
+check_covered click "after a click on the second monitor"
+[ "$(xdotool getwindowfocus)" = "$play" ] || check_failed "a click on the second monitor took the focus from the play"
+
+for key in k o l o 4 8 6; do xdotool key "$key"; sleep 0.3; done
+wait_active "$welcome" || fail "the quit word did not bring the welcome dialog back"
+sleep 0.5
+shot after
+eval "$(xdotool getwindowgeometry --shell "$other")"
+crop desktop "${WIDTH}x${HEIGHT}+$X+$Y" other
+crop after "${WIDTH}x${HEIGHT}+$X+$Y" other
+[ "$(differing desktop-other after-other)" -le 50 ] ||
+    check_failed "after the play the second monitor does not show the desktop again"
+
+[ "$failures" = 0 ] || exit 1
+echo "end-to-end monitors: passed"
