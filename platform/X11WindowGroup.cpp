@@ -26,10 +26,14 @@ struct FreeDeleter
 
 void JoinWindowGroup(QWindow& window, const QWindow& leader)
 {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    // Other platforms may offer the X11 interface too, without a connection
+    // that manages windows.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
-    xcb_connection_t* connection = x11->connection();
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return;
     const auto id = static_cast<xcb_window_t>(window.winId());
 
     // The hints Qt wrote stay; only the group changes.
