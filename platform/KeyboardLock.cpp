@@ -18,15 +18,13 @@ constexpr int kGraceMs = 2000;
 
 } // namespace
 
-KeyboardLock::KeyboardLock(QObject* parent) : KeyboardLock(MakeDesktopGrab(), parent) {}
-
 KeyboardLock::KeyboardLock(std::unique_ptr<DesktopGrab> grab, QObject* parent)
     : QObject(parent), m_grab(std::move(grab))
 {
     m_graceTimer.setSingleShot(true);
     m_graceTimer.setInterval(kGraceMs);
     connect(&m_graceTimer, &QTimer::timeout, this, [this] { SetLost(true); });
-    connect(m_grab.get(), &DesktopGrab::holdChanged, this, &KeyboardLock::FollowGrab);
+    connect(m_grab.get(), &DesktopGrab::holdChanged, this, &KeyboardLock::UpdateLost);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
             &KeyboardLock::OnFocusWindowChanged);
 }
@@ -58,7 +56,7 @@ void KeyboardLock::EngageGrab()
         if (cover && cover->windowHandle())
             m_grab->AddCover(cover->windowHandle());
     }
-    FollowGrab();
+    UpdateLost();
 }
 
 void KeyboardLock::AddCover(QWidget* cover)
@@ -79,6 +77,7 @@ void KeyboardLock::RemoveCover(QWidget* cover)
 
 void KeyboardLock::Release()
 {
+    m_grabEngaged = false;
     m_grab->ReleaseAll();
     for (QWidget* cover : m_covers) {
         if (cover)
@@ -88,7 +87,6 @@ void KeyboardLock::Release()
     if (m_play)
         m_play->removeEventFilter(this);
     m_play = nullptr;
-    m_grabEngaged = false;
     m_graceTimer.stop();
     SetLost(false);
 }
@@ -159,7 +157,7 @@ void KeyboardLock::OnFocusWindowChanged(QWindow* focus)
         Qt::QueuedConnection);
 }
 
-void KeyboardLock::FollowGrab()
+void KeyboardLock::UpdateLost()
 {
     if (!m_grabEngaged)
         return;

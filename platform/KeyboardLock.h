@@ -25,7 +25,6 @@ class KeyboardLock : public QObject
     Q_OBJECT
 
 public:
-    explicit KeyboardLock(QObject* parent = nullptr);
     explicit KeyboardLock(std::unique_ptr<DesktopGrab> grab, QObject* parent = nullptr);
     ~KeyboardLock() override;
 
@@ -56,7 +55,7 @@ private:
     void EngageGrab();
     bool IsPlayWidget(const QObject* object) const;
     void OnFocusWindowChanged(QWindow* focus);
-    void FollowGrab();
+    void UpdateLost();
     void SetLost(bool lost);
 
     std::unique_ptr<DesktopGrab> m_grab;

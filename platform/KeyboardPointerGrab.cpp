@@ -27,7 +27,7 @@ KeyboardPointerGrab::KeyboardPointerGrab(bool underWaylandCompositor)
     : m_underWaylandCompositor(underWaylandCompositor)
 {
     m_keepTimer.setInterval(kKeepIntervalMs);
-    connect(&m_keepTimer, &QTimer::timeout, this, &KeyboardPointerGrab::KeepHold);
+    connect(&m_keepTimer, &QTimer::timeout, this, &KeyboardPointerGrab::ReassertHold);
 }
 
 KeyboardPointerGrab::~KeyboardPointerGrab()
@@ -42,7 +42,7 @@ void KeyboardPointerGrab::Engage(QWindow* play)
     JoinWindowGroup(*play, *play);
     play->installEventFilter(this);
     m_keepTimer.start();
-    KeepHold();
+    ReassertHold();
 }
 
 void KeyboardPointerGrab::AddCover(QWindow* cover)
@@ -73,11 +73,11 @@ void KeyboardPointerGrab::ReleaseAll()
 bool KeyboardPointerGrab::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_play && event->type() == QEvent::Expose && m_play->isExposed())
-        KeepHold();
+        ReassertHold();
     return false;
 }
 
-void KeyboardPointerGrab::KeepHold()
+void KeyboardPointerGrab::ReassertHold()
 {
     if (!m_play)
         return;

@@ -37,7 +37,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void KeepHold();
+    void ReassertHold();
     void SetGrabbed(bool grabbed);
 
     const bool m_underWaylandCompositor;

@@ -1,7 +1,5 @@
 #include "platform/ShortcutsInhibitors.h"
 
-#include <algorithm>
-
 void ShortcutsInhibitors::SurfaceShown(const void* window, void* surface)
 {
     if (!surface || !m_requests.Available())
@@ -40,7 +38,8 @@ void ShortcutsInhibitors::SetActive(InhibitorRequests::Inhibitor inhibitor, bool
     }
 }
 
-bool ShortcutsInhibitors::AnyActive() const
+bool ShortcutsInhibitors::IsActive(const void* window) const
 {
-    return std::ranges::any_of(m_windows, [](const auto& item) { return item.second.active; });
+    const auto found = m_windows.find(window);
+    return found != m_windows.end() && found->second.active;
 }

@@ -1,27 +1,16 @@
 #pragma once
 
+#include "platform/InhibitorRequests.h"
+
 #include <map>
 
-// The compositor's side of keeping its own shortcuts away from a surface, as
-// the lock sees it: one inhibitor per surface, asked for and destroyed by the
-// client, reported active or inactive by the compositor.
-class InhibitorRequests
-{
-public:
-    using Inhibitor = void*;
-
-    virtual ~InhibitorRequests() = default;
-    // The compositor offers inhibitors at all.
-    virtual bool Available() const = 0;
-    // Asks for an inhibitor for `surface`; null when none can be asked for.
-    virtual Inhibitor Inhibit(void* surface) = 0;
-    virtual void Destroy(Inhibitor inhibitor) = 0;
-};
-
 // Which windows of the play have asked the compositor to keep its shortcuts
-// away, and whether it grants any of them. A window gets a new surface each
-// time it is shown, so it asks again whenever its surface changes, and never
-// twice for one surface (the compositor treats that as a protocol error).
+// away, and which of them it grants. A window gets a new surface each time it
+// is shown, so it asks again whenever its surface changes, and never twice for
+// one surface (the compositor treats that as a protocol error). An inhibitor
+// counts only while its window has the keyboard, and the compositor says
+// nothing when a window loses the keyboard: a granted inhibitor of another
+// window tells nothing about the window that has it.
 class ShortcutsInhibitors
 {
 public:
@@ -38,8 +27,8 @@ public:
 
     // The compositor's word on one of our inhibitors; others are ignored.
     void SetActive(InhibitorRequests::Inhibitor inhibitor, bool active);
-    // True while at least one inhibitor is granted.
-    bool AnyActive() const;
+    // True while the compositor grants the inhibitor of `window`.
+    bool IsActive(const void* window) const;
 
 private:
     struct Entry

@@ -25,15 +25,14 @@ void* NativeResource(const char* name, QWindow* window = nullptr)
 WaylandDesktopGrab::WaylandDesktopGrab()
     : m_client(static_cast<wl_display*>(NativeResource("wl_display")),
                [this](InhibitorRequests::Inhibitor inhibitor, bool active) {
-                   const bool held = Holds();
                    m_inhibitors.SetActive(inhibitor, active);
-                   if (Holds() != held)
-                       emit holdChanged();
+                   UpdateHeld();
                }),
       m_inhibitors(m_client)
 {
     m_dispatchTimer.setInterval(kDispatchIntervalMs);
-    connect(&m_dispatchTimer, &QTimer::timeout, this, &WaylandDesktopGrab::Dispatch);
+    connect(&m_dispatchTimer, &QTimer::timeout, this, [this] { m_client.DispatchPending(); });
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &WaylandDesktopGrab::UpdateHeld);
 }
 
 WaylandDesktopGrab::~WaylandDesktopGrab()
@@ -56,8 +55,8 @@ void WaylandDesktopGrab::AddCover(QWindow* cover)
 void WaylandDesktopGrab::RemoveCover(QWindow* cover)
 {
     cover->removeEventFilter(this);
-    m_inhibitors.SurfaceGone(cover);
     std::erase(m_windows, cover);
+    Forget(cover);
 }
 
 void WaylandDesktopGrab::ReleaseAll()
@@ -68,10 +67,8 @@ void WaylandDesktopGrab::ReleaseAll()
             window->removeEventFilter(this);
     }
     m_windows.clear();
-    const bool held = Holds();
     m_inhibitors.Clear();
-    if (held)
-        emit holdChanged();
+    UpdateHeld();
 }
 
 void WaylandDesktopGrab::Watch(QWindow* window)
@@ -88,6 +85,30 @@ void WaylandDesktopGrab::AskFor(QWindow* window)
     m_inhibitors.SurfaceShown(window, NativeResource("surface", window));
 }
 
+void WaylandDesktopGrab::Forget(QWindow* window)
+{
+    m_inhibitors.SurfaceGone(window);
+    UpdateHeld();
+}
+
+// The window of the play that has the keyboard; null while none has it, and
+// then the compositor's shortcuts work whatever it granted.
+QWindow* WaylandDesktopGrab::KeyboardWindow() const
+{
+    QWindow* focus = QGuiApplication::focusWindow();
+    return std::find(m_windows.begin(), m_windows.end(), focus) != m_windows.end() ? focus
+                                                                                   : nullptr;
+}
+
+void WaylandDesktopGrab::UpdateHeld()
+{
+    const bool held = m_inhibitors.IsActive(KeyboardWindow());
+    if (held == m_held)
+        return;
+    m_held = held;
+    emit holdChanged();
+}
+
 bool WaylandDesktopGrab::eventFilter(QObject* watched, QEvent* event)
 {
     auto* window = qobject_cast<QWindow*>(watched);
@@ -99,20 +120,15 @@ bool WaylandDesktopGrab::eventFilter(QObject* watched, QEvent* event)
             AskFor(window);
         break;
     case QEvent::Hide:
-        m_inhibitors.SurfaceGone(window);
+        Forget(window);
         break;
     case QEvent::PlatformSurface:
         if (static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
             QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed)
-            m_inhibitors.SurfaceGone(window);
+            Forget(window);
         break;
     default:
         break;
     }
     return false;
-}
-
-void WaylandDesktopGrab::Dispatch()
-{
-    m_client.DispatchPending();
 }

@@ -13,7 +13,8 @@
 // The Wayland way: each window of the play asks the compositor to keep its
 // shortcuts away while it has the keyboard (the keyboard-shortcuts-inhibit
 // protocol, which Qt does not speak itself). The compositor may ask the user
-// first, refuse, or give its shortcuts back later; Holds() follows its word.
+// first, refuse, or give its shortcuts back later; Holds() follows its word
+// on the window of the play that has the keyboard.
 class WaylandDesktopGrab final : public DesktopGrab
 {
     Q_OBJECT
@@ -26,7 +27,7 @@ public:
     void AddCover(QWindow* cover) override;
     void RemoveCover(QWindow* cover) override;
     void ReleaseAll() override;
-    bool Holds() const override { return m_inhibitors.AnyActive(); }
+    bool Holds() const override { return m_held; }
     bool CanHold() const override { return m_client.Available(); }
 
 protected:
@@ -35,10 +36,13 @@ protected:
 private:
     void Watch(QWindow* window);
     void AskFor(QWindow* window);
-    void Dispatch();
+    void Forget(QWindow* window);
+    QWindow* KeyboardWindow() const;
+    void UpdateHeld();
 
     WaylandInhibitClient m_client;
     ShortcutsInhibitors m_inhibitors;
     std::vector<QPointer<QWindow>> m_windows;
     QTimer m_dispatchTimer;
+    bool m_held = false;
 };

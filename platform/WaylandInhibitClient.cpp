@@ -55,8 +55,12 @@ WaylandInhibitClient::WaylandInhibitClient(wl_display* display, ActiveChanged on
     wl_display_roundtrip_queue(display, m_queue.get());
 }
 
+// The requests that destroy the bound objects are sent before the queue goes.
 WaylandInhibitClient::~WaylandInhibitClient()
 {
+    m_seat.reset();
+    m_manager.reset();
+    m_registry.reset();
     if (m_display)
         wl_display_flush(m_display);
 }

@@ -5,7 +5,9 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>

@@ -91,7 +91,7 @@ void CMyGameWnd::DrawHintLine(QPainter& painter, const QRect& rect, const QStrin
 // at once. A line that goes away leaves the background behind.
 void CMyGameWnd::OnLockLostChanged(bool lost)
 {
-    if (m_backBuffer.isNull())
+    if (m_backBuffer.isNull() || !isVisible())
         return;
     QPainter painter(&m_backBuffer);
     SetHintFont(painter);

@@ -42,7 +42,7 @@ void ScreenCovers::Hide()
 {
     m_shown = false;
     for (const auto& cover : m_covers)
-        m_lock.RemoveCover(cover.get());
+        TakeDown(*cover);
     m_covers.clear();
 }
 
@@ -50,7 +50,7 @@ void ScreenCovers::Cover(QScreen* screen)
 {
     if (screen == m_playScreen)
         return;
-    auto cover = std::make_unique<CoverWindow>(m_play, screen);
+    CoverPtr cover(new CoverWindow(m_play, screen));
     cover->SetColor(m_color);
     cover->winId(); // the lock takes the window before it is mapped
     m_lock.AddCover(cover.get());
@@ -64,6 +64,12 @@ void ScreenCovers::Uncover(QScreen* screen)
         m_covers, [screen](const auto& cover) { return cover->CoveredScreen() == screen; });
     if (found == m_covers.end())
         return;
-    m_lock.RemoveCover(found->get());
+    TakeDown(**found);
     m_covers.erase(found);
+}
+
+void ScreenCovers::TakeDown(CoverWindow& cover)
+{
+    m_lock.RemoveCover(&cover);
+    cover.hide();
 }

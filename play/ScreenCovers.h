@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
 #include <vector>
@@ -28,17 +29,26 @@ public:
     // Takes every cover down.
     void Hide();
 
+    // A cover goes when the event loop next runs: it may be taken down from
+    // inside its own key handler, by the quit word typed on it.
+    struct DeleteLater
+    {
+        void operator()(QObject* object) const { object->deleteLater(); }
+    };
+    using CoverPtr = std::unique_ptr<CoverWindow, DeleteLater>;
+
     // Read by tests.
-    const std::vector<std::unique_ptr<CoverWindow>>& Covers() const { return m_covers; }
+    const std::vector<CoverPtr>& Covers() const { return m_covers; }
 
 private:
     void Cover(QScreen* screen);
     void Uncover(QScreen* screen);
+    void TakeDown(CoverWindow& cover);
 
     QWidget& m_play;
     KeyboardLock& m_lock;
-    QScreen* m_playScreen = nullptr;
+    QPointer<QScreen> m_playScreen;
     QColor m_color;
     bool m_shown = false;
-    std::vector<std::unique_ptr<CoverWindow>> m_covers;
+    std::vector<CoverPtr> m_covers;
 };

@@ -115,6 +115,22 @@ TEST_F(WelcomePlay, TheTimeLimitEndsThePlayThenAsksForARest)
     EXPECT_EQ(rest.owner, &dialog);
 }
 
+TEST_F(WelcomePlay, BehindThePlayTheDialogTakesNoInputAndGivesTheFocusBack)
+{
+    dialog.show();
+    Start();
+    EXPECT_FALSE(dialog.isEnabled());
+    EXPECT_FALSE(dialog.ControlAs<QPushButton>(kIdStart)->isEnabled());
+    dialog.activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.GameWnd().isActiveWindow(); }));
+
+    TypeQuitWord();
+    EXPECT_TRUE(dialog.isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.isActiveWindow(); }));
+    QTest::qWait(50); // the dialog keeps the focus once the play is over
+    EXPECT_TRUE(dialog.isActiveWindow());
+}
+
 TEST_F(WelcomePlay, AnEarlyEndStopsThePendingTimeLimit)
 {
     Start();

@@ -72,7 +72,7 @@ TEST(KeyboardLock, FiltersOnlyWhileEngagedAndOnlyItsWindow)
 {
     KeyCounter locked;
     KeyCounter other;
-    KeyboardLock lock;
+    KeyboardLock lock(std::make_unique<FakeDesktopGrab>(true, true));
     lock.Engage(&locked);
     for (QWidget* widget : {static_cast<QWidget*>(&locked), static_cast<QWidget*>(&other)}) {
         QTest::keyClick(widget, Qt::Key_Escape);

@@ -55,32 +55,33 @@ TEST(ShortcutsInhibitors, AsksOncePerSurfaceAndAgainForEachNewSurface)
     EXPECT_EQ(requests.destroyed.size(), 2u);
 }
 
-TEST(ShortcutsInhibitors, HoldsWhileAnyWindowIsGrantedAndFollowsInactive)
+TEST(ShortcutsInhibitors, EachWindowFollowsTheCompositorsWordOnItsOwnInhibitor)
 {
     RecordedRequests requests;
     ShortcutsInhibitors inhibitors(requests);
     inhibitors.SurfaceShown(&windowA, &surface1);
     inhibitors.SurfaceShown(&windowB, &surface2);
-    EXPECT_FALSE(inhibitors.AnyActive()); // asked, not granted yet
+    EXPECT_FALSE(inhibitors.IsActive(&windowA)); // asked, not granted yet
 
     inhibitors.SetActive(RecordedRequests::Nth(1), true);
-    EXPECT_TRUE(inhibitors.AnyActive());
     inhibitors.SetActive(RecordedRequests::Nth(2), true);
-    inhibitors.SetActive(RecordedRequests::Nth(1), false); // the compositor took one back
-    EXPECT_TRUE(inhibitors.AnyActive());
-    inhibitors.SetActive(RecordedRequests::Nth(2), false);
-    EXPECT_FALSE(inhibitors.AnyActive());
+    EXPECT_TRUE(inhibitors.IsActive(&windowA));
+    // The compositor took one back: the other window's grant says nothing of it.
+    inhibitors.SetActive(RecordedRequests::Nth(1), false);
+    EXPECT_FALSE(inhibitors.IsActive(&windowA));
+    EXPECT_TRUE(inhibitors.IsActive(&windowB));
+    EXPECT_FALSE(inhibitors.IsActive(nullptr));
 
-    // A late word about an inhibitor of a surface that is gone changes nothing.
+    // A late word about the inhibitor of a surface that is gone changes nothing.
     inhibitors.SurfaceShown(&windowA, &surface3);
     inhibitors.SetActive(RecordedRequests::Nth(1), true);
-    EXPECT_FALSE(inhibitors.AnyActive());
+    EXPECT_FALSE(inhibitors.IsActive(&windowA));
     inhibitors.SetActive(RecordedRequests::Nth(3), true);
-    EXPECT_TRUE(inhibitors.AnyActive());
+    EXPECT_TRUE(inhibitors.IsActive(&windowA));
 
     // A granted window that is hidden no longer holds.
     inhibitors.SurfaceGone(&windowA);
-    EXPECT_FALSE(inhibitors.AnyActive());
+    EXPECT_FALSE(inhibitors.IsActive(&windowA));
 }
 
 TEST(ShortcutsInhibitors, AsksNothingWithoutTheManagerOrASurface)
