@@ -3,8 +3,9 @@
 # into the primary monitor (1024x768 at 0,0) and a second one (1024x768 at
 # 1024,0). The play shows its pictures on the primary monitor only; the second
 # is covered in the play's background colour, hiding the desktop and the
-# welcome dialog, and a click there is play input; the quit word takes every
-# cover down.
+# welcome dialog, and a click there is play input; a monitor unplugged and
+# plugged in again during the play loses its cover and gets a new one; the
+# quit word takes every cover down.
 # Usage: monitors_e2e.sh <build/bin directory>
 set -euo pipefail
 
@@ -92,6 +93,21 @@ left click
     check_failed "a click on the second monitor showed no picture on the primary monitor"
 check_covered click "after a click on the second monitor"
 [ "$(xdotool getwindowfocus)" = "$play" ] || check_failed "a click on the second monitor took the focus from the play"
+
+# A monitor unplugged during the play loses its cover, one plugged in gets one.
+xrandr --delmonitor right >/dev/null
+sleep 1
+shot unplugged
+right unplugged
+[ "$(colours unplugged-right)" -gt 1 ] || check_failed "the cover stayed after its monitor was unplugged"
+xrandr --setmonitor right 1024/271x768/203+1024+0 none >/dev/null
+sleep 1
+shot plugged
+check_covered plugged "after the monitor was plugged in again"
+[ "$(xdotool getwindowfocus)" = "$play" ] || check_failed "plugging a monitor in took the focus from the play"
+# The window manager moved the other program's window off the unplugged
+# monitor: it goes back, for the look at the desktop after the play.
+xdotool windowmove --sync "$other" 1600 500
 
 for key in k o l o 4 8 6; do xdotool key "$key"; sleep 0.3; done
 wait_active "$welcome" || fail "the quit word did not bring the welcome dialog back"
