@@ -94,10 +94,9 @@ void CMyGameWnd::OnLockLostChanged(bool lost)
     if (m_backBuffer.isNull() || !isVisible())
         return;
     QPainter painter(&m_backBuffer);
-    SetHintFont(painter);
+    DrawHint(painter);
     if (!lost)
         painter.fillRect(NotLockedLineRect(painter), ColorFromRef(m_colors.back));
-    DrawHint(painter);
     PresentFrame();
 }
 

@@ -31,16 +31,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cp -r "$bin_dir/." "$work/app"
 rm -f "$work/app/Kipo.ini"
 
-# Writes the copy's Kipo.ini: nine 32-bit little-endian integers, given in the
-# file's order.
-write_settings() {
-    local value bytes=""
-    for value in "$@"; do
-        bytes+=$(printf '\\x%02x' $((value & 255)) $((value >> 8 & 255)) \
-            $((value >> 16 & 255)) $((value >> 24 & 255)))
-    done
-    printf "$bytes" >"$work/app/Kipo.ini"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/settings_file.sh"
 
 # Xvfb on a free display, of the size $1 (1024x768 when empty or not given),
 # with the window manager $2 managing its windows: openbox (the default),

@@ -85,17 +85,9 @@ spawn_as_user() {
         XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" "$@" >"$log" 2>&1 &
 }
 
-# Writes the copy's Kipo.ini: nine 32-bit little-endian integers, given in the
-# file's order.
-write_settings() {
-    local value bytes=""
-    for value in "$@"; do
-        bytes+=$(printf '\\x%02x' $((value & 255)) $((value >> 8 & 255)) \
-            $((value >> 16 & 255)) $((value >> 24 & 255)))
-    done
-    printf '%b' "$bytes" >"$work/app/Kipo.ini"
-    chown "$e2e_user:" "$work/app/Kipo.ini"
-}
+# The program, the user's, rewrites Kipo.ini by renaming a new file over it
+# in its own folder, so a file written by the test needs no other owner.
+source "$e2e_dir/../../scripts/settings_file.sh"
 
 # The desktop's shortcuts that a play must swallow, as "chord marker keys":
 # the chord as the keyboard types it, the marker file it leaves in $markers
