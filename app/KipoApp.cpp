@@ -2,6 +2,7 @@
 
 #include "app/HelpTopic.h"
 #include "app/KipoDlg.h"
+#include "platform/Sound.h"
 #include "resources/AppIcon.h"
 
 CKipoApp::CKipoApp(int& argc, char** argv) : QApplication(argc, argv)
@@ -25,6 +26,8 @@ CKipoApp::~CKipoApp()
 
 int CKipoApp::InitInstance()
 {
+    // The greeting of a play started at once is heard too.
+    PrepareSound();
     CKipoDlg dialog(m_settings);
     dialog.exec();
     return 0;

@@ -1,6 +1,6 @@
 #include "platform/Sound.h"
 
-#include "platform/AudioSinkOutput.h"
+#include "platform/PulseSoundOutput.h"
 #include "platform/SoundPlayer.h"
 
 #include <QCoreApplication>
@@ -19,13 +19,18 @@ void DestroyPlayer()
 SoundPlayer* Player()
 {
     if (!player && QCoreApplication::instance()) {
-        player = new SoundPlayer(std::make_unique<AudioSinkOutput>());
+        player = new SoundPlayer(std::make_unique<PulseSoundOutput>());
         qAddPostRoutine(DestroyPlayer);
     }
     return player;
 }
 
 } // namespace
+
+void PrepareSound()
+{
+    Player();
+}
 
 void PlaySoundFile(const std::string& path)
 {

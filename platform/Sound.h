@@ -5,9 +5,12 @@
 #include <string>
 #include <vector>
 
+// Connects to the sound server ahead of the first sound, so the first one
+// is heard too; waits half a second at most.
+void PrepareSound();
 // Plays a WAV file asynchronously, cutting off the sound still playing.
-// A missing or undecodable file gives the desktop's default beep; with no
-// sound device nothing is heard and nothing fails.
+// A missing or undecodable file gives a short beep of ours; with no
+// sound server nothing is heard and nothing fails.
 void PlaySoundFile(const std::string& path);
 // Stops the sound that is playing, if any.
 void StopSound();

@@ -21,6 +21,7 @@ public:
     void Clear();
 
     qsizetype Bytes() const { return m_bytes; }
+    qsizetype Capacity() const { return m_capacity; }
 
 private:
     struct Entry

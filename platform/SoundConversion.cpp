@@ -1,10 +1,9 @@
 #include "platform/SoundConversion.h"
 
-#include "platform/WavDecoder.h"
+#include "platform/WavReader.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -68,33 +67,61 @@ void Encode(char*& out, float sample, QAudioFormat::SampleFormat sampleFormat)
 
 } // namespace
 
-QByteArray ConvertForDevice(const DecodedSound& sound, const QAudioFormat& format)
+SoundConverter::SoundConverter(const QAudioFormat& format)
+    : m_format(format), m_valid(format.isValid() && format.sampleRate() > 0)
 {
-    const std::int64_t inFrames = sound.Frames();
-    if (!format.isValid() || inFrames == 0 || sound.sampleRate < 1)
+}
+
+QByteArray SoundConverter::Convert(const DecodedSound& piece, bool last)
+{
+    if (!m_valid || piece.sampleRate < 1 || piece.channels < 1)
+        return {};
+    if (m_framesIn == 0) {
+        m_fromRate = piece.sampleRate;
+        m_fromChannels = piece.channels;
+    }
+    const std::int64_t pieceStart = m_framesIn;
+    const std::int64_t framesIn = m_framesIn + piece.Frames();
+    if (framesIn == 0)
         return {};
 
-    const std::int64_t fromRate = sound.sampleRate;
-    const std::int64_t toRate = format.sampleRate();
-    const std::int64_t outFrames = std::max<std::int64_t>(1, inFrames * toRate / fromRate);
-    const int outChannels = format.channelCount();
-    const ChannelMapper mapper(sound.channels, outChannels);
+    const std::int64_t fromRate = m_fromRate;
+    const std::int64_t toRate = m_format.sampleRate();
+    // Output frame j lies at source position j * fromRate / toRate; it needs
+    // the source frames on both sides, so the last one waits for the next
+    // piece unless this piece is the last.
+    const std::int64_t framesOut = last ? std::max<std::int64_t>(1, framesIn * toRate / fromRate)
+                                        : ((framesIn - 1) * toRate + fromRate - 1) / fromRate;
+    const int outChannels = m_format.channelCount();
+    const ChannelMapper mapper(m_fromChannels, outChannels);
+    const auto frameAt = [&](std::int64_t index) {
+        return index < pieceStart ? m_lastFrame.data()
+                                  : piece.samples.data() + (index - pieceStart) * m_fromChannels;
+    };
 
-    QByteArray bytes(outFrames * format.bytesPerFrame(), Qt::Uninitialized);
+    QByteArray bytes((framesOut - m_framesOut) * m_format.bytesPerFrame(), Qt::Uninitialized);
     char* out = bytes.data();
-    for (std::int64_t frame = 0; frame < outFrames; ++frame) {
-        // Source position of this output frame: a whole frame plus a fraction.
+    for (std::int64_t frame = m_framesOut; frame < framesOut; ++frame) {
         const std::int64_t position = frame * fromRate;
         const std::int64_t before = position / toRate;
-        const std::int64_t after = std::min(before + 1, inFrames - 1);
+        const std::int64_t after = std::min(before + 1, framesIn - 1);
         const float fraction = static_cast<float>(position % toRate) / static_cast<float>(toRate);
-        const float* first = sound.samples.data() + before * sound.channels;
-        const float* second = sound.samples.data() + after * sound.channels;
+        const float* first = frameAt(before);
+        const float* second = frameAt(after);
         for (int channel = 0; channel < outChannels; ++channel) {
             const float a = mapper.Sample(first, channel);
             const float b = mapper.Sample(second, channel);
-            Encode(out, a + (b - a) * fraction, format.sampleFormat());
+            Encode(out, a + (b - a) * fraction, m_format.sampleFormat());
         }
     }
+    m_framesOut = framesOut;
+    if (piece.Frames() > 0)
+        m_lastFrame.assign(piece.samples.end() - m_fromChannels, piece.samples.end());
+    m_framesIn = framesIn;
     return bytes;
+}
+
+QByteArray ConvertForDevice(const DecodedSound& sound, const QAudioFormat& format)
+{
+    return SoundConverter(format).Convert(sound, true);
 }

@@ -1,22 +1,26 @@
 #include "platform/SoundPlayer.h"
 
+#include "platform/BeepSound.h"
 #include "platform/SoundConversion.h"
-#include "platform/WavDecoder.h"
+#include "platform/SoundStream.h"
+#include "platform/WavReader.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 
 #include <sys/stat.h>
 
-#include <string>
+#include <algorithm>
 
 namespace {
 
-QByteArray DecodeForDevice(const std::string& path, const QAudioFormat& format,
-                           std::stop_token stop)
+// Samples decoded per piece: small enough that the first piece is ready at
+// once and a stop is seen soon, whatever the channel count.
+constexpr std::int64_t kSamplesPerPiece = 8192;
+
+qsizetype BytesPerSecond(const QAudioFormat& format)
 {
-    const auto decoded = DecodeWav(path, stop);
-    return decoded ? ConvertForDevice(*decoded, format) : QByteArray();
+    return static_cast<qsizetype>(format.sampleRate()) * format.bytesPerFrame();
 }
 
 // A cached sound is reused only while its file is the same: a sound that a
@@ -30,12 +34,53 @@ std::string CacheKeyOf(const std::string& path)
            std::to_string(status.st_mtim.tv_sec) + '.' + std::to_string(status.st_mtim.tv_nsec);
 }
 
+// Decodes the file into the stream piece by piece, or puts the beep there
+// when the file holds no sound. Returns the whole converted sound when it is
+// no longer than cacheBytes and was decoded to its end; empty otherwise.
+QByteArray DecodeInto(SoundStream& stream, const std::string& path, const QAudioFormat& format,
+                      const QByteArray& beep, qsizetype cacheBytes, std::stop_token stop)
+{
+    std::optional<WavReader> reader = WavReader::Open(path);
+    QByteArray whole;
+    bool wholeKept = true;
+    std::int64_t frames = 0;
+    if (reader) {
+        SoundConverter converter(format);
+        const std::int64_t framesPerPiece =
+            std::max<std::int64_t>(1, kSamplesPerPiece / reader->Channels());
+        for (bool last = false; !last;) {
+            if (stop.stop_requested())
+                return {};
+            const DecodedSound piece = reader->Read(framesPerPiece);
+            last = piece.Frames() < framesPerPiece;
+            frames += piece.Frames();
+            if (frames == 0)
+                break;
+            const QByteArray bytes = converter.Convert(piece, last);
+            wholeKept = wholeKept && whole.size() + bytes.size() <= cacheBytes;
+            if (wholeKept)
+                whole += bytes;
+            else
+                whole.clear();
+            if (!stream.Append(bytes, stop))
+                return {};
+        }
+    }
+    if (frames == 0) {
+        stream.Append(beep, stop);
+        stream.Finish();
+        return {};
+    }
+    stream.Finish();
+    return wholeKept ? whole : QByteArray();
+}
+
 } // namespace
 
 SoundPlayer::SoundPlayer(std::unique_ptr<SoundOutput> output, qsizetype cacheBytes)
     : m_output(std::move(output)), m_cache(cacheBytes)
 {
-    // One decoder at a time: a superseded decode stops at its next step.
+    // One decoder at a time: a superseded decode stops at its next piece.
     m_decoders.setMaxThreadCount(1);
 }
 
@@ -48,23 +93,25 @@ SoundPlayer::~SoundPlayer()
 void SoundPlayer::Play(const std::string& path)
 {
     SupersedePending();
-    const std::optional<QAudioFormat> format = m_output->Format();
-    if (!format)
+    if (!FollowFormat())
         return;
-    if (*format != m_format) {
-        m_cache.Clear();
-        m_format = *format;
-    }
     const std::string key = CacheKeyOf(path);
     if (const std::optional<QByteArray> cached = m_cache.Find(key)) {
-        m_output->Play(*cached);
+        m_output->Play(SoundStream::Whole(*cached));
         return;
     }
-    m_output->Stop();
-    m_decoders.start([this, path, key, format = m_format, stop = m_pending.get_token()] {
-        const QByteArray sound = DecodeForDevice(path, format, stop);
-        QMetaObject::invokeMethod(
-            this, [=, this] { OnDecoded(stop, key, format, sound); }, Qt::QueuedConnection);
+    // The output starts its stream while the first piece is decoded.
+    const qsizetype bytesPerSecond = BytesPerSecond(m_format);
+    auto stream = std::make_shared<SoundStream>(kHeldSeconds * bytesPerSecond);
+    m_output->Play(stream);
+    const qsizetype cacheBytes = std::min(m_cache.Capacity(), kHeldSeconds * bytesPerSecond);
+    m_decoders.start([this, path, key, stream, cacheBytes, format = m_format, beep = m_beep,
+                      stop = m_pending.get_token()] {
+        const QByteArray whole = DecodeInto(*stream, path, format, beep, cacheBytes, stop);
+        if (!whole.isEmpty()) {
+            QMetaObject::invokeMethod(
+                this, [=, this] { KeepDecoded(key, format, whole); }, Qt::QueuedConnection);
+        }
     });
 }
 
@@ -80,21 +127,28 @@ void SoundPlayer::FinishDecodes()
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
+bool SoundPlayer::FollowFormat()
+{
+    const std::optional<QAudioFormat> format = m_output->Format();
+    if (!format)
+        return false;
+    if (*format != m_format) {
+        m_cache.Clear();
+        m_format = *format;
+        m_beep = ConvertForDevice(BeepSound(), m_format);
+    }
+    return true;
+}
+
 void SoundPlayer::SupersedePending()
 {
     m_pending.request_stop();
     m_pending = std::stop_source();
 }
 
-void SoundPlayer::OnDecoded(std::stop_token superseded, const std::string& key,
-                            const QAudioFormat& format, const QByteArray& sound)
+void SoundPlayer::KeepDecoded(const std::string& key, const QAudioFormat& format,
+                              const QByteArray& sound)
 {
-    if (!sound.isEmpty() && format == m_format)
+    if (format == m_format)
         m_cache.Insert(key, sound);
-    if (superseded.stop_requested())
-        return;
-    if (sound.isEmpty())
-        m_output->Beep();
-    else
-        m_output->Play(sound);
 }

@@ -9,13 +9,14 @@ BUILD_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-image-formats-plugins
     qt6-wayland libwayland-dev libwayland-bin wayland-protocols libxcb1-dev
-    libsndfile1-dev espeak-ng libchm-dev fp-utils
+    libsndfile1-dev libpulse-dev espeak-ng libchm-dev fp-utils
 )
 # Packages needed only by the tests.
 TEST_PACKAGES=(
     googletest libgtest-dev libbenchmark-dev clang-format
     xvfb openbox xfwm4 metacity dbus-daemon xdotool imagemagick x11-utils x11-xserver-utils xterm
-    sway grim jq python3
+    sway xwayland grim jq python3
+    pulseaudio pulseaudio-utils python3-numpy python3-xlib
     desktop-file-utils appstream man-db
 )
 

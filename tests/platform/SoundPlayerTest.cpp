@@ -1,24 +1,49 @@
 #include "platform/SoundPlayer.h"
+#include "platform/BeepSound.h"
+#include "platform/SoundConversion.h"
+#include "platform/SoundStream.h"
 #include "tests/platform/TestWavFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sndfile.h>
+#include <sys/stat.h>
 
 namespace {
 
-// An output that notes what the player asks of it.
+// An output that notes the streams the player gives it, abandoning the one
+// before as a real output does.
 struct LoggingOutput final : SoundOutput
 {
     std::optional<QAudioFormat> Format() override { return format; }
-    void Play(const QByteArray& sound) override { played.push_back(sound); }
-    void Stop() override {}
-    void Beep() override { ++beeps; }
+    void Play(std::shared_ptr<SoundStream> sound) override
+    {
+        Stop();
+        streams.push_back(std::move(sound));
+    }
+    void Stop() override
+    {
+        if (!streams.empty())
+            streams.back()->Abandon();
+        ++stops;
+    }
+
+    // Everything the newest stream held, once its decoder finished.
+    QByteArray Heard() const
+    {
+        QByteArray all;
+        char buffer[4096];
+        while (const qsizetype read = streams.back()->Read(buffer, sizeof buffer))
+            all.append(buffer, read);
+        EXPECT_TRUE(streams.back()->AtEnd());
+        return all;
+    }
 
     std::optional<QAudioFormat> format;
-    std::vector<QByteArray> played;
-    int beeps = 0;
+    std::vector<std::shared_ptr<SoundStream>> streams;
+    int stops = 0;
 };
 
 QAudioFormat StereoInt16(int rate)
@@ -50,40 +75,24 @@ protected:
 // 800 frames at 8000 Hz become 1600 at 16000 Hz, of two 16-bit samples.
 constexpr qsizetype kSoundBytes = 1600 * 4;
 
-TEST_F(SoundPlayerTest, PlaysTheNewestRequestOnceDecodedOrBeeps)
+TEST_F(SoundPlayerTest, PlaysEachRequestAtOnceAsItDecodesOrBeeps)
 {
     player.Play(Path("missing.wav"));
     player.Play(Path("sound.wav"));
-    EXPECT_TRUE(log.played.empty()); // the worker decodes
+    // Each request has its stream at once; the newer one cut off the older.
+    ASSERT_EQ(log.streams.size(), 2u);
     player.FinishDecodes();
-    ASSERT_EQ(log.played.size(), 1u);
-    EXPECT_EQ(log.played[0].size(), kSoundBytes);
-    EXPECT_EQ(log.beeps, 0);
+    EXPECT_EQ(log.Heard().size(), kSoundBytes);
 
     player.Play(Path("text.wav"));
+    player.FinishDecodes();
+    EXPECT_EQ(log.Heard(), ConvertForDevice(BeepSound(), *log.format));
+
+    player.Play(Path("sound.wav"));
     player.Stop();
-    player.FinishDecodes();
-    EXPECT_EQ(log.beeps, 0);
-    player.Play(Path("text.wav"));
-    player.FinishDecodes();
-    EXPECT_EQ(log.beeps, 1);
-    EXPECT_EQ(log.played.size(), 1u);
-}
-
-TEST_F(SoundPlayerTest, ReplaysFromTheCacheUntilTheDeviceFormatChanges)
-{
-    player.Play(Path("sound.wav"));
-    player.FinishDecodes();
-    player.Play(Path("sound.wav")); // at once, without decoding again
-    ASSERT_EQ(log.played.size(), 2u);
-    EXPECT_EQ(log.played[1], log.played[0]);
-
-    log.format = StereoInt16(32000);
-    player.Play(Path("sound.wav"));
-    EXPECT_EQ(log.played.size(), 2u); // decoded anew for the new format
-    player.FinishDecodes();
-    ASSERT_EQ(log.played.size(), 3u);
-    EXPECT_EQ(log.played[2].size(), kSoundBytes * 2);
+    EXPECT_EQ(log.stops, 5);
+    char buffer[4];
+    EXPECT_EQ(log.streams.back()->Read(buffer, sizeof buffer), 0);
 }
 
 TEST_F(SoundPlayerTest, StaysSilentWithoutADevice)
@@ -92,27 +101,94 @@ TEST_F(SoundPlayerTest, StaysSilentWithoutADevice)
     player.Play(Path("sound.wav"));
     player.Play(Path("missing.wav"));
     player.FinishDecodes();
-    EXPECT_TRUE(log.played.empty());
-    EXPECT_EQ(log.beeps, 0);
+    EXPECT_TRUE(log.streams.empty());
 }
 
-} // namespace
+// Overwrites the file with other samples of the same size and modification
+// time, so only a sound played from the cache still sounds as before.
+void ChangeSamplesKeepingSizeAndTime(const std::string& path)
+{
+    struct stat before = {};
+    ASSERT_EQ(stat(path.c_str(), &before), 0);
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    for (qsizetype index = 44; index < bytes.size(); ++index)
+        bytes[index] = static_cast<char>(~bytes[index]);
+    file.seek(0);
+    file.write(bytes);
+    file.close();
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+TEST_F(SoundPlayerTest, ReplaysFromTheCacheUntilTheDeviceFormatChanges)
+{
+    player.Play(Path("sound.wav"));
+    player.FinishDecodes();
+    const QByteArray first = log.Heard();
+    ChangeSamplesKeepingSizeAndTime(Path("sound.wav"));
+
+    player.Play(Path("sound.wav"));
+    EXPECT_EQ(log.streams.back()->UnreadBytes(), kSoundBytes); // whole at once
+    EXPECT_EQ(log.Heard(), first);
+
+    log.format = StereoInt16(32000);
+    player.Play(Path("sound.wav"));
+    player.FinishDecodes();
+    const QByteArray anew = log.Heard();
+    EXPECT_EQ(anew.size(), kSoundBytes * 2);
+    EXPECT_NE(anew, ConvertForDevice(BeepSound(), *log.format));
+}
+
+// A sound of a minute starts with its first piece, is held back a few
+// seconds ahead of the output, plays to its end, and does not push the short sounds
+// out of the cache.
+TEST_F(SoundPlayerTest, StreamsALongSoundInBoundedMemory)
+{
+    player.Play(Path("sound.wav"));
+    player.FinishDecodes();
+    const QByteArray shortSound = log.Heard();
+    ChangeSamplesKeepingSizeAndTime(Path("sound.wav"));
+
+    ASSERT_TRUE(
+        WriteSineWav(Path("long.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 1, 60 * 8000));
+    player.Play(Path("long.wav"));
+    SoundStream& stream = *log.streams.back();
+    const qsizetype bytesPerSecond = 16000 * 4;
+    // The bound, and one piece of 8192 frames at 8000 Hz beyond it.
+    const qsizetype mostHeld = SoundPlayer::kHeldSeconds * bytesPerSecond + 16384 * 4;
+    qsizetype heard = 0;
+    qsizetype held = 0;
+    char buffer[4096];
+    while (!stream.AtEnd()) {
+        held = std::max(held, stream.UnreadBytes());
+        heard += stream.Read(buffer, sizeof buffer);
+    }
+    EXPECT_EQ(heard, 60 * bytesPerSecond);
+    EXPECT_GT(held, 0);
+    EXPECT_LE(held, mostHeld);
+
+    player.FinishDecodes();
+    player.Play(Path("sound.wav"));
+    EXPECT_EQ(log.Heard(), shortSound);
+}
 
 TEST_F(SoundPlayerTest, ASoundReplacedOrDeletedOnDiskIsNotPlayedFromTheCache)
 {
     player.Play(Path("sound.wav"));
     player.FinishDecodes();
-    ASSERT_EQ(log.played.size(), 1u);
+    EXPECT_EQ(log.Heard().size(), kSoundBytes);
 
     WriteSineWav(Path("sound.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 1, 400);
     player.Play(Path("sound.wav"));
     player.FinishDecodes();
-    ASSERT_EQ(log.played.size(), 2u);
-    EXPECT_EQ(log.played[1].size(), kSoundBytes / 2);
+    EXPECT_EQ(log.Heard().size(), kSoundBytes / 2);
 
     QFile::remove(QString::fromStdString(Path("sound.wav")));
     player.Play(Path("sound.wav"));
     player.FinishDecodes();
-    EXPECT_EQ(log.played.size(), 2u);
-    EXPECT_EQ(log.beeps, 1);
+    EXPECT_EQ(log.Heard(), ConvertForDevice(BeepSound(), *log.format));
 }
+
+} // namespace

@@ -1,4 +1,4 @@
-#include "platform/WavDecoder.h"
+#include "platform/WavReader.h"
 #include "tests/platform/TestWavFiles.h"
 
 #include <QDir>
@@ -10,12 +10,33 @@
 
 namespace {
 
-class WavDecoder : public ::testing::Test
+class WavReading : public ::testing::Test
 {
 protected:
     std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
     QTemporaryDir dir;
 };
+
+// The whole sound of a file, read in pieces of the given size; none when the
+// file cannot be opened or holds no frame.
+std::optional<DecodedSound> ReadWhole(const std::string& path, std::int64_t framesPerPiece = 4096)
+{
+    std::optional<WavReader> reader = WavReader::Open(path);
+    if (!reader)
+        return std::nullopt;
+    DecodedSound sound{reader->SampleRate(), reader->Channels(), {}};
+    for (;;) {
+        const DecodedSound piece = reader->Read(framesPerPiece);
+        EXPECT_EQ(piece.sampleRate, sound.sampleRate);
+        EXPECT_EQ(piece.channels, sound.channels);
+        sound.samples.insert(sound.samples.end(), piece.samples.begin(), piece.samples.end());
+        if (piece.Frames() < framesPerPiece)
+            break;
+    }
+    if (sound.Frames() == 0)
+        return std::nullopt;
+    return sound;
+}
 
 // Compares decoded frames with the test sound, from where ADPCM has adapted.
 void ExpectSine(const DecodedSound& sound, std::int64_t frames, float tolerance)
@@ -28,7 +49,7 @@ void ExpectSine(const DecodedSound& sound, std::int64_t frames, float tolerance)
     }
 }
 
-TEST_F(WavDecoder, DecodesEveryEncodingTheWriterOffers)
+TEST_F(WavReading, DecodesEveryEncodingTheWriterOffers)
 {
     const std::pair<int, float> encodings[] = {
         {SF_FORMAT_PCM_U8, 0.01f}, {SF_FORMAT_PCM_16, 1e-4f},    {SF_FORMAT_PCM_24, 1e-6f},
@@ -43,7 +64,7 @@ TEST_F(WavDecoder, DecodesEveryEncodingTheWriterOffers)
             if (!written && container == SF_FORMAT_WAVEX)
                 continue;
             ASSERT_TRUE(written);
-            const auto sound = DecodeWav(Path("sine.wav"));
+            const auto sound = ReadWhole(Path("sine.wav"));
             ASSERT_TRUE(sound.has_value());
             EXPECT_EQ(sound->sampleRate, 11025);
             EXPECT_EQ(sound->channels, 2);
@@ -91,7 +112,7 @@ std::string RampData(int frames)
     return bytes;
 }
 
-TEST_F(WavDecoder, ReadsHandMadeFilesAsFarAsTheyHoldSamples)
+TEST_F(WavReading, ReadsHandMadeFilesAsFarAsTheyHoldSamples)
 {
     const struct
     {
@@ -104,7 +125,7 @@ TEST_F(WavDecoder, ReadsHandMadeFilesAsFarAsTheyHoldSamples)
     };
     for (const auto& file : files) {
         WriteBytes(Path("ramp.wav"), file.bytes);
-        const auto sound = DecodeWav(Path("ramp.wav"));
+        const auto sound = ReadWhole(Path("ramp.wav"));
         ASSERT_TRUE(sound.has_value());
         ASSERT_EQ(sound->Frames(), file.frames);
         for (std::int64_t frame = 0; frame < file.frames; ++frame)
@@ -114,12 +135,12 @@ TEST_F(WavDecoder, ReadsHandMadeFilesAsFarAsTheyHoldSamples)
     // An odd-sized 8-bit data chunk, padded, then a chunk that holds no samples.
     WriteBytes(Path("silence.wav"),
                Wav(8, Chunk("data", std::string(101, '\x80')) + Chunk("LIST", "INFOabcd")));
-    const auto silence = DecodeWav(Path("silence.wav"));
+    const auto silence = ReadWhole(Path("silence.wav"));
     ASSERT_TRUE(silence.has_value());
     EXPECT_EQ(std::count(silence->samples.begin(), silence->samples.end(), 0.0f), 101);
 }
 
-TEST_F(WavDecoder, FailsCleanlyOnWhatIsNoPlayableWav)
+TEST_F(WavReading, FailsCleanlyOnWhatIsNoPlayableWav)
 {
     WriteBytes(Path("header.wav"), Wav(16, Chunk("data", RampData(10))).substr(0, 30));
     WriteBytes(Path("text.wav"), "Only words here.\n");
@@ -129,23 +150,25 @@ TEST_F(WavDecoder, FailsCleanlyOnWhatIsNoPlayableWav)
     ASSERT_EQ(mkfifo(Path("fifo.wav").c_str(), 0600), 0); // opening it would block
     for (const char* name :
          {"header.wav", "text.wav", "nodata.wav", "aiff.wav", "folder.wav", "fifo.wav", "none.wav"})
-        EXPECT_FALSE(DecodeWav(Path(name)).has_value()) << name;
+        EXPECT_FALSE(ReadWhole(Path(name)).has_value()) << name;
 }
 
-TEST_F(WavDecoder, StopsAtTheLimitsAndOnRequest)
+TEST_F(WavReading, ReadsALongFileInPiecesThatJoinToTheWhole)
 {
-    ASSERT_TRUE(WriteSineWav(Path("mono.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1000, 1, 3500));
-    ASSERT_TRUE(WriteSineWav(Path("stereo.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1000, 2, 3500));
-    EXPECT_EQ(DecodeWav(Path("mono.wav"), {}, {.maxSeconds = 2}).value_or(DecodedSound{}).Frames(),
-              2000);
-    const auto bySamples = DecodeWav(Path("stereo.wav"), {}, {.maxSamples = 1001});
-    ASSERT_TRUE(bySamples.has_value());
-    EXPECT_EQ(bySamples->Frames(), 500);
-    ExpectSine(*bySamples, 500, 1e-4f);
+    ASSERT_TRUE(WriteSineWav(Path("long.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1000, 2, 3500));
+    std::optional<WavReader> reader = WavReader::Open(Path("long.wav"));
+    ASSERT_TRUE(reader.has_value());
+    EXPECT_EQ(reader->Read(1000).Frames(), 1000);
+    EXPECT_EQ(reader->Read(2000).Frames(), 2000);
+    EXPECT_EQ(reader->Read(1000).Frames(), 500); // the rest
+    EXPECT_EQ(reader->Read(1000).Frames(), 0);
 
-    std::stop_source stop;
-    stop.request_stop();
-    EXPECT_FALSE(DecodeWav(Path("mono.wav"), stop.get_token()).has_value());
+    for (const std::int64_t framesPerPiece : {1, 7, 3500, 10000}) {
+        const auto sound = ReadWhole(Path("long.wav"), framesPerPiece);
+        ASSERT_TRUE(sound.has_value());
+        EXPECT_EQ(sound->Frames(), 3500) << framesPerPiece;
+        ExpectSine(*sound, 3500, 1e-4f);
+    }
 }
 
 } // namespace
