@@ -15,10 +15,10 @@ constexpr pa_usec_t kFirstConnectionUs = 500 * 1000;
 // server asks for more every few milliseconds, from bytes already decoded.
 constexpr pa_usec_t kBufferUs = 40 * 1000;
 
-pa_sample_spec SampleSpecOf(const QAudioFormat& format)
+pa_sample_spec SampleSpecOf(const SoundFormat& format)
 {
-    return {PA_SAMPLE_S16LE, static_cast<std::uint32_t>(format.sampleRate()),
-            static_cast<std::uint8_t>(format.channelCount())};
+    return {PA_SAMPLE_S16NE, static_cast<std::uint32_t>(format.sampleRate),
+            static_cast<std::uint8_t>(format.channels)};
 }
 
 // The client library's loop lock, held for a scope.
@@ -80,7 +80,7 @@ PulseSoundOutput::~PulseSoundOutput()
     pa_threaded_mainloop_free(m_loop);
 }
 
-std::optional<QAudioFormat> PulseSoundOutput::Format()
+std::optional<SoundFormat> PulseSoundOutput::Format()
 {
     if (!m_loop)
         return std::nullopt;
@@ -199,11 +199,7 @@ void PulseSoundOutput::OnServerInfo(const pa_server_info* info)
         EndWaiting();
         return;
     }
-    QAudioFormat format;
-    format.setSampleRate(static_cast<int>(info->sample_spec.rate));
-    format.setChannelCount(2);
-    format.setSampleFormat(QAudioFormat::Int16);
-    m_format = format;
+    m_format = SoundFormat{static_cast<int>(info->sample_spec.rate), 2, SoundFormat::Sample::Int16};
     OpenStream();
 }
 

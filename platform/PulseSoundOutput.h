@@ -27,7 +27,7 @@ public:
     PulseSoundOutput(const PulseSoundOutput&) = delete;
     PulseSoundOutput& operator=(const PulseSoundOutput&) = delete;
 
-    std::optional<QAudioFormat> Format() override;
+    std::optional<SoundFormat> Format() override;
     void Play(std::shared_ptr<SoundStream> sound) override;
     void Stop() override;
 
@@ -62,7 +62,7 @@ private:
     pa_context* m_context = nullptr;
     pa_time_event* m_reconnect = nullptr;
     bool m_autospawn = true; // only the first connection may start a server
-    std::optional<QAudioFormat> m_format;
+    std::optional<SoundFormat> m_format;
     pa_stream* m_stream = nullptr;
     std::shared_ptr<SoundStream> m_sound; // the sound being fed, if any
     std::uint32_t m_targetLength = 0;

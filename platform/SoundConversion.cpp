@@ -44,31 +44,29 @@ template <typename T> void Store(char*& out, T value)
     out += sizeof value;
 }
 
-void Encode(char*& out, float sample, QAudioFormat::SampleFormat sampleFormat)
+void Encode(char*& out, float sample, SoundFormat::Sample encoding)
 {
     const double value = std::clamp(static_cast<double>(sample), -1.0, 1.0);
-    switch (sampleFormat) {
-    case QAudioFormat::UInt8:
+    switch (encoding) {
+    case SoundFormat::Sample::UInt8:
         Store(out, static_cast<std::uint8_t>(std::lround(value * 127.0) + 128));
         break;
-    case QAudioFormat::Int16:
+    case SoundFormat::Sample::Int16:
         Store(out, static_cast<std::int16_t>(std::lround(value * 32767.0)));
         break;
-    case QAudioFormat::Int32:
+    case SoundFormat::Sample::Int32:
         Store(out, static_cast<std::int32_t>(std::llround(value * 2147483647.0)));
         break;
-    case QAudioFormat::Float:
+    case SoundFormat::Sample::Float:
         Store(out, static_cast<float>(value));
-        break;
-    default:
         break;
     }
 }
 
 } // namespace
 
-SoundConverter::SoundConverter(const QAudioFormat& format)
-    : m_format(format), m_valid(format.isValid() && format.sampleRate() > 0)
+SoundConverter::SoundConverter(const SoundFormat& format)
+    : m_format(format), m_valid(format.IsValid())
 {
 }
 
@@ -86,20 +84,20 @@ QByteArray SoundConverter::Convert(const DecodedSound& piece, bool last)
         return {};
 
     const std::int64_t fromRate = m_fromRate;
-    const std::int64_t toRate = m_format.sampleRate();
+    const std::int64_t toRate = m_format.sampleRate;
     // Output frame j lies at source position j * fromRate / toRate; it needs
     // the source frames on both sides, so the last one waits for the next
     // piece unless this piece is the last.
     const std::int64_t framesOut = last ? std::max<std::int64_t>(1, framesIn * toRate / fromRate)
                                         : ((framesIn - 1) * toRate + fromRate - 1) / fromRate;
-    const int outChannels = m_format.channelCount();
+    const int outChannels = m_format.channels;
     const ChannelMapper mapper(m_fromChannels, outChannels);
     const auto frameAt = [&](std::int64_t index) {
         return index < pieceStart ? m_lastFrame.data()
                                   : piece.samples.data() + (index - pieceStart) * m_fromChannels;
     };
 
-    QByteArray bytes((framesOut - m_framesOut) * m_format.bytesPerFrame(), Qt::Uninitialized);
+    QByteArray bytes((framesOut - m_framesOut) * m_format.BytesPerFrame(), Qt::Uninitialized);
     char* out = bytes.data();
     for (std::int64_t frame = m_framesOut; frame < framesOut; ++frame) {
         const std::int64_t position = frame * fromRate;
@@ -111,7 +109,7 @@ QByteArray SoundConverter::Convert(const DecodedSound& piece, bool last)
         for (int channel = 0; channel < outChannels; ++channel) {
             const float a = mapper.Sample(first, channel);
             const float b = mapper.Sample(second, channel);
-            Encode(out, a + (b - a) * fraction, m_format.sampleFormat());
+            Encode(out, a + (b - a) * fraction, m_format.sample);
         }
     }
     m_framesOut = framesOut;
@@ -121,7 +119,7 @@ QByteArray SoundConverter::Convert(const DecodedSound& piece, bool last)
     return bytes;
 }
 
-QByteArray ConvertForDevice(const DecodedSound& sound, const QAudioFormat& format)
+QByteArray ConvertForDevice(const DecodedSound& sound, const SoundFormat& format)
 {
     return SoundConverter(format).Convert(sound, true);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QAudioFormat>
+#include "platform/SoundFormat.h"
+
 #include <QByteArray>
 #include <cstdint>
 #include <vector>
@@ -14,7 +15,7 @@ struct DecodedSound;
 class SoundConverter
 {
 public:
-    explicit SoundConverter(const QAudioFormat& format);
+    explicit SoundConverter(const SoundFormat& format);
 
     // False when the format cannot be played: every conversion is empty.
     bool IsValid() const { return m_valid; }
@@ -23,7 +24,7 @@ public:
     QByteArray Convert(const DecodedSound& piece, bool last);
 
 private:
-    QAudioFormat m_format;
+    SoundFormat m_format;
     bool m_valid;
     int m_fromRate = 0;
     int m_fromChannels = 0;
@@ -33,4 +34,4 @@ private:
 };
 
 // Converts a whole sound at once. Empty when the format cannot be played.
-QByteArray ConvertForDevice(const DecodedSound& sound, const QAudioFormat& format);
+QByteArray ConvertForDevice(const DecodedSound& sound, const SoundFormat& format);

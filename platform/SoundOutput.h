@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QAudioFormat>
+#include "platform/SoundFormat.h"
+
 #include <memory>
 #include <optional>
 
@@ -13,7 +14,7 @@ public:
     virtual ~SoundOutput() = default;
 
     // The format sounds must be converted to; none while there is no server.
-    virtual std::optional<QAudioFormat> Format() = 0;
+    virtual std::optional<SoundFormat> Format() = 0;
     // Plays the stream as its bytes come, cutting off the sound still playing
     // and abandoning its stream.
     virtual void Play(std::shared_ptr<SoundStream> sound) = 0;

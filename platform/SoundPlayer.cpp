@@ -18,9 +18,9 @@ namespace {
 // once and a stop is seen soon, whatever the channel count.
 constexpr std::int64_t kSamplesPerPiece = 8192;
 
-qsizetype BytesPerSecond(const QAudioFormat& format)
+qsizetype BytesPerSecond(const SoundFormat& format)
 {
-    return static_cast<qsizetype>(format.sampleRate()) * format.bytesPerFrame();
+    return static_cast<qsizetype>(format.sampleRate) * format.BytesPerFrame();
 }
 
 // A cached sound is reused only while its file is the same: a sound that a
@@ -37,7 +37,7 @@ std::string CacheKeyOf(const std::string& path)
 // Decodes the file into the stream piece by piece, or puts the beep there
 // when the file holds no sound. Returns the whole converted sound when it is
 // no longer than cacheBytes and was decoded to its end; empty otherwise.
-QByteArray DecodeInto(SoundStream& stream, const std::string& path, const QAudioFormat& format,
+QByteArray DecodeInto(SoundStream& stream, const std::string& path, const SoundFormat& format,
                       const QByteArray& beep, qsizetype cacheBytes, std::stop_token stop)
 {
     std::optional<WavReader> reader = WavReader::Open(path);
@@ -129,7 +129,7 @@ void SoundPlayer::FinishDecodes()
 
 bool SoundPlayer::FollowFormat()
 {
-    const std::optional<QAudioFormat> format = m_output->Format();
+    const std::optional<SoundFormat> format = m_output->Format();
     if (!format)
         return false;
     if (*format != m_format) {
@@ -146,7 +146,7 @@ void SoundPlayer::SupersedePending()
     m_pending = std::stop_source();
 }
 
-void SoundPlayer::KeepDecoded(const std::string& key, const QAudioFormat& format,
+void SoundPlayer::KeepDecoded(const std::string& key, const SoundFormat& format,
                               const QByteArray& sound)
 {
     if (format == m_format)

@@ -38,11 +38,11 @@ private:
     // Follows the output's format; false while there is no output.
     bool FollowFormat();
     void SupersedePending();
-    void KeepDecoded(const std::string& key, const QAudioFormat& format, const QByteArray& sound);
+    void KeepDecoded(const std::string& key, const SoundFormat& format, const QByteArray& sound);
 
     std::unique_ptr<SoundOutput> m_output;
     SoundCache m_cache;
-    QAudioFormat m_format; // the format of the cached sounds and the beep
+    SoundFormat m_format; // the format of the cached sounds and the beep
     QByteArray m_beep;
     std::stop_source m_pending;
     QThreadPool m_decoders;

@@ -20,7 +20,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = tapnest ] || fail "package name $(field Package)"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture $(field Architecture)"
 depends=$(field Depends)
-for needed in libqt6widgets6 libqt6multimedia6 libsndfile1 libc6 libwayland-client0 qt6-image-formats-plugins qt6-wayland; do
+for needed in libqt6widgets6 libpulse0 libsndfile1 libc6 libwayland-client0 qt6-image-formats-plugins qt6-wayland; do
     [[ ", $depends," == *", $needed "* || ", $depends," == *", $needed,"* ]] ||
         fail "Depends lacks $needed: $depends"
 done

@@ -33,9 +33,9 @@ protected:
     // Silence of the given length in the output's format.
     std::shared_ptr<SoundStream> Silence(int milliseconds)
     {
-        const QAudioFormat format = output->Format().value_or(QAudioFormat());
-        return SoundStream::Whole(
-            QByteArray(format.bytesForDuration(milliseconds * qint64(1000)), '\0'));
+        const SoundFormat format = output->Format().value_or(SoundFormat());
+        const qsizetype frames = qsizetype(format.sampleRate) * milliseconds / 1000;
+        return SoundStream::Whole(QByteArray(frames * format.BytesPerFrame(), '\0'));
     }
 
     PrivateSoundServer server;

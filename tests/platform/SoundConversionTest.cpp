@@ -11,13 +11,9 @@ namespace {
 // Converts for a device of the given format and reads back its samples.
 template <typename T>
 std::vector<T> Convert(const DecodedSound& sound, int rate, int channels,
-                       QAudioFormat::SampleFormat sampleFormat = QAudioFormat::Float)
+                       SoundFormat::Sample encoding = SoundFormat::Sample::Float)
 {
-    QAudioFormat format;
-    format.setSampleRate(rate);
-    format.setChannelCount(channels);
-    format.setSampleFormat(sampleFormat);
-    const QByteArray bytes = ConvertForDevice(sound, format);
+    const QByteArray bytes = ConvertForDevice(sound, {rate, channels, encoding});
     std::vector<T> samples(bytes.size() / sizeof(T));
     std::memcpy(samples.data(), bytes.constData(), bytes.size());
     return samples;
@@ -33,15 +29,15 @@ void ExpectSamples(const std::vector<float>& actual, const std::vector<float>& e
 TEST(SoundConversion, EncodesEachSampleFormatWithClipping)
 {
     const DecodedSound sound{8000, 1, {0.0f, 0.5f, -0.5f, 1.0f, -1.0f, 1.5f, -1.5f}};
-    EXPECT_EQ(Convert<std::uint8_t>(sound, 8000, 1, QAudioFormat::UInt8),
+    EXPECT_EQ(Convert<std::uint8_t>(sound, 8000, 1, SoundFormat::Sample::UInt8),
               (std::vector<std::uint8_t>{128, 192, 64, 255, 1, 255, 1}));
-    EXPECT_EQ(Convert<std::int16_t>(sound, 8000, 1, QAudioFormat::Int16),
+    EXPECT_EQ(Convert<std::int16_t>(sound, 8000, 1, SoundFormat::Sample::Int16),
               (std::vector<std::int16_t>{0, 16384, -16384, 32767, -32767, 32767, -32767}));
-    EXPECT_EQ(Convert<std::int32_t>(sound, 8000, 1, QAudioFormat::Int32),
+    EXPECT_EQ(Convert<std::int32_t>(sound, 8000, 1, SoundFormat::Sample::Int32),
               (std::vector<std::int32_t>{0, 1 << 30, -(1 << 30), 0x7FFFFFFF, -0x7FFFFFFF,
                                          0x7FFFFFFF, -0x7FFFFFFF}));
     ExpectSamples(Convert<float>(sound, 8000, 1), {0, 0.5f, -0.5f, 1, -1, 1, -1});
-    EXPECT_TRUE(ConvertForDevice(sound, QAudioFormat()).isEmpty());
+    EXPECT_TRUE(ConvertForDevice(sound, SoundFormat()).isEmpty());
 }
 
 TEST(SoundConversion, MapsChannelsAndResamplesLinearly)
@@ -79,10 +75,7 @@ TEST(SoundConversion, PiecesJoinToTheWholeConversion)
         sound.samples.push_back(static_cast<float>(frame % 5) / -5.0f);
     }
     for (const int rate : {8000, 11025, 44100, 48000}) {
-        QAudioFormat format;
-        format.setSampleRate(rate);
-        format.setChannelCount(2);
-        format.setSampleFormat(QAudioFormat::Int16);
+        const SoundFormat format{rate, 2, SoundFormat::Sample::Int16};
         const QByteArray whole = ConvertForDevice(sound, format);
         for (const int piece : {1, 2, 7, 100, 300, 301}) {
             SoundConverter converter(format);

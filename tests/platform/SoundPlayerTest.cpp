@@ -17,7 +17,7 @@ namespace {
 // before as a real output does.
 struct LoggingOutput final : SoundOutput
 {
-    std::optional<QAudioFormat> Format() override { return format; }
+    std::optional<SoundFormat> Format() override { return format; }
     void Play(std::shared_ptr<SoundStream> sound) override
     {
         Stop();
@@ -41,18 +41,14 @@ struct LoggingOutput final : SoundOutput
         return all;
     }
 
-    std::optional<QAudioFormat> format;
+    std::optional<SoundFormat> format;
     std::vector<std::shared_ptr<SoundStream>> streams;
     int stops = 0;
 };
 
-QAudioFormat StereoInt16(int rate)
+SoundFormat StereoInt16(int rate)
 {
-    QAudioFormat format;
-    format.setSampleRate(rate);
-    format.setChannelCount(2);
-    format.setSampleFormat(QAudioFormat::Int16);
-    return format;
+    return {rate, 2, SoundFormat::Sample::Int16};
 }
 
 class SoundPlayerTest : public ::testing::Test
