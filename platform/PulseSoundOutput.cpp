@@ -13,7 +13,7 @@ constexpr pa_usec_t kReconnectDelayUs = 250 * 1000;
 constexpr pa_usec_t kFirstConnectionUs = 500 * 1000;
 // A short buffer keeps the way from a key to the loudspeaker short; the
 // server asks for more every few milliseconds, from bytes already decoded.
-constexpr pa_usec_t kBufferUs = 40 * 1000;
+constexpr pa_usec_t kBufferUs = 80 * 1000;
 
 pa_sample_spec SampleSpecOf(const SoundFormat& format)
 {
