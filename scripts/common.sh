@@ -16,7 +16,7 @@ TEST_PACKAGES=(
     googletest libgtest-dev libbenchmark-dev clang-format
     xvfb openbox xfwm4 metacity dbus-daemon xdotool imagemagick x11-utils x11-xserver-utils xterm
     sway xwayland grim jq python3
-    pulseaudio pulseaudio-utils python3-numpy python3-xlib
+    pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber python3-numpy python3-xlib
     desktop-file-utils appstream man-db
 )
 
