@@ -92,11 +92,9 @@ start_sound_server() {
             sound_daemon pipewire-pulse pipewire-pulse
             ;;
     esac
-    local _
-    for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-    pactl info >/dev/null 2>&1 || fail "the $sound_kind server does not answer: $(tail -n 5 "$sound_dir"/*.log)"
+    sound_ctl info >/dev/null 2>&1 || fail "the $sound_kind server does not answer: $(tail -n 5 "$sound_dir"/*.log)"
     [ "$sound_kind" = pulseaudio ] || add_sound_sink "$sound_sink" >/dev/null
-    pactl set-default-sink "$sound_sink"
+    sound_ctl set-default-sink "$sound_sink"
     # PulseAudio keeps a default source set on purpose when the default sink
     # changes; one that follows the sink would take the recording of the old
     # sink's monitor along to the new one's. (PipeWire refuses a monitor as
@@ -106,9 +104,22 @@ start_sound_server() {
 
 # Loads another null sink named $1 and makes it the default output.
 add_sound_sink() {
-    pactl load-module module-null-sink "sink_name=$1" rate=48000 channels=2
-    pactl set-default-sink "$1"
+    sound_ctl load-module module-null-sink "sink_name=$1" rate=48000 channels=2
+    sound_ctl set-default-sink "$1"
     sound_sink=$1
+}
+
+# pactl with its arguments, tried again for up to ten seconds while it fails:
+# a server takes a moment to answer after it starts, and on a busy machine
+# PipeWire's PulseAudio service, just started, now and then answers "Not
+# supported" to a change of its outputs.
+sound_ctl() {
+    local _
+    for _ in $(seq 100); do
+        pactl "$@" 2>/dev/null && return
+        sleep 0.1
+    done
+    pactl "$@"
 }
 
 # Ends the private server's processes with the signal $1 (TERM unless given)
