@@ -76,6 +76,7 @@ start_sound_server() {
         use_sound_server "$sound_kind"
     fi
     sound_sink=tapnest_out
+    local _
     case $sound_kind in
         pulseaudio)
             sound_daemon pulseaudio pulseaudio -n --daemonize=no --exit-idle-time=-1 \
@@ -87,14 +88,20 @@ start_sound_server() {
         pipewire)
             sound_bus=""
             start_sound_bus
+            # WirePlumber gives up at once when PipeWire is not there yet,
+            # and without it no output can become the default: it starts once
+            # PipeWire's socket is there (a killed one leaves its socket).
+            rm -f "$XDG_RUNTIME_DIR/pipewire-0" "$XDG_RUNTIME_DIR/pipewire-0.lock"
             sound_daemon pipewire pipewire
+            for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/pipewire-0" ] && break; sleep 0.1; done
             sound_daemon wireplumber wireplumber
             sound_daemon pipewire-pulse pipewire-pulse
             ;;
     esac
-    sound_ctl info >/dev/null 2>&1 || fail "the $sound_kind server does not answer: $(tail -n 5 "$sound_dir"/*.log)"
+    for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+    pactl info >/dev/null 2>&1 || fail "the $sound_kind server does not answer: $(tail -n 5 "$sound_dir"/*.log)"
     [ "$sound_kind" = pulseaudio ] || add_sound_sink "$sound_sink" >/dev/null
-    sound_ctl set-default-sink "$sound_sink"
+    pactl set-default-sink "$sound_sink"
     # PulseAudio keeps a default source set on purpose when the default sink
     # changes; one that follows the sink would take the recording of the old
     # sink's monitor along to the new one's. (PipeWire refuses a monitor as
@@ -104,22 +111,9 @@ start_sound_server() {
 
 # Loads another null sink named $1 and makes it the default output.
 add_sound_sink() {
-    sound_ctl load-module module-null-sink "sink_name=$1" rate=48000 channels=2
-    sound_ctl set-default-sink "$1"
+    pactl load-module module-null-sink "sink_name=$1" rate=48000 channels=2
+    pactl set-default-sink "$1"
     sound_sink=$1
-}
-
-# pactl with its arguments, tried again for up to ten seconds while it fails:
-# a server takes a moment to answer after it starts, and on a busy machine
-# PipeWire's PulseAudio service, just started, now and then answers "Not
-# supported" to a change of its outputs.
-sound_ctl() {
-    local _
-    for _ in $(seq 100); do
-        pactl "$@" 2>/dev/null && return
-        sleep 0.1
-    done
-    pactl "$@"
 }
 
 # Ends the private server's processes with the signal $1 (TERM unless given)
