@@ -8,8 +8,10 @@
 #include "platform/Sound.h"
 #include "play/MyGameWnd.h"
 #include "play/PlayDeck.h"
+#include "tests/support/TestPictures.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -62,13 +64,22 @@ QImage Photo(int width, int height)
     return picture;
 }
 
-// One play on a library holding a single picture; every key press shows it.
-void KeyToFrame(benchmark::State& state, const char* name, const QImage& picture, bool cut)
+QByteArray Encoded(const QImage& picture, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, format, 90);
+    return bytes;
+}
+
+// One play on a library holding a single picture file; every key press shows it.
+void KeyToFrame(benchmark::State& state, const char* name, const QByteArray& file, bool cut)
 {
     QTemporaryDir dir;
     const std::string installDir = dir.path().toStdString();
     const std::string group = MakeGroup(installDir, "G");
-    picture.save(QString::fromStdString(JoinPath(group, name)), nullptr, 90);
+    WriteFile(JoinPath(group, name), file);
     if (cut)
         WriteCutList(group, {name});
     OverrideProgramFilePath(JoinPath(installDir, "tapnest"));
@@ -91,15 +102,30 @@ void KeyToFrame(benchmark::State& state, const char* name, const QImage& picture
 
 void BM_KeyToFrame_Png1024x768(benchmark::State& state)
 {
-    KeyToFrame(state, "photo.png", Photo(1024, 768), false);
+    KeyToFrame(state, "photo.png", Encoded(Photo(1024, 768), "png"), false);
 }
 BENCHMARK(BM_KeyToFrame_Png1024x768)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_KeyToFrame_Jpeg4000x3000(benchmark::State& state)
 {
-    KeyToFrame(state, "camera.jpg", Photo(4000, 3000), false);
+    KeyToFrame(state, "camera.jpg", Encoded(Photo(4000, 3000), "jpeg"), false);
 }
 BENCHMARK(BM_KeyToFrame_Jpeg4000x3000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A phone photo taken upright: stored on its side, turned by its EXIF tag.
+void BM_KeyToFrame_PhoneJpeg4032x3024Turned(benchmark::State& state)
+{
+    KeyToFrame(state, "phone.jpg", WithExifOrientation(Encoded(Photo(4032, 3024), "jpeg"), 6),
+               false);
+}
+BENCHMARK(BM_KeyToFrame_PhoneJpeg4032x3024Turned)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_KeyToFrame_Jpeg12000x9000Turned(benchmark::State& state)
+{
+    KeyToFrame(state, "huge.jpg", WithExifOrientation(Encoded(Photo(12000, 9000), "jpeg"), 6),
+               false);
+}
+BENCHMARK(BM_KeyToFrame_Jpeg12000x9000Turned)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_KeyToFrame_CutPng1024x768(benchmark::State& state)
 {
@@ -109,7 +135,7 @@ void BM_KeyToFrame_CutPng1024x768(benchmark::State& state)
     painter.setBrush(Qt::red);
     painter.drawEllipse(100, 100, 800, 500);
     painter.end();
-    KeyToFrame(state, "clipart.png", clipArt, true);
+    KeyToFrame(state, "clipart.png", Encoded(clipArt, "png"), true);
 }
 BENCHMARK(BM_KeyToFrame_CutPng1024x768)->Unit(benchmark::kMillisecond)->UseRealTime();
 

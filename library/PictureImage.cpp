@@ -1,4 +1,5 @@
 #include "library/PictureImage.h"
+#include "library/PictureOrientation.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -40,13 +41,10 @@ bool ExceedsAllocationLimit(const QSize& size)
     return bytes > qint64(kAllocationLimitMiB) * 1024 * 1024;
 }
 
-// Whether the reader can cut the visible part out while decoding; with an
-// orientation transform its clip rectangle would be in stored, not shown,
-// coordinates.
+// Whether the reader can cut the visible part out while decoding.
 bool CanClip(QImageReader& reader)
 {
-    return reader.supportsOption(QImageIOHandler::ClipRect) &&
-           reader.transformation() == QImageIOHandler::TransformationNone;
+    return reader.supportsOption(QImageIOHandler::ClipRect);
 }
 
 std::uint32_t ColorRef(QRgb argb)
@@ -152,7 +150,11 @@ int CPictureImage::ReadImage(const QRect& clip)
         return kFailure;
     }
     if (clipped) {
-        m_reader->setClipRect(clip);
+        // The reader cuts the stored picture, then turns the part it cut.
+        const QImageIOHandler::Transformations turn = m_reader->transformation();
+        const QSize stored =
+            turn & QImageIOHandler::TransformationRotate90 ? m_size.transposed() : m_size;
+        m_reader->setClipRect(StoredRectOf(clip, stored, turn));
     }
     QImage image = m_reader->read();
     ReleaseReader();

@@ -1,5 +1,5 @@
 #include "library/PictureImage.h"
-#include "tests/library/TestPictures.h"
+#include "tests/support/TestPictures.h"
 
 #include <QPainter>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 #include "library/PictureImage.h"
-#include "tests/library/TestPictures.h"
+#include "tests/support/TestPictures.h"
 
 #include <QDir>
 #include <QPainter>
@@ -41,10 +41,9 @@ void ExpectPixels(const CPictureImage& image, const QImage& expected)
     }
 }
 
-// Lossy pictures: each colour channel within `tolerance`.
-bool IsNear(std::uint32_t colorRef, QRgb expected, int tolerance = 12)
+// Two 0x00BBGGRR colours, each channel within `tolerance`.
+bool ChannelsNear(std::uint32_t colorRef, std::uint32_t want, int tolerance)
 {
-    const std::uint32_t want = ColorRefOf(expected);
     for (int shift = 0; shift < 24; shift += 8) {
         const int got = int((colorRef >> shift) & 0xFF);
         if (std::abs(got - int((want >> shift) & 0xFF)) > tolerance) {
@@ -52,6 +51,12 @@ bool IsNear(std::uint32_t colorRef, QRgb expected, int tolerance = 12)
         }
     }
     return true;
+}
+
+// Lossy pictures: each colour channel within `tolerance`.
+bool IsNear(std::uint32_t colorRef, QRgb expected, int tolerance = 12)
+{
+    return ChannelsNear(colorRef, ColorRefOf(expected), tolerance);
 }
 
 TEST_F(PictureImageLoad, ReadsEveryFormatPixelForPixel)
@@ -162,11 +167,35 @@ TEST_F(PictureImageLoad, AppliesExifOrientationBeforeReportingTheSize)
     EXPECT_TRUE(m_image.IsEmpty());
     EXPECT_EQ(m_image.Width(), 40);
     EXPECT_EQ(m_image.Height(), 80);
-    // A visible part cannot be cut from a turned picture: all of it is decoded.
-    ASSERT_EQ(m_image.Decode(QRect(0, 60, 10, 10)), CPictureImage::kSuccess);
-    EXPECT_EQ(m_image.Width(), 40);
+    ASSERT_EQ(m_image.Decode(), CPictureImage::kSuccess);
     EXPECT_TRUE(IsNear(m_image.PixelAt(20, 10), qRgb(255, 0, 0)));
     EXPECT_TRUE(IsNear(m_image.PixelAt(20, 70), qRgb(0, 0, 255)));
+}
+
+TEST_F(PictureImageLoad, DecodesOnlyTheVisiblePartOfATurnedPictureInEveryOrientation)
+{
+    const QImage stored = BlockPicture(96, 64, 8);
+    const QRect visible(13, 21, 30, 19);
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        SCOPED_TRACE(orientation);
+        const std::string path =
+            Write("turned" + std::to_string(orientation) + ".jpg",
+                  WithExifOrientation(EncodePicture(stored, "jpeg"), orientation));
+        CPictureImage whole;
+        ASSERT_EQ(whole.LoadFile(path), CPictureImage::kSuccess);
+        ASSERT_EQ(m_image.Open(path), CPictureImage::kSuccess);
+        ASSERT_EQ(m_image.Decode(visible), CPictureImage::kSuccess);
+        EXPECT_EQ(m_image.Width(), whole.Width());
+        EXPECT_EQ(m_image.Height(), whole.Height());
+        for (int y = visible.top(); y <= visible.bottom(); ++y) {
+            for (int x = visible.left(); x <= visible.right(); ++x) {
+                ASSERT_TRUE(ChannelsNear(m_image.PixelAt(x, y), whole.PixelAt(x, y), 2))
+                    << x << "," << y;
+            }
+        }
+        EXPECT_EQ(m_image.PixelAt(visible.right() + 2, visible.bottom() + 2), 0u)
+            << "decoded outside the visible part";
+    }
 }
 
 TEST_F(PictureImageLoad, OpenReadsTheSizeAndDecodeOnlyTheVisiblePartOfAJpeg)

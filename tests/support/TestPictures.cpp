@@ -1,4 +1,4 @@
-#include "tests/library/TestPictures.h"
+#include "tests/support/TestPictures.h"
 
 #include <QBuffer>
 #include <QImageWriter>

@@ -1,0 +1,20 @@
+#include "library/PictureOrientation.h"
+
+QRect StoredRectOf(const QRect& shown, const QSize& storedSize,
+                   QImageIOHandler::Transformations transformation)
+{
+    QRect rect = shown;
+    // A quarter turn clockwise took the stored column x to row x and the
+    // stored row y to column height - 1 - y.
+    if (transformation & QImageIOHandler::TransformationRotate90) {
+        rect = QRect(shown.y(), storedSize.height() - shown.x() - shown.width(), shown.height(),
+                     shown.width());
+    }
+    if (transformation & QImageIOHandler::TransformationMirror) {
+        rect.moveLeft(storedSize.width() - rect.x() - rect.width());
+    }
+    if (transformation & QImageIOHandler::TransformationFlip) {
+        rect.moveTop(storedSize.height() - rect.y() - rect.height());
+    }
+    return rect;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImageIOHandler>
+#include <QRect>
+#include <QSize>
+
+// The part of a stored picture that becomes `shown` once the reader has turned
+// it by `transformation` (mirror and flip first, then a quarter turn
+// clockwise, as the image readers apply an EXIF orientation). `storedSize` is
+// the picture's size as stored.
+QRect StoredRectOf(const QRect& shown, const QSize& storedSize,
+                   QImageIOHandler::Transformations transformation);
