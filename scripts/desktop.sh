@@ -16,10 +16,16 @@ cleanup() {
         while read -r pid; do pids+=("$pid"); done < <(ps -o pid= --ppid "$bus_pid" || true)
     fi
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
+    # Each gets two seconds to end; one that does not is named and killed,
+    # so that the test ends whatever its processes do.
     for pid in "${pids[@]}"; do
         for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+        if kill -0 "$pid" 2>/dev/null; then
+            echo "cleanup: $(ps -o args= -p "$pid" || true) ($pid) outlived its TERM" >&2
+            kill -KILL "$pid" 2>/dev/null || true
+        fi
     done
+    [ "${#pids[@]}" = 0 ] || wait "${pids[@]}" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
