@@ -127,6 +127,19 @@ void BM_KeyToFrame_Jpeg12000x9000Turned(benchmark::State& state)
 }
 BENCHMARK(BM_KeyToFrame_Jpeg12000x9000Turned)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Formats the reader cannot clip are decoded whole on each key.
+void BM_KeyToFrame_Png4000x3000(benchmark::State& state)
+{
+    KeyToFrame(state, "scan.png", Encoded(Photo(4000, 3000), "png"), false);
+}
+BENCHMARK(BM_KeyToFrame_Png4000x3000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_KeyToFrame_Png8000x8000(benchmark::State& state)
+{
+    KeyToFrame(state, "poster.png", Encoded(Photo(8000, 8000), "png"), false);
+}
+BENCHMARK(BM_KeyToFrame_Png8000x8000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_KeyToFrame_CutPng1024x768(benchmark::State& state)
 {
     QImage clipArt(1024, 768, QImage::Format_RGB32);
