@@ -1,8 +1,8 @@
 #pragma once
 
-#include "library/PictureImage.h"
 #include "platform/InputClock.h"
 #include "platform/KeyboardLock.h"
+#include "play/PicturePrefetch.h"
 #include "play/PlayDeck.h"
 #include "play/PlayRandom.h"
 #include "play/ScreenCovers.h"
@@ -72,6 +72,7 @@ private:
     void OnKeyDown(const QKeyEvent& event);
     bool PassesKeyDelay() const;
     bool DrawNextPicture();
+    PickRules Rules() const;
     void FillBackground(QPainter& painter) const;
     void DrawHint(QPainter& painter) const;
     void SetHintFont(QPainter& painter) const;
@@ -89,8 +90,8 @@ private:
     ScreenCovers m_covers;
     PlayRandom m_random;
     PlayDeck m_deck;
+    PicturePrefetch m_prefetch; // the next picture, made ready from m_deck
     PlayColors m_colors;
-    CPictureImage m_image;
     QImage m_backBuffer;
     std::string m_currentSound;
     int m_currentIndex = 0;

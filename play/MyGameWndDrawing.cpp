@@ -41,6 +41,7 @@ bool CMyGameWnd::PrepareBackground()
     QPainter painter(&m_backBuffer);
     FillBackground(painter);
     DrawHint(painter);
+    m_prefetch.Start(m_random, m_deck.entries, Rules());
     return true;
 }
 
@@ -112,10 +113,12 @@ void CMyGameWnd::ShowNextPicture()
     if (!PassesKeyDelay())
         return;
     m_clock.RestartClock();
-    if (!DrawNextPicture())
-        return;
-    PlayPictureSound();
-    PresentFrame();
+    if (DrawNextPicture()) {
+        PlayPictureSound();
+        PresentFrame();
+    }
+    // The generator now stands where the next key will find it.
+    m_prefetch.Start(m_random, m_deck.entries, Rules());
 }
 
 void CMyGameWnd::PlayPictureSound()
@@ -132,44 +135,34 @@ void CMyGameWnd::PlayPictureSound()
     PlaySoundFile(m_currentSound);
 }
 
+PickRules CMyGameWnd::Rules() const
+{
+    return {.randomColors = m_settings.clearBackground && m_settings.randomColor,
+            .screen = m_backBuffer.size()};
+}
+
 bool CMyGameWnd::DrawNextPicture()
 {
     if (m_backBuffer.isNull())
         return false;
+    const PicturePick pick = m_prefetch.Take(m_random, m_deck.entries, Rules());
     QPainter painter(&m_backBuffer);
     if (m_settings.clearBackground) {
-        if (m_settings.randomColor) {
-            m_colors = m_random.RandomColors();
+        if (pick.colors) {
+            m_colors = *pick.colors;
             m_covers.SetColor(ColorFromRef(m_colors.back));
         }
         FillBackground(painter);
     }
     DrawHint(painter);
 
-    m_currentIndex = m_random.RandomIndex(static_cast<int>(m_deck.entries.size()));
-    const DeckEntry& entry = m_deck.entries[m_currentIndex];
-    m_image.Release();
-    if (m_image.Open(entry.picturePath) < 0)
+    m_currentIndex = pick.index;
+    if (!pick.image)
         return false;
-
-    // Pictures are never scaled: one wider or higher than the screen is
-    // placed at the left or top edge and cut off by the other one. A picture
-    // that then fails to decode gives its two draws back, as one whose
-    // header could not be read never took them.
-    const PlayRandom beforePlacement = m_random;
-    const int x = m_random.RandomIndex(m_backBuffer.width() - m_image.Width());
-    const int y = m_random.RandomIndex(m_backBuffer.height() - m_image.Height());
-    const QRect visible =
-        QRect(0, 0, m_image.Width(), m_image.Height())
-            .intersected(QRect(-x, -y, m_backBuffer.width(), m_backBuffer.height()));
-    if (m_image.Decode(visible) < 0 || m_image.IsEmpty()) {
-        m_random = beforePlacement;
-        return false;
-    }
-
-    if (entry.cutToDisplay)
-        m_image.BlitTransparentTo(painter, x, y, m_image.PixelAt(0, 0));
+    const CPictureImage& image = *pick.image;
+    if (m_deck.entries[pick.index].cutToDisplay)
+        image.BlitTransparentTo(painter, pick.x, pick.y, image.PixelAt(0, 0));
     else
-        m_image.BlitTo(painter, x, y);
+        image.BlitTo(painter, pick.x, pick.y);
     return true;
 }

@@ -39,6 +39,7 @@ bool CMyGameWnd::StartPlay()
     m_lock.Engage(this);
     m_random.Seed(static_cast<std::uint32_t>(std::time(nullptr)));
 
+    m_prefetch.Cancel();
     m_deck = BuildPlayDeck(m_settings.installDir);
     if (m_deck.entries.empty()) {
         m_lock.Release();
@@ -102,6 +103,7 @@ void CMyGameWnd::EndPlay()
     m_covers.Hide();
     hide();
     m_lock.Release();
+    m_prefetch.Cancel();
     ReleaseBackBuffer();
     m_settings.playing = false;
     PlaySoundFile(GreetingPath("GoodBye.wav"));

@@ -7,6 +7,8 @@ struct PlayColors
 {
     std::uint32_t back = 0;
     std::uint32_t text = 0;
+
+    bool operator==(const PlayColors&) const = default;
 };
 
 // The one random generator of a play: a linear congruential generator whose
@@ -21,6 +23,8 @@ public:
     // Three draws: a background colour with components 0..254 and a text
     // colour whose components are their 8-bit negations.
     PlayColors RandomColors();
+
+    bool operator==(const PlayRandom&) const = default;
 
 private:
     std::uint32_t m_state = 0;

@@ -1,0 +1,107 @@
+#include "PlayLibrary.h"
+
+#include "platform/Paths.h"
+#include "play/PicturePrefetch.h"
+#include "tests/support/SolidPng.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+const QSize kScreen(200, 150);
+
+// The pictures a pick meets: small ones, one wider and one higher than the
+// screen, one whose header cannot be read and one that fails to decode.
+class PicturePrefetchTest : public ::testing::Test
+{
+protected:
+    PicturePrefetchTest()
+    {
+        const std::string dir = m_library.AddGroup("G");
+        const auto add = [&](const std::string& name) {
+            DeckEntry entry;
+            entry.picturePath = JoinPath(dir, name);
+            m_entries.push_back(entry);
+        };
+        PlayLibrary::SavePicture(dir, "red.png", PlayLibrary::Filled(30, 20, Qt::red));
+        PlayLibrary::SavePicture(dir, "green.bmp", PlayLibrary::Filled(64, 48, Qt::green));
+        PlayLibrary::SavePicture(dir, "wide.png", PlayLibrary::Filled(320, 10, Qt::blue));
+        PlayLibrary::SavePicture(dir, "high.png", PlayLibrary::Filled(10, 400, Qt::yellow));
+        PlayLibrary::WriteBytes(JoinPath(dir, "broken.png"), "not a picture");
+        PlayLibrary::WriteBytes(JoinPath(dir, "cut.png"),
+                                SolidPng(QSize(90, 90), Qt::red).substr(0, 80));
+        for (const char* name :
+             {"red.png", "green.bmp", "wide.png", "high.png", "broken.png", "cut.png"})
+            add(name);
+    }
+
+    PlayLibrary m_library;
+    std::vector<DeckEntry> m_entries;
+};
+
+void ExpectSamePick(const PicturePick& got, const PicturePick& want)
+{
+    EXPECT_EQ(got.index, want.index);
+    EXPECT_EQ(got.x, want.x);
+    EXPECT_EQ(got.y, want.y);
+    EXPECT_EQ(got.colors, want.colors);
+    ASSERT_EQ(got.image != nullptr, want.image != nullptr);
+    if (got.image) {
+        EXPECT_EQ(got.image->Width(), want.image->Width());
+        EXPECT_EQ(got.image->PixelAt(0, 0), want.image->PixelAt(0, 0));
+    }
+}
+
+TEST_F(PicturePrefetchTest, PrefetchedPicksAreThePicksTheKeysWouldMake)
+{
+    PicturePrefetch prefetch;
+    for (const bool randomColors : {false, true}) {
+        const PickRules rules{.randomColors = randomColors, .screen = kScreen};
+        for (std::uint32_t seed = 1; seed <= 8; ++seed) {
+            SCOPED_TRACE(seed);
+            PlayRandom atKey, prefetched;
+            atKey.Seed(seed);
+            prefetched.Seed(seed);
+            for (int press = 0; press < 10; ++press) {
+                prefetch.Start(prefetched, m_entries, rules);
+                const PicturePick want = PickPicture(atKey, m_entries, rules);
+                ExpectSamePick(prefetch.Take(prefetched, m_entries, rules), want);
+                ASSERT_EQ(prefetched, atKey) << "the draws were not taken alike";
+                // A default sound draws between two pictures.
+                atKey.Draw();
+                prefetched.Draw();
+            }
+        }
+    }
+}
+
+TEST_F(PicturePrefetchTest, APrefetchFromAnotherStateOrRulesIsMadeAgain)
+{
+    PicturePrefetch prefetch;
+    const PickRules rules{.randomColors = false, .screen = kScreen};
+    PlayRandom random;
+    random.Seed(5);
+
+    // Something drew from the generator after the prefetch began.
+    prefetch.Start(random, m_entries, rules);
+    random.Draw();
+    PlayRandom expected = random;
+    ExpectSamePick(prefetch.Take(random, m_entries, rules),
+                   PickPicture(expected, m_entries, rules));
+    EXPECT_EQ(random, expected);
+
+    // The parent's colours or the screen changed.
+    for (const PickRules changed : {PickRules{.randomColors = true, .screen = kScreen},
+                                    PickRules{.randomColors = false, .screen = {40, 30}}}) {
+        prefetch.Start(random, m_entries, rules);
+        expected = random;
+        const PicturePick got = prefetch.Take(random, m_entries, changed);
+        ExpectSamePick(got, PickPicture(expected, m_entries, changed));
+        EXPECT_EQ(random, expected);
+        EXPECT_EQ(got.colors.has_value(), changed.randomColors);
+    }
+}
+
+} // namespace
