@@ -168,6 +168,15 @@ std::optional<std::uint64_t> FileSizeOf(const std::string& path)
     return static_cast<std::uint64_t>(status.st_size);
 }
 
+std::string FileVersionOf(const std::string& path)
+{
+    struct stat status = {};
+    if (stat(path.c_str(), &status) != 0)
+        return {};
+    return std::to_string(status.st_size) + ':' + std::to_string(status.st_mtim.tv_sec) + '.' +
+           std::to_string(status.st_mtim.tv_nsec);
+}
+
 bool CopyFileAtomically(const std::string& source, const std::string& target,
                         const std::function<void(std::uint64_t)>& onProgress)
 {

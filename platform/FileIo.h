@@ -15,6 +15,10 @@ std::optional<std::string> ReadFilePrefix(const std::string& path, std::uint64_t
 // the caller.
 std::optional<std::uint64_t> FileSizeOf(const std::string& path);
 
+// A text that changes whenever the file at `path` is replaced or rewritten
+// (its size and modification time); empty when the file is not there.
+std::string FileVersionOf(const std::string& path);
+
 // Writes `bytes` to a temporary file beside `path` and renames it over
 // `path`, so that a failed write leaves the old file whole. Returns false on
 // any failure, in which case the temporary file is removed.

@@ -1,14 +1,13 @@
 #include "platform/SoundPlayer.h"
 
 #include "platform/BeepSound.h"
+#include "platform/FileIo.h"
 #include "platform/SoundConversion.h"
 #include "platform/SoundStream.h"
 #include "platform/WavReader.h"
 
 #include <QCoreApplication>
 #include <QEvent>
-
-#include <sys/stat.h>
 
 #include <algorithm>
 
@@ -27,11 +26,7 @@ qsizetype BytesPerSecond(const SoundFormat& format)
 // parent replaced or deleted since is decoded (or beeps) anew.
 std::string CacheKeyOf(const std::string& path)
 {
-    struct stat status = {};
-    if (stat(path.c_str(), &status) != 0)
-        return path;
-    return path + '\0' + std::to_string(status.st_size) + ':' +
-           std::to_string(status.st_mtim.tv_sec) + '.' + std::to_string(status.st_mtim.tv_nsec);
+    return path + '\0' + FileVersionOf(path);
 }
 
 // Decodes the file into the stream piece by piece, or puts the beep there

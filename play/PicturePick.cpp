@@ -1,5 +1,7 @@
 #include "play/PicturePick.h"
 
+#include "platform/FileIo.h"
+
 #include <QRect>
 
 PicturePick PickPicture(PlayRandom& random, const std::vector<DeckEntry>& entries,
@@ -9,8 +11,12 @@ PicturePick PickPicture(PlayRandom& random, const std::vector<DeckEntry>& entrie
     if (rules.randomColors)
         pick.colors = random.RandomColors();
     pick.index = random.RandomIndex(static_cast<int>(entries.size()));
+    if (entries.empty())
+        return pick;
+    const std::string& path = entries[pick.index].picturePath;
+    pick.fileVersion = FileVersionOf(path);
     auto image = std::make_unique<CPictureImage>();
-    if (entries.empty() || image->Open(entries[pick.index].picturePath) < 0)
+    if (image->Open(path) < 0)
         return pick;
 
     const PlayRandom beforePlacement = random;

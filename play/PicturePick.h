@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 // What decides the draws of a picture besides the generator.
@@ -27,6 +28,7 @@ struct PicturePick
     int x = 0;
     int y = 0;
     std::unique_ptr<CPictureImage> image; // null when the picture cannot be shown
+    std::string fileVersion;              // of the picked file, taken before it was read
 };
 
 // Makes the draws of one picture from `random`, in the play's order: the

@@ -1,5 +1,7 @@
 #include "play/PicturePrefetch.h"
 
+#include "platform/FileIo.h"
+
 PicturePrefetch::~PicturePrefetch()
 {
     Cancel();
@@ -22,8 +24,11 @@ PicturePick PicturePrefetch::Take(PlayRandom& random, const std::vector<DeckEntr
     if (m_job && m_job->from == random && m_job->rules == rules) {
         Result result = m_job->result.get();
         m_job.reset();
-        random = result.after;
-        return std::move(result.pick);
+        if (!entries.empty() &&
+            FileVersionOf(entries[result.pick.index].picturePath) == result.pick.fileVersion) {
+            random = result.after;
+            return std::move(result.pick);
+        }
     }
     Cancel();
     return PickPicture(random, entries, rules);

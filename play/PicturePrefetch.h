@@ -23,7 +23,8 @@ public:
                const PickRules& rules);
     // The pick made from `random` under `rules`, with `random` advanced past
     // its draws: the prefetched one when it was begun from the same state and
-    // rules (waiting for it if need be), else one made now.
+    // rules and its file has not changed since (waiting for it if need be),
+    // else one made now.
     PicturePick Take(PlayRandom& random, const std::vector<DeckEntry>& entries,
                      const PickRules& rules);
     // Forgets the pick under way, once the worker is done with the entries.

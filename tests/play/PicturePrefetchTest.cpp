@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -102,6 +104,26 @@ TEST_F(PicturePrefetchTest, APrefetchFromAnotherStateOrRulesIsMadeAgain)
         EXPECT_EQ(random, expected);
         EXPECT_EQ(got.colors.has_value(), changed.randomColors);
     }
+}
+
+TEST_F(PicturePrefetchTest, APictureReplacedAfterItsPrefetchIsReadAgain)
+{
+    const std::string dir = m_library.AddGroup("Only");
+    PlayLibrary::SavePicture(dir, "one.png", PlayLibrary::Filled(20, 20, Qt::red));
+    const std::vector<DeckEntry> onePicture{DeckEntry{
+        .picturePath = JoinPath(dir, "one.png"), .ownSoundPath = {}, .cutToDisplay = false}};
+    const PickRules rules{.randomColors = false, .screen = kScreen};
+    PicturePrefetch prefetch;
+    PlayRandom random;
+    random.Seed(3);
+    prefetch.Start(random, onePicture, rules);
+    // The worker reads the red picture long before the parent replaces it.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    PlayLibrary::SavePicture(dir, "one.png", PlayLibrary::Filled(30, 30, Qt::blue));
+    const PicturePick pick = prefetch.Take(random, onePicture, rules);
+    ASSERT_TRUE(pick.image);
+    EXPECT_EQ(pick.image->Width(), 30);
+    EXPECT_EQ(pick.image->PixelAt(0, 0), 0xFF0000u) << "blue, as 0x00BBGGRR";
 }
 
 } // namespace
