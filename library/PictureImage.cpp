@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <mutex>
 
 namespace {
 
@@ -97,7 +98,9 @@ int CPictureImage::LoadFile(const std::string& path)
 int CPictureImage::Open(const std::string& path)
 {
     Release();
-    QImageReader::setAllocationLimit(kAllocationLimitMiB);
+    // Set once: pictures are opened on the play's worker thread too.
+    static std::once_flag limitSet;
+    std::call_once(limitSet, [] { QImageReader::setAllocationLimit(kAllocationLimitMiB); });
     m_file = OpenForReading(path);
     if (!m_file) {
         return kFailure;

@@ -118,7 +118,8 @@ void CMyGameWnd::ShowNextPicture()
         PresentFrame();
     }
     // The generator now stands where the next key will find it.
-    m_prefetch.Start(m_random, m_deck.entries, Rules());
+    if (!m_backBuffer.isNull())
+        m_prefetch.Start(m_random, m_deck.entries, Rules());
 }
 
 void CMyGameWnd::PlayPictureSound()

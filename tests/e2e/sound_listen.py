@@ -554,7 +554,10 @@ def analyse(events, recordings, sounds, max_delay, min_corr=MIN_CORR):
         # dropped some of what it mixed, whatever the program gave it.
         lost = min((r.lost_between(event.time, until) for r in covering
                     if r.device == event.device), default=0.0)
-        if problems and not event.unchecked and lost >= SERVER_LOSS:
+        # Such a drop shifts the rest of the sound in the recording: it can
+        # only excuse a sound that matched poorly or seemed to stop early.
+        shifted_only = all(p.startswith(("no file matches", "stopped after")) for p in problems)
+        if problems and shifted_only and not event.unchecked and lost >= SERVER_LOSS:
             event.unchecked = f"the server dropped {lost * 1000:.0f} ms"
         if problems and not event.unchecked:
             event.passed, event.note = False, "; ".join(problems)
