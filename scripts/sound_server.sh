@@ -101,19 +101,36 @@ start_sound_server() {
     for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
     pactl info >/dev/null 2>&1 || fail "the $sound_kind server does not answer: $(tail -n 5 "$sound_dir"/*.log)"
     [ "$sound_kind" = pulseaudio ] || add_sound_sink "$sound_sink" >/dev/null
-    pactl set-default-sink "$sound_sink"
+    sound_ctl set-default-sink "$sound_sink"
     # PulseAudio keeps a default source set on purpose when the default sink
     # changes; one that follows the sink would take the recording of the old
     # sink's monitor along to the new one's. (PipeWire refuses a monitor as
     # the default source, and does move that recording.)
-    [ "$sound_kind" != pulseaudio ] || pactl set-default-source "$sound_sink.monitor"
+    [ "$sound_kind" != pulseaudio ] || sound_ctl set-default-source "$sound_sink.monitor"
 }
 
 # Loads another null sink named $1 and makes it the default output.
 add_sound_sink() {
-    pactl load-module module-null-sink "sink_name=$1" rate=48000 channels=2
-    pactl set-default-sink "$1"
+    sound_ctl load-module module-null-sink "sink_name=$1" rate=48000 channels=2
+    sound_ctl set-default-sink "$1"
     sound_sink=$1
+}
+
+# pactl with its arguments, tried again while it cannot connect: a server
+# just started on a busy machine has answered once and then timed out the
+# next client. A command the server took is never sent twice.
+sound_ctl() {
+    local out _
+    for _ in $(seq 20); do
+        if out=$(pactl "$@" 2>&1); then
+            [ -z "$out" ] || echo "$out"
+            return 0
+        fi
+        [[ $out == "Connection failure"* ]] || break
+        sleep 0.25
+    done
+    echo "$out" >&2
+    return 1
 }
 
 # Ends the private server's processes with the signal $1 (TERM unless given)
