@@ -141,7 +141,22 @@ int CPictureImage::Decode(const QRect& visible)
     if (!m_reader) {
         return kFailure;
     }
-    return ReadImage(wanted != whole && CanClip(*m_reader) ? wanted : QRect());
+    if (wanted == whole)
+        return ReadImage(QRect());
+    if (CanClip(*m_reader))
+        return ReadImage(wanted);
+    // Decoded whole, then cut down, so that no more than the part is held.
+    const int read = ReadImage(QRect());
+    if (read == kSuccess)
+        KeepOnly(wanted);
+    return read;
+}
+
+void CPictureImage::KeepOnly(const QRect& part)
+{
+    const QRect kept = part.intersected(QRect(QPoint(0, 0), m_image.size()));
+    m_image = m_image.copy(kept);
+    m_decodedOrigin = kept.topLeft();
 }
 
 // Decodes the picture, only the `clip` rectangle of it when that is not empty.

@@ -32,8 +32,9 @@ public:
     int LoadFile(const std::string& path);
     // Two steps for callers that place the picture before decoding it: Open
     // reads the header (Width and Height are then known, the object is still
-    // empty); Decode decodes at least the part of the picture inside `visible`
-    // (picture coordinates; an empty rectangle means the whole picture).
+    // empty); Decode decodes the part of the picture inside `visible` and
+    // holds no more than it (picture coordinates; an empty rectangle means the
+    // whole picture).
     int Open(const std::string& path);
     int Decode(const QRect& visible = {});
     void Release();
@@ -68,6 +69,7 @@ public:
 private:
     int ReadImage(const QRect& clip);
     void ReleaseReader();
+    void KeepOnly(const QRect& part);
     const QImage& KeyOut(const QRect& part, std::uint32_t key) const;
 
     std::unique_ptr<QFile> m_file; // opened by byte path, read by m_reader

@@ -229,12 +229,25 @@ TEST_F(PictureImageLoad, OpenReadsTheSizeAndDecodeOnlyTheVisiblePartOfAJpeg)
     EXPECT_TRUE(IsNear(ColorRefOf(target.pixel(250, 150)), big.pixel(950, 650)));
 }
 
-TEST_F(PictureImageLoad, DecodesWholeWhenTheReaderCannotClip)
+// Formats the reader cannot clip are decoded whole, then only the visible
+// part is kept.
+TEST_F(PictureImageLoad, KeepsOnlyTheVisiblePartWhenTheReaderCannotClip)
 {
     const QImage picture = BlockPicture(300, 200, 10);
     ASSERT_EQ(m_image.Open(Write("whole.png", EncodePicture(picture, "png"))), 0);
-    ASSERT_EQ(m_image.Decode(QRect(100, 100, 20, 20)), CPictureImage::kSuccess);
-    ExpectPixels(m_image, picture);
+    const QRect visible(100, 100, 20, 20);
+    ASSERT_EQ(m_image.Decode(visible), CPictureImage::kSuccess);
+    EXPECT_EQ(m_image.Width(), 300);
+    for (const QPoint at : {QPoint(100, 100), QPoint(119, 119), QPoint(110, 105)})
+        EXPECT_EQ(m_image.PixelAt(at.x(), at.y()), ColorRefOf(picture.pixel(at))) << at.x();
+    EXPECT_EQ(m_image.PixelAt(50, 50), 0u) << "held outside the visible part";
+    EXPECT_EQ(m_image.Decode(QRect(0, 0, 10, 10)), CPictureImage::kFailure);
+
+    QImage target(20, 20, QImage::Format_RGB32);
+    QPainter painter(&target);
+    m_image.BlitTo(painter, -100, -100);
+    painter.end();
+    EXPECT_EQ(target.pixel(15, 3), picture.pixel(115, 103));
 }
 
 } // namespace
