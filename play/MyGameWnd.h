@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <deque>
 #include <string>
 
 struct Settings;
@@ -44,7 +45,8 @@ public:
     void CancelPlay() { m_lock.Release(); }
     void ReleaseBackBuffer();
 
-    // The reaction to one accepted input or auto-display tick.
+    // The reaction to one accepted input or auto-display tick: the next
+    // picture, drawn as soon as it is ready.
     void ShowNextPicture();
     double ElapsedSeconds() const { return m_clock.ElapsedSeconds(); }
 
@@ -57,6 +59,8 @@ public:
     PlayRandom& Random() { return m_random; }
     const KeyboardLock& Lock() const { return m_lock; }
     const ScreenCovers& Covers() const { return m_covers; }
+    // Inputs accepted but not answered yet: their picture is being made ready.
+    bool HasWaitingInput() const { return !m_waitingInputs.empty(); }
 
 signals:
     // Emitted when a play has ended by the quit word or EndPlay.
@@ -69,9 +73,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    enum class PlayInput {
+        ShowPicture,
+        ReplaySound, // shows a picture when there is no sound to replay
+    };
+
     void OnKeyDown(const QKeyEvent& event);
+    void Submit(PlayInput input);
+    void RunWaitingInputs();
+    bool Accept(PlayInput input);
     bool PassesKeyDelay() const;
-    bool DrawNextPicture();
+    bool DrawReadyPicture();
+    bool DrawPicture(const PicturePick& pick);
+    void ForgetWaitingInputs();
     PickRules Rules() const;
     void FillBackground(QPainter& painter) const;
     void DrawHint(QPainter& painter) const;
@@ -90,7 +104,10 @@ private:
     ScreenCovers m_covers;
     PlayRandom m_random;
     PlayDeck m_deck;
-    PicturePrefetch m_prefetch; // the next picture, made ready from m_deck
+    DeckPictures m_pictures;    // m_deck's pictures, shared with the prefetch
+    PicturePrefetch m_prefetch; // the next picture, made ready from m_pictures
+    std::deque<PlayInput> m_waitingInputs;
+    bool m_pictureDue = false; // the first waiting input was accepted
     PlayColors m_colors;
     QImage m_backBuffer;
     std::string m_currentSound;

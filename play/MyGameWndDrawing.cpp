@@ -41,7 +41,7 @@ bool CMyGameWnd::PrepareBackground()
     QPainter painter(&m_backBuffer);
     FillBackground(painter);
     DrawHint(painter);
-    m_prefetch.Start(m_random, m_deck.entries, Rules());
+    m_prefetch.Start(m_random, m_pictures, Rules());
     return true;
 }
 
@@ -101,25 +101,22 @@ void CMyGameWnd::OnLockLostChanged(bool lost)
     PresentFrame();
 }
 
-bool CMyGameWnd::PassesKeyDelay() const
+// Draws the picture of the accepted input when the worker has it ready, and
+// sets the worker on the one after.
+bool CMyGameWnd::DrawReadyPicture()
 {
-    if (!m_settings.keyDelayOn)
-        return true;
-    return m_settings.keyDelayMs * 0.001 <= m_clock.ElapsedSeconds();
-}
-
-void CMyGameWnd::ShowNextPicture()
-{
-    if (!PassesKeyDelay())
-        return;
-    m_clock.RestartClock();
-    if (DrawNextPicture()) {
-        PlayPictureSound();
-        PresentFrame();
-    }
+    {
+        const std::optional<PicturePick> pick = m_prefetch.TakeReady(m_random, Rules());
+        if (!pick)
+            return false;
+        if (DrawPicture(*pick)) {
+            PlayPictureSound();
+            PresentFrame();
+        }
+    } // the decoded picture is let go before the next one is decoded
     // The generator now stands where the next key will find it.
-    if (!m_backBuffer.isNull())
-        m_prefetch.Start(m_random, m_deck.entries, Rules());
+    m_prefetch.Start(m_random, m_pictures, Rules());
+    return true;
 }
 
 void CMyGameWnd::PlayPictureSound()
@@ -142,11 +139,8 @@ PickRules CMyGameWnd::Rules() const
             .screen = m_backBuffer.size()};
 }
 
-bool CMyGameWnd::DrawNextPicture()
+bool CMyGameWnd::DrawPicture(const PicturePick& pick)
 {
-    if (m_backBuffer.isNull())
-        return false;
-    const PicturePick pick = m_prefetch.Take(m_random, m_deck.entries, Rules());
     QPainter painter(&m_backBuffer);
     if (m_settings.clearBackground) {
         if (pick.colors) {

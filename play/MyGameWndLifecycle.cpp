@@ -23,6 +23,7 @@ CMyGameWnd::CMyGameWnd(Settings& settings, InputClock clock, std::unique_ptr<Des
       m_x11KeyCodes(QGuiApplication::platformName() == QLatin1String("xcb"))
 {
     connect(&m_lock, &KeyboardLock::lostChanged, this, &CMyGameWnd::OnLockLostChanged);
+    connect(&m_prefetch, &PicturePrefetch::ready, this, &CMyGameWnd::RunWaitingInputs);
     setWindowTitle(QStringLiteral("tapnest"));
     setCursor(Qt::ArrowCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -39,8 +40,9 @@ bool CMyGameWnd::StartPlay()
     m_lock.Engage(this);
     m_random.Seed(static_cast<std::uint32_t>(std::time(nullptr)));
 
-    m_prefetch.Cancel();
+    ForgetWaitingInputs();
     m_deck = BuildPlayDeck(m_settings.installDir);
+    m_pictures = std::make_shared<const std::vector<DeckEntry>>(m_deck.entries);
     if (m_deck.entries.empty()) {
         m_lock.Release();
         ShowMessage({.owner = nullptr,
@@ -103,7 +105,7 @@ void CMyGameWnd::EndPlay()
     m_covers.Hide();
     hide();
     m_lock.Release();
-    m_prefetch.Cancel();
+    ForgetWaitingInputs();
     ReleaseBackBuffer();
     m_settings.playing = false;
     PlaySoundFile(GreetingPath("GoodBye.wav"));

@@ -2,41 +2,72 @@
 
 #include "platform/FileIo.h"
 
-PicturePrefetch::~PicturePrefetch()
+namespace {
+
+// One pick at a time is wanted; the second thread lets a new play begin while
+// the last pick of the play before is still being decoded.
+constexpr int kWorkerThreads = 2;
+
+} // namespace
+
+PicturePrefetch::PicturePrefetch()
 {
-    Cancel();
+    m_workers.setMaxThreadCount(kWorkerThreads);
 }
 
-void PicturePrefetch::Start(const PlayRandom& random, const std::vector<DeckEntry>& entries,
-                            const PickRules& rules)
-{
-    Cancel();
-    auto pick = [generator = PlayRandom(random), &entries, rules]() mutable {
-        PicturePick made = PickPicture(generator, entries, rules);
-        return Result{std::move(made), generator};
-    };
-    m_job = Job{random, rules, std::async(std::launch::async, std::move(pick))};
-}
+PicturePrefetch::~PicturePrefetch() = default;
 
-PicturePick PicturePrefetch::Take(PlayRandom& random, const std::vector<DeckEntry>& entries,
-                                  const PickRules& rules)
+void PicturePrefetch::Start(const PlayRandom& random, DeckPictures pictures, const PickRules& rules)
 {
-    if (m_job && m_job->from == random && m_job->rules == rules) {
-        Result result = m_job->result.get();
-        m_job.reset();
-        if (!entries.empty() &&
-            FileVersionOf(entries[result.pick.index].picturePath) == result.pick.fileVersion) {
-            random = result.after;
-            return std::move(result.pick);
+    m_pictures = std::move(pictures);
+    auto outcome = std::make_shared<Outcome>();
+    m_job = Job{random, rules, outcome};
+    m_workers.start([this, outcome, pictures = m_pictures, generator = random, rules]() mutable {
+        PicturePick pick = PickPicture(generator, *pictures, rules);
+        {
+            const std::scoped_lock hold(outcome->lock);
+            outcome->result = Result{std::move(pick), generator};
         }
+        QMetaObject::invokeMethod(
+            this,
+            [this, outcome] {
+                if (m_job && m_job->outcome == outcome)
+                    emit ready();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+std::optional<PicturePick> PicturePrefetch::TakeReady(PlayRandom& random, const PickRules& rules)
+{
+    if (!m_pictures)
+        return std::nullopt;
+    if (!m_job || m_job->from != random || m_job->rules != rules) {
+        Start(random, m_pictures, rules);
+        return std::nullopt;
     }
-    Cancel();
-    return PickPicture(random, entries, rules);
+    std::optional<Result> result = TakeResult();
+    if (!result)
+        return std::nullopt;
+    const std::vector<DeckEntry>& pictures = *m_pictures;
+    if (!pictures.empty() &&
+        FileVersionOf(pictures[result->pick.index].picturePath) != result->pick.fileVersion) {
+        Start(random, m_pictures, rules);
+        return std::nullopt;
+    }
+    m_job.reset();
+    random = result->after;
+    return std::move(result->pick);
+}
+
+std::optional<PicturePrefetch::Result> PicturePrefetch::TakeResult()
+{
+    const std::scoped_lock hold(m_job->outcome->lock);
+    return std::exchange(m_job->outcome->result, std::nullopt);
 }
 
 void PicturePrefetch::Cancel()
 {
-    if (m_job && m_job->result.valid())
-        m_job->result.wait();
     m_job.reset();
+    m_pictures.reset();
 }

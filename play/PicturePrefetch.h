@@ -2,33 +2,42 @@
 
 #include "play/PicturePick.h"
 
-#include <future>
+#include <QObject>
+#include <QThreadPool>
+
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
+using DeckPictures = std::shared_ptr<const std::vector<DeckEntry>>;
+
 // Picks and decodes the next picture on a worker thread while the child looks
 // at the one before, from a copy of the generator: the draws are the same as
-// the key would make, so the key only has to draw the result. The entries
-// must stay as they are until Cancel.
-class PicturePrefetch
+// the key would make, so the key only has to draw the result. Nothing here
+// waits for the worker but the destructor.
+class PicturePrefetch : public QObject
 {
-public:
-    PicturePrefetch() = default;
-    PicturePrefetch(const PicturePrefetch&) = delete;
-    PicturePrefetch& operator=(const PicturePrefetch&) = delete;
-    ~PicturePrefetch();
+    Q_OBJECT
 
-    // Begins the pick that `random` would make under `rules` next.
-    void Start(const PlayRandom& random, const std::vector<DeckEntry>& entries,
-               const PickRules& rules);
+public:
+    PicturePrefetch();
+    ~PicturePrefetch() override;
+
+    // Begins the pick that `random` would make from `pictures` under `rules`
+    // next, forgetting the one under way.
+    void Start(const PlayRandom& random, DeckPictures pictures, const PickRules& rules);
     // The pick made from `random` under `rules`, with `random` advanced past
-    // its draws: the prefetched one when it was begun from the same state and
-    // rules and its file has not changed since (waiting for it if need be),
-    // else one made now.
-    PicturePick Take(PlayRandom& random, const std::vector<DeckEntry>& entries,
-                     const PickRules& rules);
-    // Forgets the pick under way, once the worker is done with the entries.
+    // its draws, when the worker has it ready. Otherwise nothing, and the
+    // pick is under way (begun again when it was begun from another state or
+    // rules, or its file changed since it was read): ready() follows.
+    std::optional<PicturePick> TakeReady(PlayRandom& random, const PickRules& rules);
+    // Forgets the pick under way at once; the worker's result is dropped.
     void Cancel();
+
+signals:
+    // The pick under way is ready to be taken.
+    void ready();
 
 private:
     struct Result
@@ -36,11 +45,24 @@ private:
         PicturePick pick;
         PlayRandom after;
     };
+    // Shared with the worker, which fills it.
+    struct Outcome
+    {
+        std::mutex lock;
+        std::optional<Result> result;
+    };
     struct Job
     {
         PlayRandom from;
         PickRules rules;
-        std::future<Result> result;
+        std::shared_ptr<Outcome> outcome;
     };
+
+    std::optional<Result> TakeResult();
+
+    DeckPictures m_pictures;
     std::optional<Job> m_job;
+    // Last, so that it is destroyed first: it waits for the workers, and
+    // abandoned ones still post to this object.
+    QThreadPool m_workers;
 };

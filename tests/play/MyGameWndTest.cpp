@@ -80,12 +80,32 @@ protected:
         return {x, y};
     }
 
-    // One key press as the desktop delivers it. The presses of modifier keys
-    // are inputs of their own, so they are sent only where a test asks.
+    // One key press as the desktop delivers it, and its answer. The presses
+    // of modifier keys are inputs of their own, so they are sent only where a
+    // test asks.
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        PressOnly(key, modifiers);
+        WaitForAnswers();
+    }
+
+    void PressOnly(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QKeyEvent press(QEvent::KeyPress, key, modifiers);
         QApplication::sendEvent(&Window(), &press);
+    }
+
+    void Click(QWidget& target, Qt::MouseButton button)
+    {
+        QTest::mouseClick(&target, button);
+        WaitForAnswers();
+    }
+
+    // Until the worker has made every accepted input's picture ready and the
+    // window has drawn it.
+    void WaitForAnswers()
+    {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !Window().HasWaitingInput(); }, 10000));
     }
 
     QRgb Pixel(int x, int y) { return Window().BackBuffer().pixel(x, y); }
@@ -164,7 +184,7 @@ TEST_F(PlayWindowTest, PicturesLargerThanTheScreenAreCroppedAtTheTopLeft)
         Group(), "big.png",
         PlayLibrary::Filled(screen.width() + 50, screen.height() + 40, Qt::green));
     Start();
-    QTest::mouseClick(&Window(), Qt::LeftButton);
+    Click(Window(), Qt::LeftButton);
     EXPECT_EQ(Pixel(0, 30), qRgb(0, 255, 0));
     EXPECT_EQ(Pixel(screen.width() - 1, screen.height() - 1), qRgb(0, 255, 0));
 }
@@ -264,11 +284,11 @@ TEST_F(PlayWindowTest, TheKeyDelayRefusesQuickInputsButTheQuitWordStillMoves)
     Press(Qt::Key_O);
     EXPECT_EQ(m_sounds.Played().size(), 1u);
     *m_now = 500; // 200 ms after the accepted one
-    QTest::mouseClick(&Window(), Qt::RightButton);
+    Click(Window(), Qt::RightButton);
     EXPECT_EQ(m_sounds.Played().size(), 1u);
     EXPECT_EQ(Window().QuitState(), 2);
     *m_now = 600;
-    QTest::mouseClick(&Window(), Qt::MiddleButton);
+    Click(Window(), Qt::MiddleButton);
     EXPECT_EQ(m_sounds.Played().size(), 2u);
 }
 
@@ -316,7 +336,7 @@ TEST_F(PlayWindowTest, TheQuitWordEndsThePlayWithTheFarewell)
     QSignalSpy ended(&Window(), &CMyGameWnd::playEnded);
     for (const auto key : {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8}) {
         Press(key);
-        QTest::mouseClick(&Window(), Qt::LeftButton); // clicks do not break the word
+        Click(Window(), Qt::LeftButton); // clicks do not break the word
     }
     EXPECT_TRUE(Window().isVisible());
     m_sounds.Clear();
@@ -434,15 +454,81 @@ TEST_F(PlayWindowTest, KeysAndClicksOnACoverAreInputsOfThePlay)
     const QImage before = Window().BackBuffer();
 
     *m_now = 1000;
-    QTest::mouseClick(&cover, Qt::LeftButton);
+    Click(cover, Qt::LeftButton);
     EXPECT_NE(Window().BackBuffer(), before);
     const QImage afterClick = Window().BackBuffer();
-    QTest::mouseClick(&cover, Qt::RightButton); // within the key delay
+    Click(cover, Qt::RightButton); // within the key delay
     EXPECT_EQ(Window().BackBuffer(), afterClick);
 
     for (const auto key : {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8})
         QTest::keyClick(&cover, key);
     EXPECT_EQ(Window().QuitState(), 6);
     QTest::keyClick(&cover, Qt::Key_6);
+    EXPECT_FALSE(Window().isVisible());
+}
+
+// The first key finds its picture not ready (the test seeded the generator
+// after the prefetch began): the keys after it wait for it, in their order,
+// while the event loop goes on.
+TEST_F(PlayWindowTest, KeysPressedWhileAPictureIsMadeReadyAreAnsweredInOrder)
+{
+    const std::string group = Group();
+    PlayLibrary::SavePicture(group, "a.png", PlayLibrary::Filled(10, 10, Qt::red));
+    PlayLibrary::WriteBytes(JoinPath(group, "a.wav"), "RIFF");
+    Start(8);
+    m_sounds.Clear();
+    const QImage before = Window().BackBuffer().copy();
+
+    PressOnly(Qt::Key_X);
+    EXPECT_TRUE(Window().HasWaitingInput());
+    EXPECT_EQ(Window().BackBuffer(), before) << "the key waited for its picture in place";
+    PressOnly(Qt::Key_A); // replays the sound of the picture above, once it is shown
+    WaitForAnswers();
+
+    EXPECT_EQ(m_sounds.Played(), std::vector<std::string>(2, JoinPath(group, "a.wav")));
+    NextPlacement(10, 10);
+    EXPECT_EQ(Window().Random(), m_expected) << "A showed a picture of its own";
+    EXPECT_NE(Window().BackBuffer(), before);
+}
+
+TEST_F(PlayWindowTest, TheQuitWordEndsThePlayAtOnceWhilePicturesAreMadeReady)
+{
+    PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
+    Start();
+    QSignalSpy ended(&Window(), &CMyGameWnd::playEnded);
+    for (const auto key :
+         {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8, Qt::Key_6})
+        PressOnly(key);
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_FALSE(Window().isVisible());
+    EXPECT_FALSE(Window().HasWaitingInput());
+
+    // The pick abandoned at the end never reaches the next play.
+    QTest::qWait(100);
+    Start(4);
+    const QPoint at = NextPlacement(10, 10);
+    Press(Qt::Key_X);
+    EXPECT_EQ(Pixel(at.x(), at.y()), qRgb(255, 0, 0));
+    EXPECT_EQ(Window().Random(), m_expected);
+}
+
+// A picture that takes a while to decode, and a child mashing keys meanwhile:
+// a few keys wait for it, the others are dropped, and the quit word still
+// counts every key.
+TEST_F(PlayWindowTest, MashingKeysBuildsNoBacklog)
+{
+    const std::string group = Group();
+    PlayLibrary::SavePicture(group, "slow.png", PlayLibrary::Filled(4000, 4000, Qt::red));
+    PlayLibrary::WriteBytes(JoinPath(group, "slow.wav"), "RIFF");
+    Start(2);
+    m_sounds.Clear();
+    for (int press = 0; press < 50; ++press)
+        PressOnly(Qt::Key_X);
+    WaitForAnswers();
+    EXPECT_EQ(m_sounds.Played().size(), 3u) << "the pictures of the waiting keys";
+
+    for (const auto key :
+         {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8, Qt::Key_6})
+        PressOnly(key);
     EXPECT_FALSE(Window().isVisible());
 }

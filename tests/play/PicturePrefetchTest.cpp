@@ -4,6 +4,8 @@
 #include "play/PicturePrefetch.h"
 #include "tests/support/SolidPng.h"
 
+#include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -37,11 +39,28 @@ protected:
         for (const char* name :
              {"red.png", "green.bmp", "wide.png", "high.png", "broken.png", "cut.png"})
             add(name);
+        m_pictures = std::make_shared<const std::vector<DeckEntry>>(m_entries);
     }
 
     PlayLibrary m_library;
     std::vector<DeckEntry> m_entries;
+    DeckPictures m_pictures;
 };
+
+// The pick once the worker has it, waiting for ready() as the play window
+// does; a pick begun again (another state, a changed file) is waited for too.
+PicturePick TakeWhenReady(PicturePrefetch& prefetch, PlayRandom& random, const PickRules& rules)
+{
+    QSignalSpy ready(&prefetch, &PicturePrefetch::ready);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (std::optional<PicturePick> pick = prefetch.TakeReady(random, rules))
+            return std::move(*pick);
+        if (!ready.wait(10000))
+            break;
+    }
+    ADD_FAILURE() << "the prefetch never became ready";
+    return {};
+}
 
 void ExpectSamePick(const PicturePick& got, const PicturePick& want)
 {
@@ -67,9 +86,9 @@ TEST_F(PicturePrefetchTest, PrefetchedPicksAreThePicksTheKeysWouldMake)
             atKey.Seed(seed);
             prefetched.Seed(seed);
             for (int press = 0; press < 10; ++press) {
-                prefetch.Start(prefetched, m_entries, rules);
+                prefetch.Start(prefetched, m_pictures, rules);
                 const PicturePick want = PickPicture(atKey, m_entries, rules);
-                ExpectSamePick(prefetch.Take(prefetched, m_entries, rules), want);
+                ExpectSamePick(TakeWhenReady(prefetch, prefetched, rules), want);
                 ASSERT_EQ(prefetched, atKey) << "the draws were not taken alike";
                 // A default sound draws between two pictures.
                 atKey.Draw();
@@ -87,19 +106,20 @@ TEST_F(PicturePrefetchTest, APrefetchFromAnotherStateOrRulesIsMadeAgain)
     random.Seed(5);
 
     // Something drew from the generator after the prefetch began.
-    prefetch.Start(random, m_entries, rules);
+    prefetch.Start(random, m_pictures, rules);
+    QSignalSpy(&prefetch, &PicturePrefetch::ready).wait(10000);
     random.Draw();
     PlayRandom expected = random;
-    ExpectSamePick(prefetch.Take(random, m_entries, rules),
-                   PickPicture(expected, m_entries, rules));
+    EXPECT_FALSE(prefetch.TakeReady(random, rules)) << "a pick from the old state was taken";
+    ExpectSamePick(TakeWhenReady(prefetch, random, rules), PickPicture(expected, m_entries, rules));
     EXPECT_EQ(random, expected);
 
     // The parent's colours or the screen changed.
     for (const PickRules changed : {PickRules{.randomColors = true, .screen = kScreen},
                                     PickRules{.randomColors = false, .screen = {40, 30}}}) {
-        prefetch.Start(random, m_entries, rules);
+        prefetch.Start(random, m_pictures, rules);
         expected = random;
-        const PicturePick got = prefetch.Take(random, m_entries, changed);
+        const PicturePick got = TakeWhenReady(prefetch, random, changed);
         ExpectSamePick(got, PickPicture(expected, m_entries, changed));
         EXPECT_EQ(random, expected);
         EXPECT_EQ(got.colors.has_value(), changed.randomColors);
@@ -110,20 +130,47 @@ TEST_F(PicturePrefetchTest, APictureReplacedAfterItsPrefetchIsReadAgain)
 {
     const std::string dir = m_library.AddGroup("Only");
     PlayLibrary::SavePicture(dir, "one.png", PlayLibrary::Filled(20, 20, Qt::red));
-    const std::vector<DeckEntry> onePicture{DeckEntry{
-        .picturePath = JoinPath(dir, "one.png"), .ownSoundPath = {}, .cutToDisplay = false}};
+    const auto onePicture = std::make_shared<const std::vector<DeckEntry>>(std::vector{DeckEntry{
+        .picturePath = JoinPath(dir, "one.png"), .ownSoundPath = {}, .cutToDisplay = false}});
     const PickRules rules{.randomColors = false, .screen = kScreen};
     PicturePrefetch prefetch;
     PlayRandom random;
     random.Seed(3);
     prefetch.Start(random, onePicture, rules);
     // The worker reads the red picture long before the parent replaces it.
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_TRUE(QSignalSpy(&prefetch, &PicturePrefetch::ready).wait(10000));
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
     PlayLibrary::SavePicture(dir, "one.png", PlayLibrary::Filled(30, 30, Qt::blue));
-    const PicturePick pick = prefetch.Take(random, onePicture, rules);
+    const PicturePick pick = TakeWhenReady(prefetch, random, rules);
     ASSERT_TRUE(pick.image);
     EXPECT_EQ(pick.image->Width(), 30);
     EXPECT_EQ(pick.image->PixelAt(0, 0), 0xFF0000u) << "blue, as 0x00BBGGRR";
+}
+
+// An abandoned pick is never announced nor taken, and a prefetch destroyed
+// while its worker decodes waits for it (the sanitizers would catch a worker
+// that outlives it).
+TEST_F(PicturePrefetchTest, ACancelledPickIsDropped)
+{
+    const PickRules rules{.randomColors = false, .screen = kScreen};
+    PlayRandom random;
+    random.Seed(9);
+    {
+        PicturePrefetch prefetch;
+        QSignalSpy ready(&prefetch, &PicturePrefetch::ready);
+        prefetch.Start(random, m_pictures, rules);
+        prefetch.Cancel();
+        EXPECT_FALSE(prefetch.TakeReady(random, rules));
+        QTest::qWait(200);
+        EXPECT_EQ(ready.count(), 0);
+        EXPECT_FALSE(prefetch.TakeReady(random, rules)) << "a cancelled pick was taken";
+
+        PlayRandom expected = random;
+        prefetch.Start(random, m_pictures, rules);
+        ExpectSamePick(TakeWhenReady(prefetch, random, rules),
+                       PickPicture(expected, m_entries, rules));
+        prefetch.Start(random, m_pictures, rules); // still decoding when destroyed
+    }
 }
 
 } // namespace

@@ -80,6 +80,7 @@ TEST_F(CoveredPlayTest, CoversFollowTheRandomColoursOfEveryClearing)
     for (int press = 0; press < 3; ++press) {
         const std::uint32_t before = window->Colors().back;
         QTest::keyClick(window.get(), Qt::Key_X);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window->HasWaitingInput(); }, 10000));
         ASSERT_NE(window->Colors().back, before);
         EXPECT_EQ(OnlyCover().Color(), ColorFromRef(window->Colors().back));
     }
