@@ -136,27 +136,40 @@ int CPictureImage::Decode(const QRect& visible)
     const QRect visiblePart = visible.intersected(whole);
     const QRect wanted = visiblePart.isEmpty() ? whole : visiblePart;
     if (!m_image.isNull()) {
-        return QRect(m_decodedOrigin, m_image.size()).contains(wanted) ? kSuccess : kFailure;
+        // Decoded already: by Open, for a format that tells its size only so.
+        if (!QRect(m_decodedOrigin, m_image.size()).contains(wanted)) {
+            return kFailure;
+        }
+        KeepOnly(wanted);
+        return kSuccess;
     }
     if (!m_reader) {
         return kFailure;
     }
-    if (wanted == whole)
+    if (wanted == whole) {
         return ReadImage(QRect());
-    if (CanClip(*m_reader))
+    }
+    if (CanClip(*m_reader)) {
         return ReadImage(wanted);
+    }
     // Decoded whole, then cut down, so that no more than the part is held.
     const int read = ReadImage(QRect());
-    if (read == kSuccess)
+    if (read == kSuccess) {
         KeepOnly(wanted);
+    }
     return read;
 }
 
 void CPictureImage::KeepOnly(const QRect& part)
 {
-    const QRect kept = part.intersected(QRect(QPoint(0, 0), m_image.size()));
-    m_image = m_image.copy(kept);
+    const QRect decoded(m_decodedOrigin, m_image.size());
+    const QRect kept = part.intersected(decoded);
+    if (kept == decoded) {
+        return;
+    }
+    m_image = m_image.copy(kept.translated(-m_decodedOrigin));
     m_decodedOrigin = kept.topLeft();
+    m_keyedWhole.reset();
 }
 
 // Decodes the picture, only the `clip` rectangle of it when that is not empty.
@@ -208,6 +221,7 @@ void CPictureImage::Release()
 {
     ReleaseReader();
     m_image = QImage();
+    m_keyedWhole.reset();
     m_decodedOrigin = {};
     m_size = QSize(0, 0);
 }
@@ -255,6 +269,10 @@ void CPictureImage::BlitTransparentTo(QPainter& target, int x, int y, std::uint3
     if (part.isEmpty()) {
         return;
     }
+    if (m_keyedWhole == key) {
+        target.drawImage(topLeft + part.topLeft(), m_keyedScratch, part);
+        return;
+    }
     const QImage& keyed = KeyOut(part, key);
     if (!keyed.isNull()) {
         target.drawImage(topLeft + part.topLeft(), keyed, QRect(QPoint(0, 0), part.size()));
@@ -266,6 +284,7 @@ void CPictureImage::BlitTransparentTo(QPainter& target, int x, int y, std::uint3
 // grows, so drawing picture after picture allocates once.
 const QImage& CPictureImage::KeyOut(const QRect& part, std::uint32_t key) const
 {
+    m_keyedWhole.reset();
     if (m_keyedScratch.width() < part.width() || m_keyedScratch.height() < part.height()) {
         m_keyedScratch = QImage(std::max(m_keyedScratch.width(), part.width()),
                                 std::max(m_keyedScratch.height(), part.height()),
@@ -283,6 +302,13 @@ const QImage& CPictureImage::KeyOut(const QRect& part, std::uint32_t key) const
                        [opaqueKey](QRgb pixel) { return KeyedPixel(pixel, opaqueKey); });
     }
     return m_keyedScratch;
+}
+
+void CPictureImage::PrepareTransparent(std::uint32_t key)
+{
+    if (!m_image.isNull() && !KeyOut(m_image.rect(), key).isNull()) {
+        m_keyedWhole = key;
+    }
 }
 
 void CPictureImage::StretchTo(QPainter& target, const QRect& destination, const QRect& source) const

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,9 @@ public:
     // the one PixelAt reports: on a match it is left out entirely, otherwise
     // it is blended by its alpha. Only the part inside the target is worked.
     void BlitTransparentTo(QPainter& target, int x, int y, std::uint32_t key) const;
+    // Works out BlitTransparentTo's transparency for `key` ahead, over the
+    // whole decoded part, so that a later draw with that key only blends.
+    void PrepareTransparent(std::uint32_t key);
     // Draws the source rectangle stretched into the destination rectangle.
     void StretchTo(QPainter& target, const QRect& destination, const QRect& source) const;
 
@@ -79,4 +83,6 @@ private:
     QSize m_size{0, 0};
     // Reused by BlitTransparentTo: the visible part with the key colour cleared.
     mutable QImage m_keyedScratch;
+    // Set when m_keyedScratch holds the whole decoded part keyed by this colour.
+    mutable std::optional<std::uint32_t> m_keyedWhole;
 };

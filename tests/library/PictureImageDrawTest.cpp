@@ -122,6 +122,39 @@ TEST_F(PictureImageDraw, BlitTransparentComparesAlphaPixelsByTheirColour)
     EXPECT_EQ(target.pixel(2, 0), kBackground);
 }
 
+// The transparency the play's worker works out ahead draws exactly as the
+// one worked out while drawing, wherever the picture lands; a draw with
+// another key works it out anew.
+TEST_F(PictureImageDraw, TransparencyWorkedOutAheadDrawsTheSame)
+{
+    const QList<QRgb> colors{kWhite, qRgba(200, 0, 0, 90), qRgb(0, 0, 200),
+                             qRgba(255, 255, 255, 40)};
+    const QImage picture = PatternPicture(QImage::Format_Indexed8, 23, 17, colors)
+                               .convertToFormat(QImage::Format_ARGB32);
+    CPictureImage prepared;
+    Load(m_image, picture);
+    Load(prepared, picture);
+    const std::uint32_t key = m_image.PixelAt(0, 0);
+    prepared.PrepareTransparent(key);
+    const auto draw = [](const CPictureImage& image, QPoint at, std::uint32_t withKey) {
+        QImage target = Target(30, 25);
+        QPainter painter(&target);
+        image.BlitTransparentTo(painter, at.x(), at.y(), withKey);
+        return target;
+    };
+    for (const QPoint at : {QPoint(2, 3), QPoint(-5, -4), QPoint(15, 12), QPoint(-40, 0)}) {
+        SCOPED_TRACE(at.x());
+        const QImage keyedWhileDrawing = draw(m_image, at, key);
+        EXPECT_EQ(draw(prepared, at, key), keyedWhileDrawing);
+        if (at.x() >= 0) {
+            EXPECT_NE(keyedWhileDrawing, Target(30, 25)) << "nothing was drawn";
+        }
+    }
+    const std::uint32_t otherKey = 0x00C80000; // the blue of the pattern
+    EXPECT_EQ(draw(prepared, {1, 1}, otherKey), draw(m_image, {1, 1}, otherKey));
+    EXPECT_EQ(draw(prepared, {1, 1}, key), draw(m_image, {1, 1}, key));
+}
+
 TEST_F(PictureImageDraw, ATransparentCornerKeysItsOwnColourNotBlack)
 {
     QImage picture(20, 20, QImage::Format_ARGB32);
