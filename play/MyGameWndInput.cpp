@@ -10,11 +10,12 @@
 
 // Every key press, auto-repeats included, is an input of its own. The system
 // keys never get here: the keyboard lock swallows them first. Repeats that
-// piled up while the last input was drawn are dropped, so holding a key on a
-// slow machine never builds a backlog in front of the quit word.
+// piled up while the last input was drawn, or that come while a picture is
+// made ready, are dropped, so holding a key never builds a backlog in front
+// of the quit word.
 void CMyGameWnd::keyPressEvent(QKeyEvent* event)
 {
-    if (event->isAutoRepeat() && event->timestamp() < m_busyUntilTimestamp)
+    if (event->isAutoRepeat() && (HasWaitingInput() || event->timestamp() < m_busyUntilTimestamp))
         return;
     QElapsedTimer handling;
     handling.start();

@@ -30,6 +30,8 @@ PicturePick PickPicture(PlayRandom& random, const std::vector<DeckEntry>& entrie
         pick.x = pick.y = 0;
         return pick;
     }
+    if (entries[pick.index].cutToDisplay)
+        image->PrepareTransparent(image->PixelAt(0, 0));
     pick.image = std::move(image);
     return pick;
 }

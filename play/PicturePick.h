@@ -36,6 +36,7 @@ struct PicturePick
 // or higher than the screen is placed at the left or top edge and cut off by
 // the other one. A picture that fails to decode gives its two position draws
 // back, as one whose header could not be read never took them. Only the part
-// that lands on the screen is decoded.
+// that lands on the screen is decoded; a picture cut to display has its
+// transparency worked out too, so that drawing it only blends.
 PicturePick PickPicture(PlayRandom& random, const std::vector<DeckEntry>& entries,
                         const PickRules& rules);

@@ -19,11 +19,18 @@ PicturePrefetch::~PicturePrefetch() = default;
 
 void PicturePrefetch::Start(const PlayRandom& random, DeckPictures pictures, const PickRules& rules)
 {
+    m_workers.clear(); // a pick abandoned before its worker began
     m_pictures = std::move(pictures);
     auto outcome = std::make_shared<Outcome>();
-    m_job = Job{random, rules, outcome};
+    m_job = Job{.from = random, .rules = rules, .outcome = outcome};
     m_workers.start([this, outcome, pictures = m_pictures, generator = random, rules]() mutable {
-        PicturePick pick = PickPicture(generator, *pictures, rules);
+        PicturePick pick;
+        try {
+            pick = PickPicture(generator, *pictures, rules);
+        } catch (const std::exception&) {
+            // Out of memory: the picture counts as one that cannot be shown.
+            pick = PicturePick{};
+        }
         {
             const std::scoped_lock hold(outcome->lock);
             outcome->result = Result{std::move(pick), generator};
@@ -49,10 +56,13 @@ std::optional<PicturePick> PicturePrefetch::TakeReady(PlayRandom& random, const 
     std::optional<Result> result = TakeResult();
     if (!result)
         return std::nullopt;
+    // A file changed since it was read is read again, once: one that keeps
+    // changing is shown as it was read the second time.
     const std::vector<DeckEntry>& pictures = *m_pictures;
-    if (!pictures.empty() &&
+    if (!m_job->readAgain && !pictures.empty() &&
         FileVersionOf(pictures[result->pick.index].picturePath) != result->pick.fileVersion) {
         Start(random, m_pictures, rules);
+        m_job->readAgain = true;
         return std::nullopt;
     }
     m_job.reset();
@@ -68,6 +78,12 @@ std::optional<PicturePrefetch::Result> PicturePrefetch::TakeResult()
 
 void PicturePrefetch::Cancel()
 {
+    m_workers.clear();
     m_job.reset();
     m_pictures.reset();
+}
+
+void PicturePrefetch::WaitForWorkers()
+{
+    m_workers.waitForDone();
 }

@@ -15,7 +15,8 @@ using DeckPictures = std::shared_ptr<const std::vector<DeckEntry>>;
 // Picks and decodes the next picture on a worker thread while the child looks
 // at the one before, from a copy of the generator: the draws are the same as
 // the key would make, so the key only has to draw the result. Nothing here
-// waits for the worker but the destructor.
+// waits for the workers but the destructor, which waits for the decodes
+// under way.
 class PicturePrefetch : public QObject
 {
     Q_OBJECT
@@ -34,6 +35,8 @@ public:
     std::optional<PicturePick> TakeReady(PlayRandom& random, const PickRules& rules);
     // Forgets the pick under way at once; the worker's result is dropped.
     void Cancel();
+    // Until no worker runs, abandoned ones included: for tests.
+    void WaitForWorkers();
 
 signals:
     // The pick under way is ready to be taken.
@@ -56,6 +59,7 @@ private:
         PlayRandom from;
         PickRules rules;
         std::shared_ptr<Outcome> outcome;
+        bool readAgain = false; // begun again because the file changed
     };
 
     std::optional<Result> TakeResult();
