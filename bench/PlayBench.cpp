@@ -13,15 +13,19 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <random>
-#include <thread>
 
 namespace {
 
@@ -66,14 +70,17 @@ QImage Photo(int width, int height)
     return picture;
 }
 
+// Key presses a fifth of a second to a third of a second apart (a human
+// rhythm, argument 1) or 50 ms apart (a child mashing keys, argument 0),
+// counted from the frame before; the next picture is made ready meanwhile.
 void Rhythms(benchmark::internal::Benchmark* bench)
 {
     bench->ArgName("human")
         ->Arg(0)
         ->Arg(1)
-        ->Iterations(30)
+        ->Iterations(200)
         ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
+        ->UseManualTime();
 }
 
 QByteArray Encoded(const QImage& picture, const char* format)
@@ -85,39 +92,142 @@ QByteArray Encoded(const QImage& picture, const char* format)
     return bytes;
 }
 
-// Key presses come back to back (a child mashing keys, argument 0) or a
-// quarter of a second apart (a human rhythm, argument 1), when the next
-// picture is made ready between them; only the press to its frame is timed.
-void KeyToFrame(benchmark::State& state, const char* name, QByteArray (*makeFile)(), bool cut)
+// The event loop runs on while the child pauses, as in the program.
+void Pause(std::chrono::milliseconds pause)
+{
+    QEventLoop loop;
+    QTimer::singleShot(pause, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void Press(CMyGameWnd& window, Qt::Key key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(&window, &press);
+}
+
+// One press to its frame on the screen: the press waits for its picture
+// with the event loop running, then the frame is painted.
+double PressToFrameMs(CMyGameWnd& window)
+{
+    const auto pressed = std::chrono::steady_clock::now();
+    Press(window, Qt::Key_X);
+    while (window.HasWaitingInput())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    window.repaint();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - pressed)
+        .count();
+}
+
+// The quit word typed right after a burst of keys: the time until the play
+// is gone.
+double QuitWordMs(CMyGameWnd& window)
+{
+    for (int press = 0; press < 10; ++press)
+        Press(window, Qt::Key_X);
+    const auto typed = std::chrono::steady_clock::now();
+    for (const auto key :
+         {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8, Qt::Key_6})
+        Press(window, key);
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - typed).count();
+    return window.isVisible() ? -1 : ms;
+}
+
+double Percentile(std::vector<double> values, double fraction)
+{
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, std::size_t(fraction * double(values.size())))];
+}
+
+// The peak resident size is counted from here on.
+void ResetPeakMemory()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+double PeakMemoryMb()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024;
+    return 0;
+}
+
+// A group whose cut list has been blown up to 16 MiB of entries, all
+// different, the last one naming a picture of the group.
+void BM_BuildDeckWithHugeCutList(benchmark::State& state)
 {
     QTemporaryDir dir;
     const std::string installDir = dir.path().toStdString();
     const std::string group = MakeGroup(installDir, "G");
-    WriteFile(JoinPath(group, name), makeFile());
-    if (cut)
-        WriteCutList(group, {name});
+    for (int p = 0; p < 100; ++p)
+        WriteFile(JoinPath(group, "p" + std::to_string(p) + ".png"), "tiny");
+    std::vector<std::string> names;
+    std::size_t bytes = 0;
+    while (bytes < (std::size_t(16) << 20)) {
+        names.push_back(std::to_string(names.size()));
+        bytes += 1 + names.back().size();
+    }
+    names.push_back("p7.png");
+    WriteCutList(group, names);
+    names = {};
+    ResetPeakMemory();
+    for (auto _ : state) {
+        const PlayDeck deck = BuildPlayDeck(installDir);
+        const auto cut = std::count_if(deck.entries.begin(), deck.entries.end(),
+                                       [](const DeckEntry& entry) { return entry.cutToDisplay; });
+        if (deck.entries.size() != 100 || cut != 1)
+            state.SkipWithError("the deck is not as built");
+    }
+    state.counters["peak_mb"] = PeakMemoryMb();
+}
+BENCHMARK(BM_BuildDeckWithHugeCutList)->Unit(benchmark::kMillisecond);
+
+// The median, 99th percentile and worst press of a play on the library that
+// `makeLibrary` writes, the quit word after a burst, and the peak memory.
+void KeyToFrame(benchmark::State& state, void (*makeLibrary)(const std::string& installDir))
+{
+    QTemporaryDir dir;
+    const std::string installDir = dir.path().toStdString();
+    makeLibrary(installDir);
     OverrideProgramFilePath(JoinPath(installDir, "tapnest"));
     Settings settings;
     settings.Load();
     settings.keyDelayOn = 0;
     SoundRecorder silence;
     CMyGameWnd window(settings);
+    ResetPeakMemory();
     window.StartPlay();
     window.EnterFullScreen();
     window.PrepareBackground();
     const bool humanRhythm = state.range(0) == 1;
+    std::minstd_rand rhythm(11);
+    std::vector<double> pressMs;
     for (auto _ : state) {
-        if (humanRhythm) {
-            state.PauseTiming();
-            std::this_thread::sleep_for(std::chrono::milliseconds(250));
-            state.ResumeTiming();
-        }
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier);
-        QApplication::sendEvent(&window, &press);
-        window.repaint(); // the frame is on the screen when this returns
+        Pause(std::chrono::milliseconds(humanRhythm ? 200 + rhythm() % 134 : 50));
+        pressMs.push_back(PressToFrameMs(window));
+        state.SetIterationTime(pressMs.back() / 1000);
     }
+    state.counters["median_ms"] = Percentile(pressMs, 0.5);
+    state.counters["p99_ms"] = Percentile(pressMs, 0.99);
+    state.counters["max_ms"] = Percentile(pressMs, 1);
+    state.counters["quit_ms"] = QuitWordMs(window);
+    state.counters["peak_mb"] = PeakMemoryMb();
     window.EndPlay();
     OverrideProgramFilePath({});
+}
+
+void AddPictures(const std::string& installDir, const std::string& folder,
+                 const std::vector<std::pair<std::string, QByteArray>>& pictures,
+                 const std::vector<std::string>& cut = {})
+{
+    const std::string group = MakeGroup(installDir, folder);
+    for (const auto& [name, bytes] : pictures)
+        WriteFile(JoinPath(group, name), bytes);
+    if (!cut.empty())
+        WriteCutList(group, cut);
 }
 
 QByteArray ClipArtPng()
@@ -131,31 +241,50 @@ QByteArray ClipArtPng()
     return Encoded(clipArt, "png");
 }
 
-// Each picture is made only when its case runs: the big ones take a while.
-BENCHMARK_CAPTURE(
-    KeyToFrame, Png1024x768, "photo.png", [] { return Encoded(Photo(1024, 768), "png"); }, false)
-    ->Apply(Rhythms);
-BENCHMARK_CAPTURE(
-    KeyToFrame, Jpeg4000x3000, "camera.jpg", [] { return Encoded(Photo(4000, 3000), "jpeg"); },
-    false)
-    ->Apply(Rhythms);
-// A phone photo taken upright: stored on its side, turned by its EXIF tag.
-BENCHMARK_CAPTURE(
-    KeyToFrame, PhoneJpeg4032x3024Turned, "phone.jpg",
-    [] { return WithExifOrientation(Encoded(Photo(4032, 3024), "jpeg"), 6); }, false)
-    ->Apply(Rhythms);
-BENCHMARK_CAPTURE(
-    KeyToFrame, Jpeg12000x9000Turned, "huge.jpg",
-    [] { return WithExifOrientation(Encoded(Photo(12000, 9000), "jpeg"), 6); }, false)
-    ->Apply(Rhythms);
-// Formats the reader cannot clip are decoded whole.
-BENCHMARK_CAPTURE(
-    KeyToFrame, Png4000x3000, "scan.png", [] { return Encoded(Photo(4000, 3000), "png"); }, false)
-    ->Apply(Rhythms);
-BENCHMARK_CAPTURE(
-    KeyToFrame, Png8000x8000, "poster.png", [] { return Encoded(Photo(8000, 8000), "png"); }, false)
-    ->Apply(Rhythms);
-BENCHMARK_CAPTURE(KeyToFrame, CutPng1024x768, "clipart.png", ClipArtPng, true)->Apply(Rhythms);
+// Phone photos in all eight orientations: taken upright, on the side, upside
+// down and mirrored.
+void AddPhonePhotos(const std::string& installDir)
+{
+    const QByteArray photo = Encoded(Photo(4032, 3024), "jpeg");
+    std::vector<std::pair<std::string, QByteArray>> photos;
+    for (int orientation = 1; orientation <= 8; ++orientation)
+        photos.emplace_back("phone" + std::to_string(orientation) + ".jpg",
+                            WithExifOrientation(photo, orientation));
+    AddPictures(installDir, "Phone", photos);
+}
+
+// The content library laid beside the program, with phone photos and a
+// scan added by the parent.
+void AddDefaultLibraryAndPhotos(const std::string& installDir)
+{
+    std::filesystem::copy(TAPNEST_BIN_DIR, installDir,
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
+    AddPhonePhotos(installDir);
+    AddPictures(installDir, "Scan", {{"scan.png", Encoded(Photo(4000, 3000), "png")}});
+}
+
+// Each library is made only when its case runs: the big ones take a while.
+BENCHMARK_CAPTURE(KeyToFrame, Png1024x768, [](const std::string& dir) {
+    AddPictures(dir, "G", {{"photo.png", Encoded(Photo(1024, 768), "png")}});
+})->Apply(Rhythms);
+BENCHMARK_CAPTURE(KeyToFrame, CutPng1024x768, [](const std::string& dir) {
+    AddPictures(dir, "G", {{"clipart.png", ClipArtPng()}}, {"clipart.png"});
+})->Apply(Rhythms);
+BENCHMARK_CAPTURE(KeyToFrame, PhoneJpegs4032x3024AllOrientations, AddPhonePhotos)->Apply(Rhythms);
+// A photo stored on its side and turned by its EXIF tag, 108 megapixels.
+BENCHMARK_CAPTURE(KeyToFrame, Jpeg12000x9000Turned, [](const std::string& dir) {
+    AddPictures(dir, "G",
+                {{"huge.jpg", WithExifOrientation(Encoded(Photo(12000, 9000), "jpeg"), 6)}});
+})->Apply(Rhythms);
+// Formats the reader cannot clip are decoded whole on the worker.
+BENCHMARK_CAPTURE(KeyToFrame, Png4000x3000, [](const std::string& dir) {
+    AddPictures(dir, "G", {{"scan.png", Encoded(Photo(4000, 3000), "png")}});
+})->Apply(Rhythms);
+BENCHMARK_CAPTURE(KeyToFrame, Png8000x8000, [](const std::string& dir) {
+    AddPictures(dir, "G", {{"poster.png", Encoded(Photo(8000, 8000), "png")}});
+})->Apply(Rhythms);
+BENCHMARK_CAPTURE(KeyToFrame, DefaultLibraryWithPhotos, AddDefaultLibraryAndPhotos)->Apply(Rhythms);
 
 } // namespace
 
