@@ -73,13 +73,13 @@ template <SoundFinder FindSounds> void ScanLibrary(benchmark::State& state)
             const GroupFileContents group = ReadGroupFile(groupPath, folder);
             if (!group.complete || group.displayed == 0)
                 continue;
-            const std::vector<std::string> cutNames = ReadCutList(groupPath);
             const std::vector<FoundEntry> files = ListPictureFiles(groupPath);
+            const std::vector<bool> cutMarks = ReadCutMarks(groupPath, files);
             const std::vector<std::string> sounds = FindSounds(groupPath, files);
             for (std::size_t i = 0; i < files.size(); ++i) {
                 ++pictures;
                 withSound += sounds[i].empty() ? 0 : 1;
-                cut += IsCutToDisplay(cutNames, files[i].name) ? 1 : 0;
+                cut += cutMarks[i] ? 1 : 0;
             }
         }
         benchmark::DoNotOptimize(withSound + cut);

@@ -78,8 +78,7 @@ CManagePicTerm::CManagePicTerm(std::string groupPath, const PictureGroup& group,
 void CManagePicTerm::OnInitDialog()
 {
     AddColumns(*m_pictureList);
-    LoadCutList();
-    FillPictureList();
+    RebuildPictureList();
     EnableControls({kIdManageDeletePicture, kIdManagePlaySounds, kIdManageSpecifySounds,
                     kIdManageCutToDisplay},
                    false);
@@ -103,12 +102,9 @@ void CManagePicTerm::MembersToControls()
     ControlAs<QLineEdit>(kIdManagePictureTotal)->setText(QString::number(m_pictureCount));
 }
 
-void CManagePicTerm::LoadCutList()
-{
-    m_cutNames = ReadCutList(m_groupPath);
-}
-
-void CManagePicTerm::FillPictureList()
+// Marks shown in the list and not saved yet are kept; the others come from
+// the cut list as it is on disk.
+void CManagePicTerm::RebuildPictureList()
 {
     std::map<std::string, bool> shownMarks;
     for (int row = 0; row < m_pictureList->topLevelItemCount(); ++row)
@@ -117,22 +113,16 @@ void CManagePicTerm::FillPictureList()
     // Rebuilding reports no selection change; the handlers update the selection themselves.
     const QSignalBlocker quiet(m_pictureList);
     m_pictureList->clear();
-    m_pictureCount = 0;
+    const std::vector<FoundEntry> pictures = ListPictureFiles(m_groupPath);
+    const std::vector<bool> savedMarks = ReadCutMarks(m_groupPath, pictures);
+    m_pictureCount = static_cast<int>(pictures.size());
     QList<QTreeWidgetItem*> rows;
-    for (const FoundEntry& picture : ListPictureFiles(m_groupPath)) {
-        ++m_pictureCount;
-        const auto shown = shownMarks.find(picture.name);
-        const bool cut =
-            shown != shownMarks.end() ? shown->second : IsCutToDisplay(m_cutNames, picture.name);
-        rows.append(new PictureRow(picture, cut));
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        const auto shown = shownMarks.find(pictures[i].name);
+        rows.append(
+            new PictureRow(pictures[i], shown != shownMarks.end() ? shown->second : savedMarks[i]));
     }
     m_pictureList->addTopLevelItems(rows);
-}
-
-void CManagePicTerm::RebuildPictureList()
-{
-    LoadCutList();
-    FillPictureList();
 }
 
 void CManagePicTerm::UpdateSelection()

@@ -40,10 +40,8 @@ private:
     void ControlsToMembers();
     void MembersToControls();
 
-    void LoadCutList();
     // Lists the folder's pictures anew. Rows still there keep the cut marks they show, also
     // when those are not saved yet; new rows take theirs from the cut list.
-    void FillPictureList();
     void RebuildPictureList();
     void UpdateSelection();
     void SetCutCaption(bool cut);
@@ -80,5 +78,4 @@ private:
     std::int32_t m_pictureCount = 0;
     std::string m_selectedPicture; // full path of the picture selected last
     std::int32_t m_rememberedRow = 0;
-    std::vector<std::string> m_cutNames; // as last read from cutshow.ini
 };

@@ -5,7 +5,8 @@
 #include "platform/FileSearch.h"
 #include "platform/Paths.h"
 
-#include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -67,27 +68,47 @@ bool WriteGroupFile(const std::string& groupPath, const std::string& folderName,
                                writer.Bytes());
 }
 
-std::vector<std::string> ReadCutList(const std::string& groupPath)
+namespace {
+
+// Calls `visit` with each name of the group's cut list, in the file's order,
+// without keeping them.
+template <typename Visit> void ForEachCutName(const std::string& groupPath, Visit visit)
 {
-    std::vector<std::string> names;
     const std::optional<std::string> bytes =
         ReadNoCase(JoinPath(groupPath, kCutListName), kReadLimit);
     if (!bytes)
-        return names;
+        return;
     BinaryReader reader(*bytes);
     std::int32_t count = 0;
     if (!reader.ReadInt32(count) || count <= 0)
-        return names;
-    // Every entry takes at least one byte, so the count is trusted no further
-    // than the bytes that are left.
-    names.reserve(std::min(static_cast<std::size_t>(count), reader.Remaining()));
-    for (std::int32_t i = 0; i < count; ++i) {
-        std::string name;
-        if (!reader.ReadCountedString(name))
-            break;
-        names.push_back(std::move(name));
-    }
+        return;
+    std::string name;
+    for (std::int32_t i = 0; i < count && reader.ReadCountedString(name); ++i)
+        visit(std::move(name));
+}
+
+} // namespace
+
+std::vector<std::string> ReadCutList(const std::string& groupPath)
+{
+    std::vector<std::string> names;
+    ForEachCutName(groupPath, [&names](std::string&& name) { names.push_back(std::move(name)); });
     return names;
+}
+
+std::vector<bool> ReadCutMarks(const std::string& groupPath,
+                               const std::vector<FoundEntry>& pictures)
+{
+    std::unordered_map<std::string_view, std::size_t> indexOf;
+    indexOf.reserve(pictures.size());
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+        indexOf.emplace(pictures[i].name, i);
+    std::vector<bool> marks(pictures.size(), false);
+    ForEachCutName(groupPath, [&](std::string&& name) {
+        if (const auto found = indexOf.find(name); found != indexOf.end())
+            marks[found->second] = true;
+    });
+    return marks;
 }
 
 bool WriteCutList(const std::string& groupPath, const std::vector<std::string>& names)
@@ -97,9 +118,4 @@ bool WriteCutList(const std::string& groupPath, const std::vector<std::string>& 
     for (const std::string& name : names)
         writer.WriteCountedString(name);
     return WriteFileAtomically(WriteTargetNoCase(groupPath, kCutListName), writer.Bytes());
-}
-
-bool IsCutToDisplay(const std::vector<std::string>& cutNames, const std::string& fileName)
-{
-    return std::find(cutNames.begin(), cutNames.end(), fileName) != cutNames.end();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileSearch.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -34,5 +36,8 @@ bool WriteGroupFile(const std::string& groupPath, const std::string& folderName,
 // empty and match nothing).
 std::vector<std::string> ReadCutList(const std::string& groupPath);
 bool WriteCutList(const std::string& groupPath, const std::vector<std::string>& names);
-// Exact byte comparison: letter case counts.
-bool IsCutToDisplay(const std::vector<std::string>& cutNames, const std::string& fileName);
+// Which of `pictures` the cut list marks, by exact name (letter case counts),
+// in one pass that keeps none of the list's names: a list of millions of
+// entries costs its bytes and its time to read, no more.
+std::vector<bool> ReadCutMarks(const std::string& groupPath,
+                               const std::vector<FoundEntry>& pictures);

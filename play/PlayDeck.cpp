@@ -17,12 +17,12 @@ void CollectGroup(const std::string& groupPath, std::vector<DeckEntry>& entries)
     const std::vector<FoundEntry> pictures = ListPictureFiles(groupPath);
     if (pictures.empty())
         return;
-    const std::vector<std::string> cutNames = ReadCutList(groupPath);
+    const std::vector<bool> cut = ReadCutMarks(groupPath, pictures);
     std::vector<std::string> ownSounds = FindOwnSounds(groupPath, pictures);
     for (std::size_t i = 0; i < pictures.size(); ++i) {
         entries.push_back({.picturePath = pictures[i].path,
                            .ownSoundPath = std::move(ownSounds[i]),
-                           .cutToDisplay = IsCutToDisplay(cutNames, pictures[i].name)});
+                           .cutToDisplay = cut[i]});
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "tests/support/AllocationProbe.h"
 #include "tests/support/Bytes.h"
+#include "tests/support/PeakMemory.h"
 #include "tests/support/TempLibrary.h"
 
 #include <gtest/gtest.h>
@@ -107,16 +108,50 @@ TEST_F(PictureGroupTest, CutListIsWrittenAsCountAndNames)
     EXPECT_EQ(m_library.ReadFile("Animals/cutshow.ini"), kTwoCutNames);
 }
 
+std::vector<FoundEntry> Pictures(const std::vector<std::string>& names)
+{
+    std::vector<FoundEntry> pictures;
+    for (const std::string& name : names)
+        pictures.push_back({.name = name, .path = "/pictures/" + name, .isDirectory = false});
+    return pictures;
+}
+
 TEST_F(PictureGroupTest, CutListMarksByExactName)
 {
     m_library.WriteFile("Animals/CUTSHOW.INI", kTwoCutNames);
-    const std::vector<std::string> names = ReadCutList(GroupPath());
-    EXPECT_EQ(names, (std::vector<std::string>{"a.jpg", "Cat.jpg"}));
-    EXPECT_TRUE(IsCutToDisplay(names, "Cat.jpg"));
-    EXPECT_TRUE(IsCutToDisplay(names, "a.jpg"));
-    EXPECT_FALSE(IsCutToDisplay(names, "cat.jpg"));
-    EXPECT_FALSE(IsCutToDisplay(names, "A.JPG"));
-    EXPECT_FALSE(IsCutToDisplay(names, "Cat.jpg "));
+    EXPECT_EQ(ReadCutList(GroupPath()), (std::vector<std::string>{"a.jpg", "Cat.jpg"}));
+    EXPECT_EQ(
+        ReadCutMarks(GroupPath(), Pictures({"Cat.jpg", "cat.jpg", "A.JPG", "a.jpg", "Cat.jpg "})),
+        (std::vector<bool>{true, false, false, true, false}));
+    EXPECT_EQ(ReadCutMarks(m_library.PathOf("Missing"), Pictures({"a.jpg"})),
+              std::vector<bool>{false});
+}
+
+// 16 MiB of entries, millions of them, empty or all different: the marks cost
+// the file's bytes, not a copy of every name.
+TEST_F(PictureGroupTest, AHugeCutListIsReadWithoutKeepingItsNames)
+{
+    for (const bool distinct : {false, true}) {
+        SCOPED_TRACE(distinct);
+        std::string names;
+        std::int32_t count = 0;
+        while (names.size() < (std::size_t(16) << 20) - 16) {
+            const std::string name = distinct ? std::to_string(count) : std::string();
+            names += char(name.size()) + name;
+            ++count;
+        }
+        names += char(5) + std::string("a.jpg");
+        ++count;
+        m_library.WriteFile("Animals/cutshow.ini",
+                            Bytes({std::uint8_t(count), std::uint8_t(count >> 8),
+                                   std::uint8_t(count >> 16), std::uint8_t(count >> 24)}) +
+                                names);
+        names = std::string();
+        const PeakMemoryProbe memory;
+        EXPECT_EQ(ReadCutMarks(GroupPath(), Pictures({"b.jpg", "a.jpg", "7"})),
+                  (std::vector<bool>{false, true, distinct}));
+        EXPECT_LT(memory.GrowthBytes(), 64 << 20);
+    }
 }
 
 TEST_F(PictureGroupTest, CutShortCutListKeepsTheNamesReadBeforeTheCut)
