@@ -1,4 +1,5 @@
 #include "library/PictureImage.h"
+#include "library/DecoderBounds.h"
 #include "library/PictureOrientation.h"
 
 #include <QFile>
@@ -103,6 +104,10 @@ int CPictureImage::Open(const std::string& path)
     std::call_once(limitSet, [] { QImageReader::setAllocationLimit(kAllocationLimitMiB); });
     m_file = OpenForReading(path);
     if (!m_file) {
+        return kFailure;
+    }
+    if (ExceedsDecoderBounds(*m_file, qint64(kAllocationLimitMiB) << 20) || !m_file->seek(0)) {
+        Release();
         return kFailure;
     }
     m_reader = std::make_unique<QImageReader>(m_file.get());

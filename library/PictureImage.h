@@ -16,8 +16,9 @@ class QImageReader;
 class QPainter;
 
 // A picture decoded from a file of any format the image readers know, decided
-// from the content. EXIF orientation is applied; decoding stops at 512 MiB.
-// A picture that cannot be loaded leaves the object empty.
+// from the content. EXIF orientation is applied; a picture whose decoding
+// would need more than 512 MiB for any buffer is not read. A picture that
+// cannot be loaded leaves the object empty.
 class CPictureImage
 {
 public:
