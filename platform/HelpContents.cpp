@@ -99,15 +99,21 @@ bool AppendEntity(std::string& text, std::string_view entity)
     return true;
 }
 
+// Entities are looked for no further than the longest one known, "#x10FFFF",
+// so that decoding stays linear in the value's length.
 std::string DecodeEntities(std::string_view value)
 {
+    constexpr std::size_t kLongestEntity = 8;
     std::string text;
     for (std::size_t at = 0; at < value.size(); ++at) {
-        const std::size_t semicolon = value.find(';', at);
-        if (value[at] == '&' && semicolon != std::string_view::npos &&
-            AppendEntity(text, value.substr(at + 1, semicolon - at - 1))) {
-            at = semicolon;
-            continue;
+        if (value[at] == '&') {
+            const std::string_view after = value.substr(at + 1, kLongestEntity + 1);
+            const std::size_t semicolon = after.find(';');
+            if (semicolon != std::string_view::npos &&
+                AppendEntity(text, after.substr(0, semicolon))) {
+                at += 1 + semicolon;
+                continue;
+            }
         }
         text += value[at];
     }
@@ -177,8 +183,9 @@ std::vector<HelpContentsEntry> ParseHelpContents(std::string_view sitemap)
         } else if (tag->name == "OBJECT") {
             entry.reset();
             if (IsSitemapObject(*tag))
-                entry =
-                    HelpContentsEntry{.depth = std::max(0, listDepth - 1), .name = {}, .local = {}};
+                entry = HelpContentsEntry{.depth = std::clamp(listDepth - 1, 0, kMaxContentsDepth),
+                                          .name = {},
+                                          .local = {}};
         } else if (tag->name == "PARAM" && entry) {
             const std::string name = AttributeOf(tag->attributes, "name").value_or("");
             std::string value = AttributeOf(tag->attributes, "value").value_or("");

@@ -16,5 +16,8 @@ struct HelpContentsEntry
 
 // Reads a contents file (.hhc): HTML whose nested lists hold one "text/sitemap" object per
 // entry, with the parameters "Name" and "Local". Returns the entries in order with their depth.
-// Unknown markup, missing end tags and entries without a name are passed over.
+// Unknown markup, missing end tags and entries without a name are passed over. Entries
+// nested deeper than kMaxContentsDepth are put at that depth, under the last entry above it,
+// so that the tree that shows them stays shallow enough to draw.
+constexpr int kMaxContentsDepth = 32;
 std::vector<HelpContentsEntry> ParseHelpContents(std::string_view sitemap);

@@ -62,4 +62,28 @@ TEST(HelpContents, MalformedContentsGiveWhatCanBeRead)
     EXPECT_TRUE(ParseHelpContents("<<>><ul <li>< object").empty());
 }
 
+// A contents file nested 100,000 deep, and attribute values of a megabyte of
+// ampersands: read in one pass, the depth held at its bound.
+TEST(HelpContents, DeepNestingAndLongValuesStayCheap)
+{
+    const std::string entry = "<li><object type=\"text/sitemap\"><param name=\"Name\" value=\"E\">"
+                              "</object>";
+    std::string deep;
+    for (int level = 0; level < 100000; ++level)
+        deep += "<ul>" + entry;
+    const Entries entries = ParseHelpContents(deep);
+    ASSERT_EQ(entries.size(), 100000u);
+    EXPECT_EQ(entries[kMaxContentsDepth].depth, kMaxContentsDepth);
+    EXPECT_EQ(entries.back().depth, kMaxContentsDepth);
+    EXPECT_EQ(entries[kMaxContentsDepth - 1].depth, kMaxContentsDepth - 1);
+
+    const std::string ampersands(1 << 20, '&');
+    const Entries longName =
+        ParseHelpContents("<ul><li><object type=\"text/sitemap\"><param name=\"Name\" value=\"" +
+                          ampersands + "&#x10FFFF;&#x010FFFF;\"></object></ul>");
+    ASSERT_EQ(longName.size(), 1u);
+    EXPECT_EQ(longName[0].name, ampersands + "\xF4\x8F\xBF\xBF&#x010FFFF;")
+        << "entities are at most eight characters long";
+}
+
 } // namespace
