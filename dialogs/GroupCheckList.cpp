@@ -1,5 +1,7 @@
 #include "dialogs/GroupCheckList.h"
 
+#include "dialogs/ByteTextField.h"
+
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -43,8 +45,7 @@ public:
 
 QString GroupEntryText(const PictureGroup& group)
 {
-    return QString::fromStdString(group.name) + QStringLiteral("  [") +
-           QString::fromStdString(group.folderName) + u']';
+    return DisplayText(group.name) + QStringLiteral("  [") + DisplayText(group.folderName) + u']';
 }
 
 GroupCheckList::GroupCheckList(QListWidget& list) : QObject(&list), m_list(list)
