@@ -2,6 +2,8 @@
 
 #include "app/DialogColours.h"
 
+#include "library/PictureImage.h"
+
 #include <QPainter>
 
 #include <sys/stat.h>
@@ -18,6 +20,20 @@ bool IsRegularFile(const std::string& path)
     return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
+// The picture scaled into a buffer of `size`, or a null image when it cannot be loaded.
+QImage DrawnPreview(const std::string& picturePath, QSize size)
+{
+    CPictureImage picture;
+    if (!IsRegularFile(picturePath) || picture.LoadFile(picturePath) != CPictureImage::kSuccess)
+        return {};
+    QImage drawn(size, QImage::Format_RGB32);
+    const QSize pictureSize(picture.Width(), picture.Height());
+    QPainter painter(&drawn);
+    painter.fillRect(drawn.rect(), kDialogBackground);
+    picture.StretchTo(painter, CPicturePreview::FitRect(size, pictureSize), QRect({}, pictureSize));
+    return drawn;
+}
+
 } // namespace
 
 CPicturePreview::CPicturePreview(QWidget& frame) : QWidget(&frame)
@@ -25,27 +41,41 @@ CPicturePreview::CPicturePreview(QWidget& frame) : QWidget(&frame)
     setGeometry(kFrameMargin, kFrameMargin, frame.width() - 2 * kFrameMargin,
                 frame.height() - 2 * kFrameMargin);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    if (!size().isEmpty())
-        m_buffer = QImage(size(), QImage::Format_RGB32);
+    m_workers.setMaxThreadCount(1);
 }
 
-bool CPicturePreview::Draw(const std::string& picturePath)
+CPicturePreview::~CPicturePreview() = default;
+
+void CPicturePreview::Draw(const std::string& picturePath)
 {
-    m_picture.Release();
-    if (m_buffer.isNull() || !IsRegularFile(picturePath) ||
-        m_picture.LoadFile(picturePath) != CPictureImage::kSuccess)
-        return false;
-    const QSize pictureSize(m_picture.Width(), m_picture.Height());
-    QPainter painter(&m_buffer);
-    painter.fillRect(m_buffer.rect(), kDialogBackground);
-    m_picture.StretchTo(painter, FitRect(m_buffer.size(), pictureSize), QRect({}, pictureSize));
+    if (size().isEmpty())
+        return;
+    m_workers.clear(); // a picture asked for before and not begun yet
+    const std::uint64_t request = ++m_lastRequest;
+    m_loading = true;
+    m_workers.start([this, request, picturePath, size = size()] {
+        const QImage drawn = DrawnPreview(picturePath, size);
+        QMetaObject::invokeMethod(
+            this, [this, request, drawn] { Show(request, drawn); }, Qt::QueuedConnection);
+    });
+}
+
+void CPicturePreview::Show(std::uint64_t request, const QImage& drawn)
+{
+    if (request != m_lastRequest)
+        return;
+    m_loading = false;
+    if (drawn.isNull())
+        return;
+    m_buffer = drawn;
     m_showing = true;
     update();
-    return true;
 }
 
 void CPicturePreview::Clear()
 {
+    ++m_lastRequest;
+    m_loading = false;
     m_showing = false;
     update();
 }

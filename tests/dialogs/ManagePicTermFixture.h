@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/ManagePicTerm.h"
+#include "dialogs/PicturePreview.h"
 #include "library/PictureGroup.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/SolidPng.h"
@@ -80,7 +81,14 @@ protected:
         return m_dialog->ControlAs<QAbstractButton>(id)->text().toStdString();
     }
     // The preview frame as it paints itself.
-    QImage Preview() const { return m_dialog->Control(kIdManagePreview)->grab().toImage(); }
+    // The preview frame as painted once the picture asked for last has loaded.
+    QImage Preview() const
+    {
+        QWidget* frame = m_dialog->Control(kIdManagePreview);
+        const auto* preview = frame->findChild<CPicturePreview*>();
+        EXPECT_TRUE(preview && QTest::qWaitFor([&] { return !preview->IsLoading(); }, 10000));
+        return frame->grab().toImage();
+    }
     std::string GroupFile(std::string_view name) const
     {
         return m_library.ReadFile("Zoo/" + std::string(name));
