@@ -1,7 +1,6 @@
 #include "platform/ChmFile.h"
 
-#include "platform/AsciiCase.h"
-#include "platform/ChmProbe.h"
+#include "platform/ChmChild.h"
 
 #include <chm_lib.h>
 
@@ -30,20 +29,6 @@ std::string AsObjectPath(std::string name)
     return name;
 }
 
-bool EndsWithNoCase(std::string_view text, std::string_view suffix)
-{
-    return text.size() >= suffix.size() &&
-           EqualsNoCase(text.substr(text.size() - suffix.size()), suffix);
-}
-
-int StopAtContentsFile(chmFile*, chmUnitInfo* unit, void* found)
-{
-    if (!EndsWithNoCase(unit->path, ".hhc"))
-        return CHM_ENUMERATOR_CONTINUE;
-    *static_cast<std::string*>(found) = unit->path;
-    return CHM_ENUMERATOR_SUCCESS;
-}
-
 // A path ending in '/' names a folder, which has no bytes to show.
 bool IsUsablePath(std::string_view objectPath)
 {
@@ -53,55 +38,41 @@ bool IsUsablePath(std::string_view objectPath)
 
 } // namespace
 
-void ChmFile::Closer::operator()(chmFile* handle) const
-{
-    chm_close(handle);
-}
-
 std::unique_ptr<ChmFile> ChmFile::Open(const std::string& path)
 {
-    if (!ChmReadsSafely(path))
+    std::unique_ptr<ChmChild> child = ChmChild::Start(path);
+    if (!child)
         return nullptr;
-    chmFile* handle = chm_open(path.c_str());
-    if (!handle)
+    std::unique_ptr<ChmFile> file(new ChmFile(path, std::move(child)));
+    // Its contents are read at once by the help window: a file whose compressed section
+    // cannot even give them is as good as missing.
+    (void)file->Read(file->ContentsFile());
+    if (file->m_child->IsBroken())
         return nullptr;
-    return std::unique_ptr<ChmFile>(new ChmFile(path, handle));
+    return file;
 }
 
-ChmFile::ChmFile(std::string path, chmFile* handle) : m_path(std::move(path)), m_handle(handle)
+ChmFile::ChmFile(std::string path, std::unique_ptr<ChmChild> child)
+    : m_path(std::move(path)), m_child(std::move(child))
 {
     ReadSystemData();
     if (m_contentsFile.empty())
         m_contentsFile = FindContentsFile();
 }
 
-bool ChmFile::Resolve(std::string_view objectPath, chmUnitInfo& unit) const
-{
-    return IsUsablePath(objectPath) &&
-           chm_resolve_object(m_handle.get(), std::string(objectPath).c_str(), &unit) ==
-               CHM_RESOLVE_SUCCESS;
-}
+ChmFile::~ChmFile() = default;
 
 bool ChmFile::Holds(std::string_view objectPath) const
 {
-    chmUnitInfo unit;
-    return Resolve(objectPath, unit);
+    return IsUsablePath(objectPath) &&
+           m_child->Ask(ChmChild::Request::Holds, objectPath).has_value();
 }
 
 std::optional<std::string> ChmFile::Read(std::string_view objectPath) const
 {
-    chmUnitInfo unit;
-    if (!Resolve(objectPath, unit) || unit.length > kMaxHelpObjectBytes)
+    if (!IsUsablePath(objectPath))
         return std::nullopt;
-    std::string bytes(unit.length, '\0');
-    if (unit.length == 0)
-        return bytes;
-    const LONGINT64 read =
-        chm_retrieve_object(m_handle.get(), &unit, reinterpret_cast<unsigned char*>(bytes.data()),
-                            0, static_cast<LONGINT64>(unit.length));
-    if (read != static_cast<LONGINT64>(unit.length))
-        return std::nullopt;
-    return bytes;
+    return m_child->Ask(ChmChild::Request::Read, objectPath);
 }
 
 // "/#SYSTEM": a 32-bit version, then records of a 16-bit code, a 16-bit length and that many
@@ -132,8 +103,5 @@ void ChmFile::ReadSystemData()
 // Files that do not name their contents file usually still hold one.
 std::string ChmFile::FindContentsFile() const
 {
-    std::string found;
-    chm_enumerate(m_handle.get(), CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, StopAtContentsFile,
-                  &found);
-    return found;
+    return m_child->Ask(ChmChild::Request::FindContents, {}).value_or(std::string());
 }

@@ -6,21 +6,24 @@
 #include <string>
 #include <string_view>
 
-struct chmFile;
-struct chmUnitInfo;
+class ChmChild;
 
 // The largest object of a help file that is read; a damaged directory entry may claim any
 // length, and no page or picture of a help file comes near this.
 inline constexpr std::uint64_t kMaxHelpObjectBytes = 64u << 20;
 
 // A compiled HTML Help file (.chm) opened for reading through chmlib, which also expands its
-// LZX-compressed section. Objects are named by their path inside the file, such as
-// "/index.html", and found ignoring letter case.
+// LZX-compressed section, in a child process (see ChmChild): a damaged file can neither hang
+// nor crash the program, and once it misbehaves every object counts as missing. Objects are
+// named by their path inside the file, such as "/index.html", and found ignoring letter case.
 class ChmFile
 {
 public:
     // The help file at `path`; nullptr when it is missing, no help file, or damaged.
     static std::unique_ptr<ChmFile> Open(const std::string& path);
+    ~ChmFile();
+    ChmFile(const ChmFile&) = delete;
+    ChmFile& operator=(const ChmFile&) = delete;
 
     const std::string& Path() const { return m_path; }
     bool Holds(std::string_view objectPath) const;
@@ -35,18 +38,12 @@ public:
     const std::string& Title() const { return m_title; }
 
 private:
-    struct Closer
-    {
-        void operator()(chmFile* handle) const;
-    };
-
-    ChmFile(std::string path, chmFile* handle);
-    bool Resolve(std::string_view objectPath, chmUnitInfo& unit) const;
+    ChmFile(std::string path, std::unique_ptr<ChmChild> child);
     void ReadSystemData();
     std::string FindContentsFile() const;
 
     std::string m_path;
-    std::unique_ptr<chmFile, Closer> m_handle;
+    std::unique_ptr<ChmChild> m_child;
     std::string m_contentsFile;
     std::string m_defaultTopic;
     std::string m_title;
