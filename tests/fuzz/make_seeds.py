@@ -1,0 +1,88 @@
+#!/usr/bin/env python3
+"""Writes a small seed corpus for each fuzz target: well-formed files of the kinds the program
+reads, made here byte by byte, so that the fuzzer starts from inputs that reach deep into each
+reader. A help file is taken from the build when one is given.
+
+Usage: make_seeds.py <folder> [help file]
+"""
+import os
+import shutil
+import struct
+import sys
+import zlib
+
+
+def le16(v): return struct.pack("<H", v)
+def le32(v): return struct.pack("<I", v)
+
+
+def counted(text):
+    data = text.encode()
+    return bytes([len(data)]) + data if len(data) < 255 else b"\xff" + le16(len(data)) + data
+
+
+def png(width, height, alpha):
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    channels = 4 if alpha else 3
+    rows = b"".join(b"\0" + bytes((x * 40 + y) % 256 for x in range(width * channels))
+                    for y in range(height))
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6 if alpha else 2, 0, 0, 0))
+            + chunk(b"tEXt", b"Comment\0seed") + chunk(b"IDAT", zlib.compress(rows))
+            + chunk(b"IEND", b""))
+
+
+def bmp(width, height):
+    row = (width * 3 + 3) // 4 * 4
+    pixels = b"".join(bytes((x + y) % 256 for x in range(width * 3)).ljust(row, b"\0")
+                      for y in range(height))
+    header = b"BM" + le32(54 + len(pixels)) + le32(0) + le32(54)
+    info = le32(40) + le32(width) + le32(height) + le16(1) + le16(24) + le32(0) + le32(len(pixels))
+    return header + info + le32(2835) * 2 + le32(0) * 2 + pixels
+
+
+def gif():
+    return (b"GIF89a" + le16(2) + le16(2) + b"\x80\0\0" + b"\0\0\0\xff\xff\xff"
+            + b"\x21\xf9\x04\0\0\0\0\0" + b"\x2c" + le16(0) * 2 + le16(2) * 2 + b"\0"
+            + b"\x02\x02\x44\x01\0\x3b")
+
+
+def wav(channels, rate, bits, frames):
+    block = channels * bits // 8
+    data = bytes((i * 7) % 256 for i in range(frames * block))
+    fmt = le16(1) + le16(channels) + le32(rate) + le32(rate * block) + le16(block) + le16(bits)
+    return (b"RIFF" + le32(4 + 8 + 16 + 8 + len(data)) + b"WAVE" + b"fmt " + le32(16) + fmt
+            + b"data" + le32(len(data)) + data)
+
+
+SEEDS = {
+    "Settings": {"defaults": b"".join(le32(v) for v in (0, 1, 300, 10, 1, 0xFF0000, 1, 1, 5)),
+                 "short": le32(1) * 5},
+    "CountedStrings": {"mixed": counted("a.jpg") + counted("x" * 300) + b"\xff\xfe\xff\x02\0a\0b"},
+    "GroupFile": {"farm": counted("Animals") + counted("Farm") + le32(1)},
+    "CutList": {"two": le32(2) + counted("a.jpg") + counted("Cat.jpg")},
+    "Picture": {"rgb.png": png(3, 2, False), "rgba.png": png(2, 2, True), "grid.bmp": bmp(3, 3),
+                "dots.gif": gif()},
+    "Sound": {"stereo16.wav": wav(2, 22050, 16, 64), "mono8.wav": wav(1, 8000, 8, 64)},
+    "Contents": {"toc.hhc": ('<ul><li><object type="text/sitemap"><param name="Name" '
+                             'value="Tom &amp; Jerry"><param name="Local" value="index.html">'
+                             '</object><ul><li><object type="text/sitemap"><param name="Name" '
+                             'value="Deeper &#8594;"></object></ul></ul>').encode()},
+    "HelpFile": {},
+}
+
+
+def main():
+    folder = sys.argv[1]
+    for target, files in SEEDS.items():
+        os.makedirs(os.path.join(folder, target), exist_ok=True)
+        for name, data in files.items():
+            with open(os.path.join(folder, target, name), "wb") as out:
+                out.write(data)
+    if len(sys.argv) > 2 and os.path.isfile(sys.argv[2]):
+        shutil.copy(sys.argv[2], os.path.join(folder, "HelpFile", "help.chm"))
+
+
+if __name__ == "__main__":
+    main()
