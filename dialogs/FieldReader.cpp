@@ -4,7 +4,6 @@
 #include "resources/StringTable.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QLineEdit>
 
 #include <limits>
@@ -91,7 +90,7 @@ void FieldReader::Fail(QLineEdit& edit, const std::string& message)
     m_ok = false;
     ShowMessage({.owner = m_dialog,
                  .text = message,
-                 .caption = QApplication::applicationName().toStdString(),
+                 .caption = LoadString(kStrProgramName),
                  .icon = MessageIcon::Exclamation});
     edit.setFocus(Qt::OtherFocusReason);
     edit.selectAll();

@@ -47,6 +47,7 @@ constexpr std::array kStrings{
     StringEntry{kStrGroupNameMissing,
                 "You must enter the picture group name into \"group name\". "
                 "\n Please go on entering after having pressed the button OK."},
+    StringEntry{kStrProgramName, "Tapnest"},
     StringEntry{kStrNotAnInteger, "Please enter an integer."},
     StringEntry{kStrIntegerOutOfRange, "Please enter an integer between %1 and %2."},
     StringEntry{kStrTextTooLong, "Please enter no more than %1 characters."},

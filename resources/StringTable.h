@@ -25,6 +25,7 @@ inline constexpr int kStrNoGroupLeft = 161;           // the setup's info line w
 inline constexpr int kStrGroupNameMissing = 162;      // adding a group without a name
 
 // Messages of reading dialog fields.
+inline constexpr int kStrProgramName = 0xE000; // "Tapnest": caption of the field checks
 inline constexpr int kStrNotAnInteger = 0xF110;
 inline constexpr int kStrIntegerOutOfRange = 0xF111; // "%1" and "%2": the bounds
 inline constexpr int kStrTextTooLong = 0xF118;       // "%1": the most characters

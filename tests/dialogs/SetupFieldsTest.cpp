@@ -50,6 +50,7 @@ TEST_F(SetupDialogTest, OutOfRangeValuesAreShownAsTheyAreAndReportedAtOnce)
     Open();
     EXPECT_EQ(answers.Texts(), std::vector<std::string>{Range(1, 1200)});
     EXPECT_EQ(answers.Shown()[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(answers.Shown()[0].caption, "Tapnest") << "the program's name, not its file's";
     EXPECT_EQ(Edit(kIdTimeLimitEdit).text(), "0");
     EXPECT_EQ(Edit(kIdKeyDelayEdit).text(), "40000");
 }
