@@ -64,6 +64,13 @@ HelpWindow::HelpWindow()
             [this](const QTreeWidgetItem* item) { OnContentsItemChosen(item); });
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::MarkTopicShown);
 
+    // Closed with Esc or Ctrl+W, as readers expect of a help viewer.
+    auto* closing = new QAction(this);
+    closing->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    closing->setShortcutContext(Qt::WindowShortcut);
+    connect(closing, &QAction::triggered, this, &QWidget::close);
+    addAction(closing);
+
     auto* splitter = new QSplitter;
     splitter->addWidget(m_contents);
     splitter->addWidget(m_browser);

@@ -202,4 +202,19 @@ TEST_F(HelpViewer, AnotherFileTakesTheSameWindowAndAClosedWindowComesBack)
     EXPECT_EQ(ShownPath(), "/index.html");
 }
 
+TEST_F(HelpViewer, EscAndCtrlWCloseTheWindow)
+{
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        SCOPED_TRACE(keys.toString().toStdString());
+        ShowHelpPath(file + "::/index.html");
+        HelpWindow* window = Window();
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keySequence(window->focusWidget() ? window->focusWidget() : window, keys);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(HelpWindows().empty());
+    }
+}
+
 } // namespace
