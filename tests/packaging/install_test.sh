@@ -37,7 +37,9 @@ done
 cmp -s "$build_dir/bin/Kipo2Help.chm" "$data/Kipo2Help.chm" || fail "the help file is not installed"
 
 desktop=$prefix/share/applications/$app_id.desktop
-report=$(desktop-file-validate "$desktop") || fail "the desktop entry is not valid: $report"
+# Errors, warnings and hints alike fail: the validator prints nothing for a clean entry.
+report=$(desktop-file-validate "$desktop" 2>&1) || fail "the desktop entry is not valid: $report"
+[ -z "$report" ] || fail "the desktop entry draws remarks: $report"
 grep -qx "Exec=tapnest" "$desktop" || fail "the desktop entry does not start tapnest"
 grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry names another icon"
 # Validates the metainfo file and that its launchable names the desktop entry.
