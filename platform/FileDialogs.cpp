@@ -58,10 +58,14 @@ std::vector<std::string> NameFiltersOf(const std::string& filter)
     for (qsizetype i = 0; i + 1 < fields.size(); i += 2) {
         QString description = fields[i].trimmed();
         description.remove(trailingPatterns);
-        QStringList patterns;
-        for (const QString& pattern : fields[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts))
-            patterns << CaseFreePattern(pattern.trimmed());
-        filters.push_back((description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+        QStringList shown;
+        QStringList matched;
+        for (const QString& pattern : fields[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            shown << pattern.trimmed().toLower();
+            matched << CaseFreePattern(pattern.trimmed());
+        }
+        filters.push_back((description + QStringLiteral(" (") + shown.join(QLatin1Char(';')) +
+                           QStringLiteral(") (") + matched.join(QLatin1Char(' ')) +
                            QLatin1Char(')'))
                               .toStdString());
     }
@@ -79,6 +83,8 @@ std::optional<std::vector<std::string>> ChooseFiles(const OpenFilesRequest& requ
     dialog.setFileMode(request.multipleSelection ? QFileDialog::ExistingFiles
                                                  : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    // The dialog matches the last, letter-case-free patterns and shows what comes before them.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     QStringList filters;
     for (const std::string& filter : NameFiltersOf(request.filter))
         filters << QString::fromStdString(filter);

@@ -29,8 +29,10 @@ std::optional<std::vector<std::string>> ChooseFiles(const OpenFilesRequest& requ
 // long as the process and start white.
 std::optional<std::uint32_t> ChooseColor(QWidget* owner, std::uint32_t initial);
 
-// The dialog's name filters for a filter text of pairs as above. Patterns
-// match file names ignoring letter case.
+// The dialog's name filters for a filter text of pairs as above: the
+// description with its patterns as a person writes them, "Sound wave files
+// (*.wav)", which the dialog shows, then the patterns it matches file names
+// with, ignoring letter case.
 std::vector<std::string> NameFiltersOf(const std::string& filter);
 
 // Test seam: while an object of this class lives, ChooseFiles and

@@ -32,6 +32,13 @@ TEST(FileDialogs, FilterPairsBecomeNameFiltersThatIgnoreLetterCase)
     const auto images =
         NameFiltersOf("All Image Files|*.BMP;*.JPG|BMP (*.BMP)|*.BMP|JPEG (*.JPG)|*.JPG||");
     ASSERT_EQ(images.size(), 3u);
+    // What the dialog shows: the filter up to its last, matching patterns.
+    const auto shown = [](const std::string& nameFilter) {
+        return nameFilter.substr(0, nameFilter.rfind(" ("));
+    };
+    EXPECT_EQ(shown(filters[0]), "Sound wave files (*.wav)");
+    EXPECT_EQ(shown(images[0]), "All Image Files (*.bmp;*.jpg)");
+    EXPECT_EQ(shown(images[1]), "BMP (*.bmp)");
     EXPECT_TRUE(Offers(images[0], "cat.jpg"));
     EXPECT_TRUE(Offers(images[0], "cat.bmp"));
     EXPECT_FALSE(Offers(images[1], "cat.jpg"));
