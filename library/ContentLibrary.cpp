@@ -22,11 +22,9 @@ struct ExtensionAlias
 };
 constexpr ExtensionAlias kExtensionAliases[] = {{"JPEG", "JPE"}, {"TIFF", "TIF"}};
 
-// Position of the file's extension in kPictureExtensions; none when the file
-// is no picture.
-std::optional<std::size_t> PictureExtensionIndex(std::string_view fileName)
+// Position of an extension in kPictureExtensions; none when it is no picture's.
+std::optional<std::size_t> ExtensionIndex(std::string_view extension)
 {
-    std::string_view extension = ExtensionOf(fileName);
     for (const ExtensionAlias& alias : kExtensionAliases) {
         if (EqualsNoCase(extension, alias.alias))
             extension = alias.extension;
@@ -38,7 +36,19 @@ std::optional<std::size_t> PictureExtensionIndex(std::string_view fileName)
     return std::nullopt;
 }
 
+// Position of the file's extension in kPictureExtensions; none when the file
+// is no picture.
+std::optional<std::size_t> PictureExtensionIndex(std::string_view fileName)
+{
+    return ExtensionIndex(ExtensionOf(fileName));
+}
+
 } // namespace
+
+bool IsPictureExtension(std::string_view extension)
+{
+    return ExtensionIndex(extension).has_value();
+}
 
 bool IsGroupFolder(const std::string& installDir, const FoundEntry& entry)
 {

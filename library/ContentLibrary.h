@@ -29,10 +29,15 @@ std::string NewGroupFolderName();
 // Full paths of the "*.wav" files of DefVoice, in listing order.
 std::vector<std::string> ListDefaultSounds(const std::string& installDir);
 
-// The picture extensions, in the order pictures are collected.
-// "JPE" also matches ".jpeg" and "TIF" also matches ".tiff".
+// The picture extensions, in the order pictures are collected: the one list
+// of what the library takes, which the groups' listings, the play's deck and
+// the open dialog's filter all follow. "JPE" also matches ".jpeg" and "TIF"
+// also matches ".tiff".
 inline constexpr std::string_view kPictureExtensions[] = {"BMP",  "DIB", "RLE", "JPG", "JPE",
-                                                          "JFIF", "GIF", "TIF", "PNG"};
+                                                          "JFIF", "GIF", "TIF", "PNG", "WEBP"};
+// Whether a file with this extension (any letter case, without the dot) is a
+// picture the library takes.
+bool IsPictureExtension(std::string_view extension);
 // The picture files of a group folder: extension by extension in the order
 // above, listing order within one extension, each file once; directories are
 // not pictures.

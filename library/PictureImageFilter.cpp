@@ -2,6 +2,8 @@
 // readers offer.
 #include "library/PictureImage.h"
 
+#include "library/ContentLibrary.h"
+
 #include <QImageReader>
 
 #include <array>
@@ -35,8 +37,8 @@ constexpr std::array kKnownDecoders{
     KnownDecoder{"gif", "GIF", "*.GIF", {"gif"}, 0},
     KnownDecoder{"tiff", "TIFF", "*.TIF;*.TIFF", {"tif", "tiff"}, 6},
     KnownDecoder{"png", "PNG", "*.PNG", {"png"}, 5},
-    KnownDecoder{"ico", "ICO", "*.ICO", {"ico"}, 7},
 };
+constexpr std::string_view kPatternStart = "*.";
 constexpr int kOtherFormatBit = 31;
 
 void AppendToList(std::string& list, std::string_view item)
@@ -91,8 +93,26 @@ Decoder OtherDecoder(const std::vector<QByteArray>& names)
     return decoder;
 }
 
-// The readers' formats: the common ones first in their fixed order, then
-// every other format in the readers' order.
+// The patterns of `decoder` for extensions the library takes; a picture the
+// dialog offers that no group would list would be copied in for nothing.
+std::string PatternsTheLibraryTakes(const Decoder& decoder)
+{
+    std::string kept;
+    std::string_view patterns = decoder.patterns;
+    while (!patterns.empty()) {
+        const std::size_t end = std::min(patterns.find(';'), patterns.size());
+        const std::string_view pattern = patterns.substr(0, end);
+        if (pattern.starts_with(kPatternStart) &&
+            IsPictureExtension(pattern.substr(kPatternStart.size()))) {
+            AppendToList(kept, pattern);
+        }
+        patterns.remove_prefix(std::min(end + 1, patterns.size()));
+    }
+    return kept;
+}
+
+// The readers' formats that the library takes: the common ones first in
+// their fixed order, then every other format in the readers' order.
 std::vector<Decoder> ListDecoders()
 {
     QList<QByteArray> remaining = QImageReader::supportedImageFormats();
@@ -110,7 +130,14 @@ std::vector<Decoder> ListDecoders()
     while (!remaining.isEmpty()) {
         decoders.push_back(OtherDecoder(TakeFormatGroup(remaining, mimeOf)));
     }
-    return decoders;
+    std::vector<Decoder> taken;
+    for (Decoder& decoder : decoders) {
+        decoder.patterns = PatternsTheLibraryTakes(decoder);
+        if (!decoder.patterns.empty()) {
+            taken.push_back(std::move(decoder));
+        }
+    }
+    return taken;
 }
 
 } // namespace

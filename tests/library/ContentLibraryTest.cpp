@@ -41,9 +41,10 @@ TEST_F(ContentLibraryTest, GroupFoldersAreDirectoriesHoldingTheirOwnNamedFile)
 
 TEST_F(ContentLibraryTest, PicturesComeExtensionByExtensionInListingOrder)
 {
-    const std::string groupPath = m_library.AddGroup(TestGroup(
-        "G", {"z.png", "y.TIFF", "x.gif", "w.jfif", "v.jpeg", "u.JPE", "t.jpg", "s.rle", "r.dib",
-              "q.BMP", "p.tif", "o.bmp", "notes.txt", "q.wav", "bmp", "x.bmp.bak", ".png"}));
+    const std::string groupPath = m_library.AddGroup(
+        TestGroup("G", {"z.png", "y.TIFF",    "x.gif", "w.jfif",   "v.jpeg",   "u.JPE",     "t.jpg",
+                        "s.rle", "r.dib",     "q.BMP", "p.tif",    "o.bmp",    "notes.txt", "q.wav",
+                        "bmp",   "x.bmp.bak", ".png",  "sun.webp", "icon.ico", "moon.WebP"}));
     m_library.MakeDir("G/pics.bmp");
     m_library.MakeDir("G/inner.jpg");
 
@@ -57,7 +58,8 @@ TEST_F(ContentLibraryTest, PicturesComeExtensionByExtensionInListingOrder)
                                                {"w.jfif"},
                                                {"x.gif"},
                                                {"y.TIFF", "p.tif"},
-                                               {"z.png", ".png"}}) {
+                                               {"z.png", ".png"},
+                                               {"sun.webp", "moon.WebP"}}) {
         for (const std::string& name : m_library.InListingOrder("G", sameExtension))
             expected.push_back(name);
     }

@@ -558,3 +558,16 @@ TEST_F(PlayWindowTest, KeysWaitingBehindAPictureThatFailsAreAnswered)
     EXPECT_EQ(Window().Random(), m_expected);
     EXPECT_EQ(Window().BackBuffer(), before);
 }
+
+// A WebP picture, as phones and the web give them, is in the deck and drawn.
+TEST_F(PlayWindowTest, WebpPicturesArePlayed)
+{
+    PlayLibrary::SavePicture(Group(), "sun.webp", PlayLibrary::Filled(40, 30, Qt::red));
+    Start(13);
+    ASSERT_EQ(Window().Deck().entries.size(), 1u);
+    const QPoint at = NextPlacement(40, 30);
+    Press(Qt::Key_X);
+    const QColor drawn = QColor::fromRgb(Pixel(at.x() + 20, at.y() + 15));
+    EXPECT_GT(drawn.red(), 240);
+    EXPECT_LT(drawn.blue(), 15);
+}
