@@ -16,6 +16,7 @@
 #include <QStyle>
 #include <QTreeWidget>
 
+#include <array>
 #include <map>
 
 namespace {
@@ -34,23 +35,30 @@ constexpr ColumnLayout kColumns[PictureRow::kColumnCount] = {
     {kStrPictureCutHeading, 130, Qt::AlignHCenter},
 };
 
-// A heading wider than its column ends in "..." (the header would cut a right-aligned one off
-// at its start); the whole heading is its tool tip.
+// Every heading is shown whole: a column narrower than its heading is widened to it, and the
+// name column, whose names are elided anyway, gives the room back while it can.
 void AddColumns(QTreeWidget& list)
 {
     QHeaderView& header = *list.header();
     const int margins = 2 * header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
     list.setColumnCount(PictureRow::kColumnCount);
     header.setStretchLastSection(false);
+    std::array<int, PictureRow::kColumnCount> widths{};
+    int widened = 0;
     for (int column = 0; column < PictureRow::kColumnCount; ++column) {
         const ColumnLayout& layout = kColumns[column];
         const QString heading = DisplayText(LoadString(layout.heading));
-        list.headerItem()->setText(column, header.fontMetrics().elidedText(heading, Qt::ElideRight,
-                                                                           layout.width - margins));
-        list.headerItem()->setToolTip(column, heading);
+        list.headerItem()->setText(column, heading);
         list.headerItem()->setTextAlignment(column, layout.alignment | Qt::AlignVCenter);
-        header.resizeSection(column, layout.width);
+        widths[column] =
+            std::max(layout.width, header.fontMetrics().horizontalAdvance(heading) + margins);
+        widened += widths[column] - layout.width;
     }
+    const int nameHeading =
+        header.fontMetrics().horizontalAdvance(list.headerItem()->text(0)) + margins;
+    widths[0] = std::max(nameHeading, widths[0] - widened);
+    for (int column = 0; column < PictureRow::kColumnCount; ++column)
+        header.resizeSection(column, widths[column]);
 }
 
 } // namespace

@@ -5,8 +5,10 @@
 #include <QColorDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTreeView>
 
 namespace {
 
@@ -85,6 +87,12 @@ std::optional<std::vector<std::string>> ChooseFiles(const OpenFilesRequest& requ
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     // The dialog matches the last, letter-case-free patterns and shows what comes before them.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    // The detail view's size, type and date columns are as wide as what they show.
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView& header = *details->header();
+        for (int column = 1; column < header.count(); ++column)
+            header.setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
     QStringList filters;
     for (const std::string& filter : NameFiltersOf(request.filter))
         filters << QString::fromStdString(filter);

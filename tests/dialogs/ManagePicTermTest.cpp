@@ -30,11 +30,19 @@ TEST_F(ManagePicTermTest, ListsThePicturesByNameIgnoringCaseWithSizesCutMarksAnd
     EXPECT_EQ(Column(1), (Rows{"2", "5", "3", "1", "1", "", "1"}));
     EXPECT_EQ(Column(2), (Rows{"No", "Yes", "No", "No", "No", "No", "No"}));
     EXPECT_EQ(Text(kIdManagePictureTotal), "7");
+    // Every heading whole, in columns as wide as the three of the template together.
     const QTreeWidgetItem& headings = *List().headerItem();
-    EXPECT_EQ(headings.toolTip(0), "Picture File Name");
-    EXPECT_EQ(headings.toolTip(1), "Picture File Size(Bytes)");
-    EXPECT_EQ(headings.toolTip(2), "Cut to be displayed");
-    EXPECT_EQ(List().header()->sectionSize(1), 100);
+    const QHeaderView& header = *List().header();
+    const QStringList expected{"Picture File Name", "Picture File Size(Bytes)",
+                               "Cut to be displayed"};
+    int total = 0;
+    for (int column = 0; column < 3; ++column) {
+        EXPECT_EQ(headings.text(column), expected[column]);
+        EXPECT_GT(header.sectionSize(column),
+                  header.fontMetrics().horizontalAdvance(expected[column]));
+        total += header.sectionSize(column);
+    }
+    EXPECT_EQ(total, 140 + 100 + 130);
 }
 
 TEST_F(ManagePicTermTest, SelectionEnablesTheButtonsAndShowsAndPlaysTheOwnSound)
