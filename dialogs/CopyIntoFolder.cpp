@@ -1,13 +1,17 @@
 #include "dialogs/CopyIntoFolder.h"
 
+#include "dialogs/ByteTextField.h"
 #include "platform/FileIo.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "resources/StringTable.h"
 
+#include <QElapsedTimer>
 #include <QProgressDialog>
 
 #include <sys/stat.h>
+
+#include <limits>
 
 namespace {
 
@@ -25,8 +29,10 @@ std::uint64_t SizeOf(const std::string& path)
     return stat(path.c_str(), &status) == 0 ? static_cast<std::uint64_t>(status.st_size) : 0;
 }
 
-// Progress over all the bytes to copy, in per-mille so that any total fits
-// the dialog's int range.
+// Progress over all the bytes to copy, in per-mille so that any total fits the dialog's int
+// range. The window shows itself only once copying, not a question, has taken
+// kShowProgressAfterMs, names the file being copied, and steps aside while a question is open,
+// so that the question keeps the keyboard and the mouse.
 class CopyProgress
 {
 public:
@@ -34,22 +40,44 @@ public:
         : m_dialog(QString(), QObject::tr("Cancel"), 0, 1000, owner), m_total(totalBytes)
     {
         m_dialog.setWindowModality(Qt::WindowModal);
-        m_dialog.setMinimumDuration(kShowProgressAfterMs);
+        // Shown by Report, never by the dialog's own timer.
+        m_dialog.setMinimumDuration(std::numeric_limits<int>::max());
         m_dialog.setAutoClose(false);
         m_dialog.setAutoReset(false);
         m_dialog.setValue(0);
+        m_copying.start();
     }
+
+    void StartFile(std::string_view fileName) { m_dialog.setLabelText(DisplayText(fileName)); }
 
     void Report(std::uint64_t doneBytes)
     {
         if (m_total > 0)
             m_dialog.setValue(static_cast<int>(doneBytes * 1000 / m_total));
+        if (!m_dialog.isVisible() && m_copiedMs + m_copying.elapsed() >= kShowProgressAfterMs)
+            m_dialog.show();
     }
+
+    // The answer to a question asked with the window out of the way.
+    MessageResult Ask(const MessageRequest& question)
+    {
+        m_copiedMs += m_copying.elapsed();
+        const bool shown = m_dialog.isVisible();
+        m_dialog.hide();
+        const MessageResult answer = ShowMessage(question);
+        if (shown)
+            m_dialog.show();
+        m_copying.restart();
+        return answer;
+    }
+
     bool Cancelled() const { return m_dialog.wasCanceled(); }
 
 private:
     QProgressDialog m_dialog;
     std::uint64_t m_total;
+    QElapsedTimer m_copying; // since copying last went on
+    qint64 m_copiedMs = 0;   // copying before that
 };
 
 } // namespace
@@ -66,13 +94,14 @@ void CopyIntoFolder(QWidget* owner, const std::vector<std::string>& sources,
         if (progress.Cancelled())
             return;
         const std::string destination = JoinPath(folder, FileNameOf(source));
+        progress.StartFile(FileNameOf(source));
         if (Exists(destination)) {
-            const MessageResult answer = ShowMessage({.owner = owner,
-                                                      .text = FillIn(question, "%s", destination),
-                                                      .caption = LoadString(kStrInformation),
-                                                      .icon = MessageIcon::Question,
-                                                      .buttons = MessageButtons::YesNoCancel,
-                                                      .defaultButton = MessageResult::No});
+            const MessageResult answer = progress.Ask({.owner = owner,
+                                                       .text = FillIn(question, "%s", destination),
+                                                       .caption = LoadString(kStrInformation),
+                                                       .icon = MessageIcon::Question,
+                                                       .buttons = MessageButtons::YesNoCancel,
+                                                       .defaultButton = MessageResult::No});
             if (answer == MessageResult::Cancel)
                 return;
             if (answer == MessageResult::No) {

@@ -10,6 +10,7 @@ class QWidget;
 // the full destination path; caption "Information", Yes/No/Cancel, No the
 // default): Yes replaces it, No skips the file, Cancel stops before it.
 // A copy that takes longer than about half a second shows a progress window
-// whose Cancel also stops before the next file. Failed copies are ignored.
+// naming the file being copied, whose Cancel stops after that file; it is
+// never shown while a question is open. Failed copies are ignored.
 void CopyIntoFolder(QWidget* owner, const std::vector<std::string>& sources,
                     const std::string& folder, const std::string& question);

@@ -3,6 +3,10 @@
 #include "platform/MessageBox.h"
 #include "tests/support/TempLibrary.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -78,4 +82,33 @@ TEST_F(CopyIntoFolderTest, AMissingSourceIsSkippedSilently)
     CopyAnswering({MessageResult::Yes});
     EXPECT_EQ(m_library.ReadFile("group/c.png"), "new c");
     EXPECT_EQ(m_library.ListingOrder("group").size(), 3u);
+}
+
+// The real question, answered from the keyboard well after the progress window's delay: the
+// progress window never covers it nor takes its keys, and the file after it is copied.
+TEST_F(CopyIntoFolderTest, TheQuestionKeepsTheKeyboardPastTheProgressDelay)
+{
+    m_sources = {m_library.PathOf("in/b.png"), m_library.PathOf("in/c.png")};
+    QElapsedTimer open; // since a modal window first showed
+    bool forced = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (!open.isValid())
+            open.start();
+        if (open.elapsed() > 6000) {
+            forced = true; // the keys went elsewhere: end the copy, failing
+            modal->close();
+        } else if (open.elapsed() > 1200) {
+            QTest::keyClick(modal, Qt::Key_Return); // its default, No
+        }
+    });
+    answer.start(50);
+    CopyIntoFolder(nullptr, m_sources, m_folder, kQuestion);
+    answer.stop();
+    EXPECT_FALSE(forced) << "No did not reach the question";
+    EXPECT_EQ(m_library.ReadFile("group/b.png"), "old b");
+    EXPECT_EQ(m_library.ReadFile("group/c.png"), "new c");
 }
