@@ -1,5 +1,7 @@
 #include "app/DialogBuilder.h"
 
+#include "app/GroupFrame.h"
+
 #include "app/OwnerDrawButton.h"
 #include "app/UpDown.h"
 #include "resources/AppIcon.h"
@@ -8,7 +10,6 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QFontDatabase>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -129,7 +130,7 @@ QWidget* CreateWidget(const ControlTemplate& control, const QRect& pixels)
     case ControlKind::StaticRight:
         return CreateStatic(control, Qt::AlignRight);
     case ControlKind::GroupBox:
-        return new QGroupBox(ToQt(control.text));
+        return new CGroupFrame(ToQt(control.text));
     case ControlKind::PushButton:
         return new QPushButton(ToQt(control.text));
     case ControlKind::DefaultPushButton: {

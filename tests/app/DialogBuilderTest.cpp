@@ -1,5 +1,7 @@
 #include "app/DialogBuilder.h"
 #include "WidgetTestHelpers.h"
+#include "app/DialogColours.h"
+#include "app/GroupFrame.h"
 #include "app/OwnerDrawButton.h"
 #include "app/UpDown.h"
 #include "resources/ResourceIds.h"
@@ -183,6 +185,33 @@ TEST(UpDown, StepsTheNumberOfThePreviousEditAndWrapsAtBothEnds)
     QTest::mouseClick(upDown, Qt::LeftButton, {},
                       QPoint(upDown->width() / 2, upDown->height() - 2));
     EXPECT_EQ(edit->text(), "7");
+}
+
+// The frame's top line runs through the middle of the title, etched dark and light so that it
+// shows on the dialog's orange, and leaves a gap for the title.
+TEST(DialogBuilder, GroupFramesDrawTheirTopLineThroughTheTitle)
+{
+    QDialog dialog;
+    const DialogBuilder builder(EveryKindTemplate(), dialog);
+    ApplyDialogColours(dialog);
+    auto* frame = dialog.findChild<CGroupFrame*>();
+    ASSERT_NE(frame, nullptr);
+    const QImage drawn = frame->grab().toImage();
+    const int line = frame->TopLineY();
+    ASSERT_GT(line, 3);
+    const int right = drawn.width() - 20;
+    const QRgb dark = frame->palette().color(QPalette::Dark).rgb();
+    const QRgb light = frame->palette().color(QPalette::Light).rgb();
+    EXPECT_EQ(drawn.pixel(right, line), dark);
+    EXPECT_EQ(drawn.pixel(right, line + 1), light);
+    EXPECT_EQ(drawn.pixel(0, drawn.height() / 2), dark);
+    EXPECT_EQ(drawn.pixel(right, drawn.height() - 1), light);
+    EXPECT_NE(drawn.pixel(right, line - 2), dark) << "the line sits at the title's middle";
+    // Under the title the line is left out.
+    const int underTitle = frame->fontMetrics().averageCharWidth() + 4;
+    EXPECT_NE(drawn.pixel(underTitle, line), dark);
+    EXPECT_NE(dark, kDialogBackground.rgb());
+    EXPECT_NE(light, kDialogBackground.rgb());
 }
 
 TEST(UpDown, WithoutWrapStopsAtTheEndsAndSkipsTextThatIsNoNumber)
