@@ -88,10 +88,10 @@ double RoundUp(double value, double multiple)
     return std::ceil(value / multiple) * multiple;
 }
 
-// A progressive frame keeps the coefficients of the whole picture: for each
-// component, its blocks of 8 x 8 (padded to whole units of its sampling),
-// 64 coefficients of two bytes each.
-double ProgressiveCoefficientBytes(const QByteArray& frame, double width, double height)
+// The coefficients of the whole picture: for each component, its blocks of
+// 8 x 8 (padded to whole units of its sampling), 64 coefficients of two bytes
+// each.
+double CoefficientBytes(const QByteArray& frame, double width, double height)
 {
     const int components = static_cast<std::uint8_t>(frame[5]);
     if (frame.size() < 6 + 3 * components) {
@@ -118,14 +118,20 @@ double ProgressiveCoefficientBytes(const QByteArray& frame, double width, double
 
 bool JpegExceeds(FileWindow& file, qint64 limit)
 {
-    // Nobody stores this much before the frame header; a file that does is
+    // Nobody stores this much before the first scan; a file that does is
     // not read.
-    constexpr qint64 kFrameHeaderWithin = qint64(16) << 20;
+    constexpr qint64 kFirstScanWithin = qint64(16) << 20;
+    std::optional<QByteArray> frame;
+    bool progressive = false;
     qint64 offset = 2;
-    while (offset < kFrameHeaderWithin) {
+    while (offset < kFirstScanWithin) {
         const std::optional<QByteArray> segment = file.Read(offset, 4);
-        if (!segment || static_cast<std::uint8_t>((*segment)[0]) != 0xFF) {
-            return false; // damaged: the reader finds it so
+        if (!segment) {
+            return false; // cut off before a scan: the reader finds it so
+        }
+        if (static_cast<std::uint8_t>((*segment)[0]) != 0xFF) {
+            offset += 1; // stray bytes between segments, which decoders pass over
+            continue;
         }
         const auto marker = static_cast<std::uint8_t>((*segment)[1]);
         if (marker == 0xFF) {
@@ -136,19 +142,29 @@ bool JpegExceeds(FileWindow& file, qint64 limit)
             offset += 2; // no length
             continue;
         }
-        if (marker == 0xDA || marker == 0xD9) {
-            return false; // a scan or the end before any frame
+        if (marker == 0xD9) {
+            return false; // the end before any scan
         }
         const auto length = static_cast<qint64>(BigEndian(*segment, 2, 2));
-        if (IsFrameMarker(marker)) {
-            const std::optional<QByteArray> frame = file.Read(offset + 4, length - 2);
+        if (IsFrameMarker(marker) && !frame) {
+            frame = file.Read(offset + 4, length - 2);
             if (!frame || frame->size() < 6) {
                 return false;
             }
+            progressive = IsProgressive(marker);
+        } else if (marker == 0xDA) {
+            // A whole-picture coefficient buffer is kept for a progressive frame, and for a
+            // sequential one whose first scan holds only some of its components.
+            const std::optional<QByteArray> scan = file.Read(offset + 4, 1);
+            if (!frame || !scan) {
+                return false;
+            }
+            const int frameComponents = static_cast<std::uint8_t>((*frame)[5]);
+            const bool multipleScans =
+                progressive || static_cast<std::uint8_t>((*scan)[0]) < frameComponents;
             const auto height = double(BigEndian(*frame, 1, 2));
             const auto width = double(BigEndian(*frame, 3, 2));
-            return IsProgressive(marker) &&
-                   ProgressiveCoefficientBytes(*frame, width, height) > double(limit);
+            return multipleScans && CoefficientBytes(*frame, width, height) > double(limit);
         }
         offset += 2 + length;
     }
@@ -157,11 +173,9 @@ bool JpegExceeds(FileWindow& file, qint64 limit)
 
 // PNG and MNG ---------------------------------------------------------------
 
-// The chunks a decoder reads whole into memory must lie within the file;
-// each image header's canvas must fit. A PNG is walked up to its image data,
-// which is read in pieces; an MNG to its end, since it holds images
-// throughout.
-bool ChunksExceed(FileWindow& file, qint64 limit, bool wholeStream)
+// The chunks a decoder reads whole into memory must lie within the file,
+// before the image data and after it; each image header's canvas must fit.
+bool ChunksExceed(FileWindow& file, qint64 limit)
 {
     const qint64 size = file.Size();
     qint64 offset = 8;
@@ -172,11 +186,8 @@ bool ChunksExceed(FileWindow& file, qint64 limit, bool wholeStream)
         }
         const auto length = static_cast<qint64>(BigEndian(*header, 0, 4));
         const QByteArray type = header->mid(4, 4);
-        if (type == "IDAT" && !wholeStream) {
-            return false;
-        }
         if (length > 0x7FFFFFFF || offset + 12 + length > size) {
-            return type != "IDAT";
+            return type != "IDAT"; // image data cut off is read in pieces: the reader decides
         }
         if (type == "IHDR" || type == "MHDR" || type == "JHDR") {
             const std::optional<QByteArray> size = file.Read(offset + 8, 8);
@@ -299,8 +310,7 @@ public:
         for (std::uint64_t i = 0; i < entries; ++i) {
             Take(*table, int(i) * entryBytes);
         }
-        const double sample = std::ceil(std::max(1.0, m_bitsPerSample) / 8);
-        const double pixel = std::max(1.0, m_samplesPerPixel) * sample;
+        const double pixel = std::max(1.0, m_samplesPerPixel) * std::max(1.0, m_bitsPerSample) / 8;
         return std::max(m_width * m_height, m_tileWidth * m_tileLength) * pixel;
     }
 
@@ -356,7 +366,7 @@ private:
         constexpr std::uint64_t kValuesLooked = 64;
         const qint64 looked = qint64(std::min(count, kValuesLooked));
         std::optional<QByteArray> values;
-        if (count * std::uint64_t(typeBytes) <= std::uint64_t(valueBytes)) {
+        if (count <= std::uint64_t(valueBytes / typeBytes)) {
             values = table.mid(valueOffset, valueBytes);
         } else {
             values =
@@ -428,10 +438,10 @@ bool ExceedsDecoderBounds(QIODevice& device, qint64 limitBytes)
         return JpegExceeds(file, limitBytes);
     }
     if (header.startsWith("\x89PNG\r\n\x1A\n")) {
-        return ChunksExceed(file, limitBytes, false);
+        return ChunksExceed(file, limitBytes);
     }
     if (header.startsWith("\x8AMNG\r\n\x1A\n") || header.startsWith("\x8BJNG\r\n\x1A\n")) {
-        return ChunksExceed(file, limitBytes, true);
+        return ChunksExceed(file, limitBytes);
     }
     if (header.startsWith("GIF87a") || header.startsWith("GIF89a")) {
         return GifExceeds(file, limitBytes);

@@ -69,10 +69,16 @@ CASES = {
     "picture-gif-frame-at-60000.gif": gif(10, 10, 60000, 5000),
     "picture-tiff-63489-samples.tif":
         tiff([(256, 3, 1000), (257, 3, 1000), (258, 3, 8), (277, 3, 63489)]),
-    "picture-tiff-tile-65535.tif": tiff([(256, 3, 16), (257, 3, 16), (322, 4, 65535),
-                                         (323, 4, 65535)]),
+    "picture-tiff-tile-65535.tif": tiff([(256, 3, 16), (257, 3, 16), (258, 3, 8),
+                                         (322, 4, 65535), (323, 4, 65535)]),
     "picture-webp-16384.webp": b"RIFF" + le32(30) + b"WEBPVP8X" + le32(10) + b"\0" * 4
         + struct.pack("<I", 16383)[:3] + struct.pack("<I", 16383)[:3],
+    "picture-sequential-one-of-three-scanned.jpg":
+        jpeg_frame(0xC0, 65500, 65500, [0x11, 0x11, 0x11]),
+    "picture-progressive-behind-stray-bytes.jpg":
+        b"\xff\xd8junk" + jpeg_frame(0xC2, 65500, 65500, [0x11])[2:],
+    "picture-text-after-image-claims-704mb.png":
+        PNG + ihdr(16, 16) + chunk(b"IDAT", b"x" * 20) + be32(704 << 20) + b"tEXtTitle",
     "contents-nested-100000.hhc": ("<ul>" * 100000 + sitemap_entry("Deep")).encode(),
     "contents-ampersands.hhc": ("<ul>" + sitemap_entry("&" * 200000) + "</ul>").encode(),
     "cutlist-claims-2g-entries.ini": le32(0x7FFFFFFF) + b"\x05a.jpg" + b"\0" * 64,
@@ -86,7 +92,6 @@ CASES = {
     "sound-zero-channels.wav":
         b"RIFF" + le32(36) + b"WAVEfmt " + le32(16) + le16(1) + le16(0) + le32(44100)
         + le32(0) + le16(0) + le16(16) + b"data" + le32(0),
-    "help-not-really.chm": b"ITSF" + le32(3) + b"\xff" * 200,
 }
 
 

@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
 """Writes a small seed corpus for each fuzz target: well-formed files of the kinds the program
-reads, made here byte by byte, so that the fuzzer starts from inputs that reach deep into each
-reader. A help file is taken from the build when one is given.
+reads, made here byte by byte (and by ImageMagick for JPEG, TIFF and WebP), so that the fuzzer
+starts from inputs that reach deep into each reader. A help file is taken from the build when
+one is given.
 
 Usage: make_seeds.py <folder> [help file]
 """
 import os
 import shutil
 import struct
+import subprocess
 import sys
 import zlib
 
@@ -73,6 +75,20 @@ SEEDS = {
 }
 
 
+# Formats made by ImageMagick when it is there: a baseline and a progressive JPEG, a TIFF and a
+# WebP, so that the picture target starts inside their readers too.
+CONVERTED = {"baseline.jpg": [], "progressive.jpg": ["-interlace", "Plane"], "tiled.tif": [],
+             "small.webp": []}
+
+
+def convert_pictures(folder):
+    if not shutil.which("convert"):
+        return
+    for name, options in CONVERTED.items():
+        subprocess.run(["convert", "-size", "16x12", "gradient:red-blue"] + options
+                       + [os.path.join(folder, name)], check=False, capture_output=True)
+
+
 def main():
     folder = sys.argv[1]
     for target, files in SEEDS.items():
@@ -80,6 +96,7 @@ def main():
         for name, data in files.items():
             with open(os.path.join(folder, target, name), "wb") as out:
                 out.write(data)
+    convert_pictures(os.path.join(folder, "Picture"))
     if len(sys.argv) > 2 and os.path.isfile(sys.argv[2]):
         shutil.copy(sys.argv[2], os.path.join(folder, "HelpFile", "help.chm"))
 

@@ -147,10 +147,25 @@ std::vector<NamedFile> HostileFiles()
         {"GIF whose frame lands at 60000", Gif(10, 10, 60000, 5000)},
         {"TIFF of 63489 samples per pixel",
          Tiff({{256, 3, 1000}, {257, 3, 1000}, {258, 3, 8}, {277, 3, 63489}})},
-        {"TIFF whose tile is 65535 x 65535",
-         Tiff({{256, 3, 16}, {257, 3, 16}, {322, 4, 65535}, {323, 4, 65535}})},
+        {"TIFF whose 8-bit tile is 65535 x 65535",
+         Tiff({{256, 3, 16}, {257, 3, 16}, {258, 3, 8}, {322, 4, 65535}, {323, 4, 65535}})},
         {"WebP canvas of 16384 x 16384", WebpVp8x(16384, 16384)},
+        {"sequential JPEG whose first scan holds one of three components",
+         JpegFrame(0xC0, 65500, 65500, {0x11, 0x11, 0x11})},
+        {"progressive JPEG behind stray bytes",
+         QByteArray("\xFF\xD8junk", 6) + JpegFrame(0xC2, 65500, 65500, {0x11}).mid(2)},
+        {"PNG whose text chunk after the image data claims 704 MB",
+         PngSignature() + Ihdr(16, 16) + Chunk("IDAT", QByteArray(20, 'x')) +
+             BigEndian32(704u << 20) + "tEXtTitle"},
     };
+}
+
+// A little-endian BigTIFF whose one entry claims 2^63 values of its tag.
+QByteArray BigTiffClaimingValues(int tag)
+{
+    return QByteArray("II+\0", 4) + LittleEndian(8, 2) + LittleEndian(0, 2) + LittleEndian(16, 8) +
+           LittleEndian(1, 8) + LittleEndian(tag, 2) + LittleEndian(3, 2) +
+           LittleEndian(std::uint64_t(1) << 63, 8) + LittleEndian(8, 8) + LittleEndian(0, 8);
 }
 
 } // namespace
@@ -201,6 +216,9 @@ TEST(DecoderBounds, PicturesWithinTheLimitAreLeftToTheReader)
         {"TIFF of 8000 x 8000 in 16-bit RGBA",
          Tiff({{256, 3, 8000}, {257, 3, 8000}, {258, 3, 16}, {277, 3, 4}})},
         {"WebP canvas of 4000 x 3000", WebpVp8x(4000, 3000)},
+        {"bilevel TIFF of 40000 x 40000",
+         Tiff({{256, 4, 40000}, {257, 4, 40000}, {258, 3, 1}, {277, 3, 1}})},
+        {"BigTIFF claiming 2^63 bits per sample", BigTiffClaimingValues(258)},
         {"BMP", Encoded(picture, "bmp")},
         {"four bytes", QByteArray("\xFF\xD8\xFF\xC2", 4)},
         {"nothing", QByteArray()},
