@@ -6,6 +6,7 @@
 #include "platform/Paths.h"
 #include "resources/StringTable.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProgressDialog>
 
@@ -56,6 +57,9 @@ public:
             m_dialog.setValue(static_cast<int>(doneBytes * 1000 / m_total));
         if (!m_dialog.isVisible() && m_copiedMs + m_copying.elapsed() >= kShowProgressAfterMs)
             m_dialog.show();
+        // Shown by hand, the window is repainted and its Cancel pressed only through this.
+        if (m_dialog.isVisible())
+            QCoreApplication::processEvents();
     }
 
     // The answer to a question asked with the window out of the way.

@@ -175,10 +175,21 @@ bool Reply(int socket, const std::optional<std::string>& answer)
 
 // Runs in the forked child: only chmlib and the socket, then _exit, so nothing of the parent's
 // state (Qt, atexit handlers, buffered output) is touched. It ends with the parent.
-[[noreturn]] void Serve(int socket, const std::string& path)
+[[noreturn]] void Serve(int socket, const std::string& path, pid_t parent)
 {
     prctl(PR_SET_DUMPABLE, 0); // a crash here is expected, not worth a core dump
     prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != parent)
+        _exit(0); // the parent ended before the line above took hold
+    // Nothing of the parent's stays open here (its display connection, other children's
+    // sockets), so that a child's socket closes when its parent closes it.
+    constexpr int kSocket = 3;
+    if (socket != kSocket && dup2(socket, kSocket) < 0)
+        _exit(1);
+    socket = kSocket;
+    close_range(kSocket + 1, ~0U, 0);
+    for (int fd = 0; fd < kSocket; ++fd)
+        close(fd);
     for (const int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGPIPE})
         std::signal(signal, SIG_DFL);
     chmFile* file = chm_open(path.c_str());
@@ -209,11 +220,10 @@ std::unique_ptr<ChmChild> ChmChild::Start(const std::string& path)
     int sockets[2];
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sockets) != 0)
         return nullptr;
+    const pid_t parent = getpid();
     const pid_t pid = fork();
-    if (pid == 0) {
-        close(sockets[0]);
-        Serve(sockets[1], path);
-    }
+    if (pid == 0)
+        Serve(sockets[1], path, parent);
     close(sockets[1]);
     if (pid < 0) {
         close(sockets[0]);
