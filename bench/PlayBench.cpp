@@ -8,6 +8,7 @@
 #include "platform/Sound.h"
 #include "play/MyGameWnd.h"
 #include "play/PlayDeck.h"
+#include "tests/support/PeakMemory.h"
 #include "tests/support/TestPictures.h"
 
 #include <QApplication>
@@ -24,7 +25,6 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <random>
 
 namespace {
@@ -140,19 +140,9 @@ double Percentile(std::vector<double> values, double fraction)
     return values[std::min(values.size() - 1, std::size_t(fraction * double(values.size())))];
 }
 
-// The peak resident size is counted from here on.
-void ResetPeakMemory()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
 double PeakMemoryMb()
 {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024;
-    return 0;
+    return double(PeakMemoryProbe::PeakBytes()) / (1 << 20);
 }
 
 // A group whose cut list has been blown up to 16 MiB of entries, all
@@ -173,7 +163,7 @@ void BM_BuildDeckWithHugeCutList(benchmark::State& state)
     names.push_back("p7.png");
     WriteCutList(group, names);
     names = {};
-    ResetPeakMemory();
+    const PeakMemoryProbe memory; // the peak is counted from here on
     for (auto _ : state) {
         const PlayDeck deck = BuildPlayDeck(installDir);
         const auto cut = std::count_if(deck.entries.begin(), deck.entries.end(),
@@ -198,7 +188,7 @@ void KeyToFrame(benchmark::State& state, void (*makeLibrary)(const std::string& 
     settings.keyDelayOn = 0;
     SoundRecorder silence;
     CMyGameWnd window(settings);
-    ResetPeakMemory();
+    const PeakMemoryProbe memory; // the peak is counted from here on
     window.StartPlay();
     window.EnterFullScreen();
     window.PrepareBackground();

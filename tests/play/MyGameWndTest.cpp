@@ -14,11 +14,17 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
+#include <span>
 
 namespace {
 
 constexpr QRgb kBlue = 0xFF0000FF;
+constexpr std::array kQuitWord{Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O,
+                               Qt::Key_4, Qt::Key_8, Qt::Key_6};
+// The quit word but its last key.
+constexpr std::span kQuitWordUntilLast = std::span(kQuitWord).first<kQuitWord.size() - 1>();
 
 // A play on a temporary library with a clock the test moves by hand (ms).
 class PlayWindowTest : public ::testing::Test
@@ -334,7 +340,7 @@ TEST_F(PlayWindowTest, TheQuitWordEndsThePlayWithTheFarewell)
     PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
     Start();
     QSignalSpy ended(&Window(), &CMyGameWnd::playEnded);
-    for (const auto key : {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8}) {
+    for (const auto key : kQuitWordUntilLast) {
         Press(key);
         Click(Window(), Qt::LeftButton); // clicks do not break the word
     }
@@ -355,8 +361,7 @@ TEST_F(PlayWindowTest, ShiftOrCtrlHeldWhileTypingKeepsThePlayGoing)
     PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
     Start();
     for (const auto modifier : {Qt::ShiftModifier, Qt::ControlModifier}) {
-        for (const auto key :
-             {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8, Qt::Key_6})
+        for (const auto key : kQuitWord)
             Press(key, modifier);
         EXPECT_TRUE(Window().isVisible());
     }
@@ -378,7 +383,7 @@ TEST_F(PlayWindowTest, KeypadSixDoesNotEndThePlay)
 {
     PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
     Start();
-    for (const auto key : {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8})
+    for (const auto key : kQuitWordUntilLast)
         Press(key);
     Press(Qt::Key_6, Qt::KeypadModifier);
     EXPECT_TRUE(Window().isVisible());
@@ -460,7 +465,7 @@ TEST_F(PlayWindowTest, KeysAndClicksOnACoverAreInputsOfThePlay)
     Click(cover, Qt::RightButton); // within the key delay
     EXPECT_EQ(Window().BackBuffer(), afterClick);
 
-    for (const auto key : {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8})
+    for (const auto key : kQuitWordUntilLast)
         QTest::keyClick(&cover, key);
     EXPECT_EQ(Window().QuitState(), 6);
     QTest::keyClick(&cover, Qt::Key_6);
@@ -496,8 +501,7 @@ TEST_F(PlayWindowTest, TheQuitWordEndsThePlayAtOnceWhilePicturesAreMadeReady)
     PlayLibrary::SavePicture(Group(), "slow.png", PlayLibrary::Filled(3000, 3000, Qt::red));
     Start();
     QSignalSpy ended(&Window(), &CMyGameWnd::playEnded);
-    for (const auto key :
-         {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8, Qt::Key_6})
+    for (const auto key : kQuitWord)
         PressOnly(key);
     EXPECT_EQ(ended.count(), 1);
     EXPECT_FALSE(Window().isVisible());
@@ -520,8 +524,7 @@ TEST_F(PlayWindowTest, MashingKeysBuildsNoBacklog)
     WaitForAnswers();
     EXPECT_EQ(m_sounds.Played().size(), 3u) << "the pictures of the waiting keys";
 
-    for (const auto key :
-         {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8, Qt::Key_6})
+    for (const auto key : kQuitWord)
         PressOnly(key);
     EXPECT_FALSE(Window().isVisible());
 }

@@ -26,5 +26,10 @@ PeakMemoryProbe::PeakMemoryProbe()
 
 std::int64_t PeakMemoryProbe::GrowthBytes() const
 {
-    return StatusBytes("VmHWM") - m_startBytes;
+    return PeakBytes() - m_startBytes;
+}
+
+std::int64_t PeakMemoryProbe::PeakBytes()
+{
+    return StatusBytes("VmHWM");
 }

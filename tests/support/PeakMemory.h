@@ -11,6 +11,8 @@ class PeakMemoryProbe
 public:
     PeakMemoryProbe();
     std::int64_t GrowthBytes() const;
+    // The resident peak itself since the object was made.
+    static std::int64_t PeakBytes();
 
 private:
     std::int64_t m_startBytes;
