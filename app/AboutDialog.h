@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/KipoDialog.h"
+#include "dialogframe/KipoDialog.h"
 
 // The About dialog: the program's name and version, a few words on what it does and a link
 // to its web page. F1 opens the help's first page.

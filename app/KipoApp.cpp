@@ -1,8 +1,8 @@
 #include "app/KipoApp.h"
 
-#include "app/HelpTopic.h"
 #include "app/KipoDlg.h"
-#include "platform/Sound.h"
+#include "dialogframe/HelpTopic.h"
+#include "platform/sound/Sound.h"
 #include "resources/AppIcon.h"
 
 CKipoApp::CKipoApp(int& argc, char** argv) : QApplication(argc, argv)

@@ -1,8 +1,8 @@
 #include "app/KipoDlg.h"
 
 #include "app/AboutDialog.h"
-#include "app/HelpTopic.h"
 #include "app/ThankDialog.h"
+#include "dialogframe/HelpTopic.h"
 #include "dialogs/SetupDialog.h"
 #include "library/Settings.h"
 #include "platform/AppPath.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/KipoDialog.h"
+#include "dialogframe/KipoDialog.h"
 
 // The Thanks dialog: where further volumes of pictures and sounds can be downloaded, as six
 // links. F1 opens the help page on getting more pictures and sounds.

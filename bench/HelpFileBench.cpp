@@ -1,5 +1,5 @@
-#include "platform/ChmFile.h"
-#include "platform/HelpContents.h"
+#include "platform/help/ChmFile.h"
+#include "platform/help/HelpContents.h"
 
 #include <benchmark/benchmark.h>
 

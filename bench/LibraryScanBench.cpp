@@ -1,7 +1,7 @@
 #include "dialogs/GroupFolders.h"
 #include "library/ContentLibrary.h"
 #include "library/PictureGroup.h"
-#include "platform/Paths.h"
+#include "platform/files/Paths.h"
 #include "tests/support/TempLibrary.h"
 
 #include <benchmark/benchmark.h>

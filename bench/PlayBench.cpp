@@ -4,8 +4,8 @@
 //   xvfb-run -s "-screen 0 1920x1080x24" build/bench/tapnest_bench_play
 #include "library/PictureGroup.h"
 #include "library/Settings.h"
-#include "platform/Paths.h"
-#include "platform/Sound.h"
+#include "platform/files/Paths.h"
+#include "platform/sound/Sound.h"
 #include "play/MyGameWnd.h"
 #include "play/PlayDeck.h"
 #include "tests/support/PeakMemory.h"

@@ -4,9 +4,9 @@
 #include "dialogs/FieldReader.h"
 #include "library/ContentLibrary.h"
 #include "library/PictureGroup.h"
-#include "platform/Folders.h"
 #include "platform/MessageBox.h"
-#include "platform/Paths.h"
+#include "platform/files/Folders.h"
+#include "platform/files/Paths.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 

@@ -1,16 +1,15 @@
 #include "dialogs/CopyIntoFolder.h"
 
 #include "dialogs/ByteTextField.h"
-#include "platform/FileIo.h"
 #include "platform/MessageBox.h"
-#include "platform/Paths.h"
+#include "platform/files/FileFacts.h"
+#include "platform/files/FileIo.h"
+#include "platform/files/Paths.h"
 #include "resources/StringTable.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProgressDialog>
-
-#include <sys/stat.h>
 
 #include <limits>
 
@@ -18,16 +17,10 @@ namespace {
 
 constexpr int kShowProgressAfterMs = 500;
 
-bool Exists(const std::string& path)
-{
-    struct stat status = {};
-    return lstat(path.c_str(), &status) == 0;
-}
-
 std::uint64_t SizeOf(const std::string& path)
 {
-    struct stat status = {};
-    return stat(path.c_str(), &status) == 0 ? static_cast<std::uint64_t>(status.st_size) : 0;
+    const std::optional<FileFacts> facts = FileFactsOf(path);
+    return facts ? facts->size : 0;
 }
 
 // Progress over all the bytes to copy, in per-mille so that any total fits the dialog's int
@@ -99,7 +92,7 @@ void CopyIntoFolder(QWidget* owner, const std::vector<std::string>& sources,
             return;
         const std::string destination = JoinPath(folder, FileNameOf(source));
         progress.StartFile(FileNameOf(source));
-        if (Exists(destination)) {
+        if (PathExists(destination)) {
             const MessageResult answer = progress.Ask({.owner = owner,
                                                        .text = FillIn(question, "%s", destination),
                                                        .caption = LoadString(kStrInformation),

@@ -2,10 +2,10 @@
 
 #include "library/ContentLibrary.h"
 #include "platform/AsciiCase.h"
-#include "platform/FileIo.h"
-#include "platform/FileSearch.h"
-#include "platform/Folders.h"
-#include "platform/Paths.h"
+#include "platform/files/FileIo.h"
+#include "platform/files/FileSearch.h"
+#include "platform/files/Folders.h"
+#include "platform/files/Paths.h"
 
 std::vector<FoundGroup> ScanGroups(const std::string& installDir)
 {

@@ -3,8 +3,8 @@
 #include "dialogs/PicturePreview.h"
 #include "dialogs/PictureRow.h"
 #include "library/ContentLibrary.h"
-#include "platform/Paths.h"
-#include "platform/Sound.h"
+#include "platform/files/Paths.h"
+#include "platform/sound/Sound.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 

@@ -8,9 +8,9 @@
 #include "library/ContentLibrary.h"
 #include "library/PictureImage.h"
 #include "platform/FileDialogs.h"
-#include "platform/FileIo.h"
 #include "platform/MessageBox.h"
-#include "platform/Paths.h"
+#include "platform/files/FileIo.h"
+#include "platform/files/Paths.h"
 #include "resources/StringTable.h"
 
 #include <QTreeWidget>

@@ -1,29 +1,22 @@
 #include "dialogs/PicturePreview.h"
 
-#include "app/DialogColours.h"
+#include "dialogframe/DialogColours.h"
 
 #include "library/PictureImage.h"
+#include "platform/files/FileFacts.h"
 
 #include <QPainter>
-
-#include <sys/stat.h>
 
 namespace {
 
 constexpr int kFrameMargin = 5;
 
-// Only regular files are decoded: opening a pipe or a device named like a picture could
-// block the dialog.
-bool IsRegularFile(const std::string& path)
-{
-    struct stat status = {};
-    return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
-}
-
 // The picture scaled into a buffer of `size`, or a null image when it cannot be loaded.
 QImage DrawnPreview(const std::string& picturePath, QSize size)
 {
     CPictureImage picture;
+    // Only regular files are decoded: opening a pipe or a device named like a picture could
+    // block the dialog.
     if (!IsRegularFile(picturePath) || picture.LoadFile(picturePath) != CPictureImage::kSuccess)
         return {};
     QImage drawn(size, QImage::Format_RGB32);

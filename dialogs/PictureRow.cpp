@@ -1,7 +1,7 @@
 #include "dialogs/PictureRow.h"
 
 #include "dialogs/ByteTextField.h"
-#include "platform/FileIo.h"
+#include "platform/files/FileFacts.h"
 #include "resources/StringTable.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 #include "dialogs/SetupDialog.h"
 
-#include "app/OwnerDrawButton.h"
+#include "dialogframe/OwnerDrawButton.h"
 #include "dialogs/AddPicTerm.h"
 #include "dialogs/ColourSwatch.h"
 #include "dialogs/GroupCheckList.h"

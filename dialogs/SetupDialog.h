@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/KipoDialog.h"
+#include "dialogframe/KipoDialog.h"
 #include "dialogs/GroupFolders.h"
 #include "dialogs/SetupFields.h"
 

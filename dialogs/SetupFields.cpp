@@ -1,7 +1,7 @@
 #include "dialogs/SetupFields.h"
 
-#include "app/KipoDialog.h"
-#include "app/UpDown.h"
+#include "dialogframe/KipoDialog.h"
+#include "dialogframe/UpDown.h"
 #include "dialogs/FieldReader.h"
 #include "library/Settings.h"
 #include "resources/ResourceIds.h"

@@ -1,8 +1,8 @@
 #include "library/ContentLibrary.h"
 
 #include "platform/AsciiCase.h"
-#include "platform/Paths.h"
 #include "platform/Uuid.h"
+#include "platform/files/Paths.h"
 
 #include <array>
 #include <iterator>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FileSearch.h"
+#include "platform/files/FileSearch.h"
 
 #include <string>
 #include <string_view>

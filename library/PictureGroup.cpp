@@ -1,9 +1,9 @@
 #include "library/PictureGroup.h"
 
 #include "library/BinaryIo.h"
-#include "platform/FileIo.h"
-#include "platform/FileSearch.h"
-#include "platform/Paths.h"
+#include "platform/files/FileIo.h"
+#include "platform/files/FileSearch.h"
+#include "platform/files/Paths.h"
 
 #include <string_view>
 #include <unordered_map>

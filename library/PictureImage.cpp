@@ -1,14 +1,11 @@
 #include "library/PictureImage.h"
 #include "library/DecoderBounds.h"
 #include "library/PictureOrientation.h"
+#include "platform/files/FileFacts.h"
 
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <mutex>
@@ -23,17 +20,12 @@ constexpr qint64 kDecodedBytesPerPixel = 4;
 // without blocking, so a named pipe named like a picture cannot hang the play.
 std::unique_ptr<QFile> OpenForReading(const std::string& path)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return nullptr;
-    }
-    struct stat status = {};
+    FileDescriptor opened = OpenRegularFile(path);
     auto file = std::make_unique<QFile>();
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
-        !file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        close(fd);
+    if (!opened.IsOpen() ||
+        !file->open(opened.Get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return nullptr;
-    }
+    opened.Release(); // the file closes it now
     return file;
 }
 

@@ -1,9 +1,9 @@
 #include "library/Settings.h"
 
 #include "library/BinaryIo.h"
-#include "platform/FileIo.h"
-#include "platform/InstallDir.h"
-#include "platform/Paths.h"
+#include "platform/files/FileIo.h"
+#include "platform/files/InstallDir.h"
+#include "platform/files/Paths.h"
 
 #include <type_traits>
 

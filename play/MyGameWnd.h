@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/InputClock.h"
-#include "platform/KeyboardLock.h"
+#include "platform/lock/KeyboardLock.h"
 #include "play/PicturePrefetch.h"
 #include "play/PlayDeck.h"
 #include "play/PlayRandom.h"

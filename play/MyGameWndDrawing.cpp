@@ -2,7 +2,7 @@
 
 #include "library/Settings.h"
 #include "platform/ColorRef.h"
-#include "platform/Sound.h"
+#include "platform/sound/Sound.h"
 #include "resources/StringTable.h"
 
 #include <QGuiApplication>

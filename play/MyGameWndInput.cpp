@@ -1,7 +1,7 @@
 #include "play/MyGameWnd.h"
 
 #include "library/Settings.h"
-#include "platform/Sound.h"
+#include "platform/sound/Sound.h"
 #include "play/QuitWord.h"
 
 #include <QElapsedTimer>

@@ -1,11 +1,13 @@
 #include "play/MyGameWnd.h"
 
+#include "play/SwallowedKeys.h"
+
 #include "library/Settings.h"
 #include "platform/ColorRef.h"
-#include "platform/FileSearch.h"
 #include "platform/MessageBox.h"
-#include "platform/Paths.h"
-#include "platform/Sound.h"
+#include "platform/files/FileSearch.h"
+#include "platform/files/Paths.h"
+#include "platform/sound/Sound.h"
 #include "resources/StringTable.h"
 
 #include <QCloseEvent>
@@ -18,7 +20,7 @@
 
 CMyGameWnd::CMyGameWnd(Settings& settings, InputClock clock, std::unique_ptr<DesktopGrab> grab)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_settings(settings), m_clock(std::move(clock)), m_lock(std::move(grab)),
+      m_settings(settings), m_clock(std::move(clock)), m_lock(std::move(grab), IsHeldBackKey),
       m_covers(*this, m_lock),
       m_x11KeyCodes(QGuiApplication::platformName() == QLatin1String("xcb"))
 {

@@ -1,6 +1,6 @@
 #include "play/PicturePick.h"
 
-#include "platform/FileIo.h"
+#include "platform/files/FileFacts.h"
 
 #include <QRect>
 

@@ -1,6 +1,6 @@
 #include "play/PicturePrefetch.h"
 
-#include "platform/FileIo.h"
+#include "platform/files/FileFacts.h"
 
 namespace {
 

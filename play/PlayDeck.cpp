@@ -2,7 +2,7 @@
 
 #include "library/ContentLibrary.h"
 #include "library/PictureGroup.h"
-#include "platform/Paths.h"
+#include "platform/files/Paths.h"
 
 namespace {
 

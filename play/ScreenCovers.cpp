@@ -1,6 +1,6 @@
 #include "play/ScreenCovers.h"
 
-#include "platform/KeyboardLock.h"
+#include "platform/lock/KeyboardLock.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -2,7 +2,7 @@
 
 #include "library/ContentLibrary.h"
 #include "library/PictureGroup.h"
-#include "platform/Paths.h"
+#include "platform/files/Paths.h"
 #include "resources/content/DefaultSounds.h"
 #include "resources/content/GroupCatalog.h"
 #include "resources/content/PictureFile.h"

@@ -1,6 +1,6 @@
 #include "resources/content/PictureFile.h"
 
-#include "platform/Paths.h"
+#include "platform/files/Paths.h"
 #include "resources/content/GifWriter.h"
 
 #include <QImageWriter>

@@ -1,17 +1,17 @@
-#include "WidgetTestHelpers.h"
 #include "app/AboutDialog.h"
-#include "app/HelpTopic.h"
 #include "app/KipoDlg.h"
-#include "app/LinkLabel.h"
 #include "app/ThankDialog.h"
+#include "dialogframe/HelpTopic.h"
+#include "dialogframe/LinkLabel.h"
 #include "library/Settings.h"
 #include "platform/DesktopOpen.h"
-#include "platform/HelpBrowser.h"
-#include "platform/HelpWindow.h"
 #include "platform/MessageBox.h"
+#include "platform/help/HelpBrowser.h"
+#include "platform/help/HelpWindow.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/HelpFileMaker.h"
 #include "tests/support/TempLibrary.h"
+#include "tests/support/WidgetTestHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "WidgetTestHelpers.h"
 #include "app/KipoDlg.h"
 #include "library/Settings.h"
 #include "platform/MessageBox.h"
-#include "platform/Paths.h"
-#include "platform/Sound.h"
+#include "platform/files/Paths.h"
+#include "platform/sound/Sound.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/TempLibrary.h"
+#include "tests/support/WidgetTestHelpers.h"
 
 #include <QImage>
 #include <QKeyEvent>

@@ -1,14 +1,14 @@
 #include "app/KipoDlg.h"
-#include "WidgetTestHelpers.h"
-#include "app/HelpTopic.h"
 #include "app/ThankDialog.h"
+#include "dialogframe/HelpTopic.h"
 #include "dialogs/SetupDialog.h"
 #include "library/Settings.h"
 #include "platform/MessageBox.h"
-#include "platform/Sound.h"
+#include "platform/sound/Sound.h"
 #include "resources/ResourceIds.h"
 #include "tests/dialogs/DialogTestHelpers.h"
 #include "tests/support/TempLibrary.h"
+#include "tests/support/WidgetTestHelpers.h"
 
 #include <gtest/gtest.h>
 

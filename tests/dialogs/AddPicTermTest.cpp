@@ -2,9 +2,9 @@
 #include "DialogTestHelpers.h"
 #include "library/PictureGroup.h"
 #include "resources/ResourceIds.h"
-#include "tests/app/WidgetTestHelpers.h"
 #include "tests/support/Bytes.h"
 #include "tests/support/TempLibrary.h"
+#include "tests/support/WidgetTestHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "ManagePicTermFixture.h"
 #include "dialogs/PicturePreview.h"
-#include "platform/Sound.h"
+#include "platform/sound/Sound.h"
 #include "tests/support/Bytes.h"
 
 #include <QCheckBox>

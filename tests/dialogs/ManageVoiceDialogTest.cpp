@@ -1,10 +1,10 @@
 #include "dialogs/ManageVoiceDialog.h"
 #include "DialogTestHelpers.h"
 #include "platform/FileDialogs.h"
-#include "platform/Sound.h"
+#include "platform/sound/Sound.h"
 #include "resources/ResourceIds.h"
-#include "tests/app/WidgetTestHelpers.h"
 #include "tests/support/TempLibrary.h"
+#include "tests/support/WidgetTestHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 #include "dialogs/SetupDialog.h"
 #include "library/Settings.h"
 #include "resources/ResourceIds.h"
-#include "tests/app/WidgetTestHelpers.h"
 #include "tests/support/Bytes.h"
 #include "tests/support/TempLibrary.h"
+#include "tests/support/WidgetTestHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -4,12 +4,12 @@
 #include "library/PictureGroup.h"
 #include "library/PictureImage.h"
 #include "library/Settings.h"
-#include "platform/ChmFile.h"
-#include "platform/FileIo.h"
-#include "platform/HelpContents.h"
-#include "platform/Paths.h"
-#include "platform/SoundConversion.h"
-#include "platform/WavReader.h"
+#include "platform/files/FileIo.h"
+#include "platform/files/Paths.h"
+#include "platform/help/ChmFile.h"
+#include "platform/help/HelpContents.h"
+#include "platform/sound/SoundConversion.h"
+#include "platform/sound/WavReader.h"
 
 #include <QRect>
 #include <QTemporaryDir>

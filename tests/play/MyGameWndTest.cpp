@@ -2,8 +2,8 @@
 
 #include "library/Settings.h"
 #include "platform/MessageBox.h"
-#include "platform/Paths.h"
-#include "platform/Sound.h"
+#include "platform/files/Paths.h"
+#include "platform/sound/Sound.h"
 #include "play/MyGameWnd.h"
 #include "tests/support/FakeDesktopGrab.h"
 #include "tests/support/SolidPng.h"

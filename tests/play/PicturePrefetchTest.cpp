@@ -1,6 +1,6 @@
 #include "PlayLibrary.h"
 
-#include "platform/Paths.h"
+#include "platform/files/Paths.h"
 #include "play/PicturePrefetch.h"
 #include "tests/support/SolidPng.h"
 

@@ -3,7 +3,7 @@
 #include "library/Settings.h"
 #include "platform/ColorRef.h"
 #include "platform/MessageBox.h"
-#include "platform/Sound.h"
+#include "platform/sound/Sound.h"
 #include "play/MyGameWnd.h"
 #include "tests/support/FakeDesktopGrab.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DesktopGrab.h"
+#include "platform/lock/DesktopGrab.h"
 
 #include <QWindow>
 

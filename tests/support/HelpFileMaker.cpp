@@ -1,6 +1,6 @@
 #include "tests/support/HelpFileMaker.h"
 
-#include "platform/Paths.h"
+#include "platform/files/Paths.h"
 #include "tests/support/SolidPng.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "tests/support/TempLibrary.h"
 
 #include "library/PictureGroup.h"
-#include "platform/Paths.h"
+#include "platform/files/Paths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,258 @@
+#include "dialogframe/DialogBuilder.h"
+
+#include "dialogframe/GroupFrame.h"
+
+#include "dialogframe/OwnerDrawButton.h"
+#include "dialogframe/UpDown.h"
+#include "resources/AppIcon.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+QString ToQt(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+bool HasMnemonic(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == u'&') {
+            if (text[i + 1] != u'&')
+                return true;
+            ++i;
+        }
+    }
+    return false;
+}
+
+// "&&" becomes "&"; a single '&' that marks a mnemonic goes.
+QString WithoutMnemonics(const QString& text)
+{
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size())
+            ++i;
+        plain += text[i];
+    }
+    return plain;
+}
+
+QLabel* CreateStatic(const ControlTemplate& control, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(ToQt(control.text));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
+}
+
+QWidget* CreateEdit(const ControlTemplate& control)
+{
+    const bool readOnly = control.style & ReadOnly;
+    if (control.style & MultiLine) {
+        auto* edit = new QPlainTextEdit(ToQt(control.text));
+        edit->setReadOnly(readOnly);
+        return edit;
+    }
+    auto* edit = new QLineEdit(ToQt(control.text));
+    edit->setReadOnly(readOnly);
+    return edit;
+}
+
+QWidget* CreateListBox(const ControlTemplate& control)
+{
+    auto* list = new QListWidget;
+    list->setSortingEnabled(control.style & Sorted);
+    return list;
+}
+
+QWidget* CreateListView(const ControlTemplate& control)
+{
+    auto* view = new QTreeWidget;
+    view->setRootIsDecorated(false);
+    view->setUniformRowHeights(true);
+    view->setAllColumnsShowFocus(true);
+    view->setSelectionMode(control.style & SingleSelection ? QAbstractItemView::SingleSelection
+                                                           : QAbstractItemView::ExtendedSelection);
+    if (control.style & Sorted) {
+        view->setSortingEnabled(true);
+        view->sortByColumn(0, Qt::AscendingOrder);
+        // The rows stay in order of their first column; the headings do not re-sort.
+        view->header()->setSectionsClickable(false);
+        view->header()->setSortIndicatorShown(false);
+    }
+    return view;
+}
+
+QWidget* CreateIcon(const QRect& pixels)
+{
+    auto* label = new QLabel;
+    const int side = std::min(pixels.width(), pixels.height());
+    label->setPixmap(AppIcon().pixmap(QSize(side, side)));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QWidget* CreateFrame()
+{
+    auto* frame = new QFrame;
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    QPalette palette;
+    palette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::Dark));
+    frame->setPalette(palette);
+    return frame;
+}
+
+QWidget* CreateWidget(const ControlTemplate& control, const QRect& pixels)
+{
+    switch (control.kind) {
+    case ControlKind::StaticLeft:
+        return CreateStatic(control, Qt::AlignLeft);
+    case ControlKind::StaticCentre:
+        return CreateStatic(control, Qt::AlignHCenter);
+    case ControlKind::StaticRight:
+        return CreateStatic(control, Qt::AlignRight);
+    case ControlKind::GroupBox:
+        return new CGroupFrame(ToQt(control.text));
+    case ControlKind::PushButton:
+        return new QPushButton(ToQt(control.text));
+    case ControlKind::DefaultPushButton: {
+        auto* button = new QPushButton(ToQt(control.text));
+        button->setDefault(true);
+        return button;
+    }
+    case ControlKind::CheckBox:
+        return new QCheckBox(ToQt(control.text));
+    case ControlKind::Edit:
+        return CreateEdit(control);
+    case ControlKind::ListBox:
+        return CreateListBox(control);
+    case ControlKind::ListView:
+        return CreateListView(control);
+    case ControlKind::UpDown: {
+        auto* upDown = new CUpDown;
+        upDown->SetWrap(control.style & Wrap);
+        return upDown;
+    }
+    case ControlKind::Icon:
+        return CreateIcon(pixels);
+    case ControlKind::OwnerDrawButton: {
+        auto* button = new COwnerDrawButton;
+        button->setText(ToQt(control.text));
+        return button;
+    }
+    case ControlKind::Frame:
+        return CreateFrame();
+    }
+    return new QWidget;
+}
+
+bool TakesTabFocus(const QWidget* widget)
+{
+    return widget->focusPolicy() & Qt::TabFocus;
+}
+
+// A static's mnemonic moves the focus to the next control that Tab reaches; without one the
+// text is shown with its markers removed.
+void BindStaticMnemonics(const std::vector<QWidget*>& widgets)
+{
+    for (auto it = widgets.begin(); it != widgets.end(); ++it) {
+        auto* label = qobject_cast<QLabel*>(*it);
+        if (!label || !label->text().contains(u'&'))
+            continue;
+        const auto buddy = std::find_if(it + 1, widgets.end(), TakesTabFocus);
+        if (HasMnemonic(label->text()) && buddy != widgets.end())
+            label->setBuddy(*buddy);
+        else
+            label->setText(WithoutMnemonics(label->text()));
+    }
+}
+
+// An up-down control takes the edit just before it as its buddy.
+void AttachUpDowns(const std::vector<QWidget*>& widgets)
+{
+    for (std::size_t i = 1; i < widgets.size(); ++i) {
+        if (auto* upDown = qobject_cast<CUpDown*>(widgets[i]))
+            upDown->SetBuddy(qobject_cast<QLineEdit*>(widgets[i - 1]));
+    }
+}
+
+} // namespace
+
+QFont DialogFont(const DialogTemplate& dialogTemplate)
+{
+    static constexpr std::array<std::string_view, 4> kShellFaces{
+        "", "MS Shell Dlg", "MS Shell Dlg 2", "Microsoft Sans Serif"};
+    const bool isShellFace =
+        std::ranges::find(kShellFaces, dialogTemplate.fontFace) != kShellFaces.end();
+    QFont font = isShellFace ? QFontDatabase::systemFont(QFontDatabase::GeneralFont)
+                             : QFont(ToQt(dialogTemplate.fontFace));
+    font.setPointSize(dialogTemplate.pointSize);
+    return font;
+}
+
+DialogBuilder::DialogBuilder(const DialogTemplate& dialogTemplate, QDialog& dialog)
+    : m_units(DialogFont(dialogTemplate))
+{
+    dialog.setWindowTitle(ToQt(dialogTemplate.title));
+    dialog.setFont(DialogFont(dialogTemplate));
+    dialog.setFixedSize(m_units.ToPixelsX(dialogTemplate.width),
+                        m_units.ToPixelsY(dialogTemplate.height));
+
+    std::vector<QWidget*> widgets;
+    widgets.reserve(dialogTemplate.controls.size());
+    for (const ControlTemplate& control : dialogTemplate.controls) {
+        const QRect pixels = m_units.ToPixels(control.x, control.y, control.width, control.height);
+        QWidget* widget = CreateWidget(control, pixels);
+        widget->setParent(&dialog);
+        widget->setGeometry(pixels);
+        if ((control.style & NoTabStop) && TakesTabFocus(widget))
+            widget->setFocusPolicy(Qt::ClickFocus);
+        if (control.id != kNoControlId)
+            m_controls.emplace(control.id, widget);
+        widgets.push_back(widget);
+    }
+    BindStaticMnemonics(widgets);
+    AttachUpDowns(widgets);
+}
+
+QWidget* DialogBuilder::Control(int id) const
+{
+    const auto found = m_controls.find(id);
+    return found == m_controls.end() ? nullptr : found->second;
+}
+
+bool DialogBuilder::ReplaceControl(int id, QWidget* replacement)
+{
+    const auto found = m_controls.find(id);
+    if (found == m_controls.end()) {
+        delete replacement;
+        return false;
+    }
+    QWidget* const old = found->second;
+    replacement->setParent(old->parentWidget());
+    replacement->setGeometry(old->geometry());
+    replacement->stackUnder(old);
+    QWidget::setTabOrder(old, replacement);
+    replacement->setVisible(!old->isHidden());
+    found->second = replacement;
+    delete old;
+    return true;
+}

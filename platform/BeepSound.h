@@ -1,7 +1,0 @@
-#pragma once
-
-#include "platform/WavReader.h"
-
-// The sound played in place of one that cannot be played: two short falling
-// notes, soft at both ends, so a parent hears that a sound is missing.
-DecodedSound BeepSound();

@@ -1,0 +1,113 @@
+#include "platform/files/InstallDir.h"
+
+#include "platform/files/Paths.h"
+
+#include <pwd.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kFolderName = "tapnest";
+
+bool IsDirectory(const std::string& path)
+{
+    std::error_code error;
+    return fs::is_directory(path, error);
+}
+
+std::string HomeDirectory()
+{
+    if (const char* home = getenv("HOME"); home && *home)
+        return home;
+    if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir)
+        return entry->pw_dir;
+    return {};
+}
+
+std::string UserDataHome()
+{
+    // A relative XDG_DATA_HOME is invalid and must be ignored.
+    if (const char* dataHome = getenv("XDG_DATA_HOME"); dataHome && *dataHome == '/')
+        return dataHome;
+    const std::string home = HomeDirectory();
+    return home.empty() ? std::string() : JoinPath(home, ".local/share");
+}
+
+// Copies every item of `source` except `skippedName` into the new folder
+// `scratch`. False as soon as one item fails.
+bool CopyItems(const std::string& source, const std::string& skippedName,
+               const std::string& scratch)
+{
+    std::error_code error;
+    fs::directory_iterator entry(source, error);
+    if (error)
+        return false;
+    for (; entry != fs::directory_iterator(); entry.increment(error)) {
+        const fs::path name = entry->path().filename();
+        if (name == skippedName)
+            continue;
+        fs::copy(entry->path(), fs::path(scratch) / name, fs::copy_options::recursive, error);
+        if (error)
+            return false;
+    }
+    return !error;
+}
+
+// Makes `target` a copy of `source` without its item `skippedName`. The copy is
+// made in a scratch folder beside `target` and renamed into place, so an
+// interrupted copy never leaves a half-seeded folder that later starts would
+// take for a finished one.
+bool SeedFolder(const std::string& source, const std::string& skippedName,
+                const std::string& target)
+{
+    std::error_code error;
+    const std::string parent = DirectoryOf(target);
+    fs::create_directories(parent, error);
+    std::string scratch = JoinPath(parent, ".tapnest-seed-XXXXXX");
+    if (!mkdtemp(scratch.data()))
+        return false;
+    const bool copied = CopyItems(source, skippedName, scratch);
+    if (copied)
+        fs::rename(scratch, target, error);
+    if (!copied || error)
+        fs::remove_all(scratch, error);
+    // Another start may have made the folder meanwhile; that one counts.
+    return IsDirectory(target);
+}
+
+} // namespace
+
+InstallDirSystem RunningSystem()
+{
+    return {[](const std::string& dir) { return access(dir.c_str(), W_OK) == 0; }, UserDataHome()};
+}
+
+std::string ShippedDataDir(const std::string& programDir)
+{
+    return fs::path(JoinPath(programDir, "../../share/tapnest")).lexically_normal().string();
+}
+
+std::string ResolveInstallDir(const std::string& programFile, const InstallDirSystem& system)
+{
+    const std::string programDir = DirectoryOf(programFile);
+    const std::string shipped = ShippedDataDir(programDir);
+    const bool installed = IsDirectory(shipped);
+    if (!installed && system.isWritable(programDir))
+        return programDir;
+
+    const std::string seedSource = installed ? shipped : programDir;
+    if (system.userDataHome.empty())
+        return seedSource;
+    const std::string userDir = JoinPath(system.userDataHome, kFolderName);
+    if (IsDirectory(userDir))
+        return userDir;
+    const std::string programName = fs::path(programFile).filename().string();
+    return SeedFolder(seedSource, installed ? std::string() : programName, userDir) ? userDir
+                                                                                    : seedSource;
+}

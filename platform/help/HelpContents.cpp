@@ -1,0 +1,204 @@
+#include "platform/help/HelpContents.h"
+
+#include "platform/AsciiCase.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <optional>
+#include <utility>
+
+namespace {
+
+struct Tag
+{
+    std::string name; // folded to upper case, with a leading '/' for an end tag
+    std::string_view attributes;
+};
+
+bool IsSpace(char c)
+{
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+
+// The end of the tag that opens at `at`: its '>', skipping quoted attribute values.
+std::size_t TagEnd(std::string_view html, std::size_t at)
+{
+    char quote = 0;
+    for (; at < html.size(); ++at) {
+        const char c = html[at];
+        if (quote != 0) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '>') {
+            return at;
+        }
+    }
+    return std::string_view::npos;
+}
+
+// Reads tags one by one and passes over the text and comments between them.
+class TagReader
+{
+public:
+    explicit TagReader(std::string_view html) : m_html(html) {}
+
+    std::optional<Tag> Next()
+    {
+        while ((m_at = m_html.find('<', m_at)) != std::string_view::npos) {
+            if (m_html.substr(m_at, 4) == "<!--") {
+                const std::size_t end = m_html.find("-->", m_at + 4);
+                m_at = end == std::string_view::npos ? m_html.size() : end + 3;
+                continue;
+            }
+            const std::size_t end = TagEnd(m_html, m_at + 1);
+            if (end == std::string_view::npos)
+                return std::nullopt;
+            const std::string_view inside = m_html.substr(m_at + 1, end - m_at - 1);
+            m_at = end + 1;
+            if (inside.empty())
+                continue;
+            const std::size_t nameEnd = std::min(
+                inside.size(), inside.find_first_of(" \t\r\n/>", inside.front() == '/' ? 1 : 0));
+            return Tag{FoldedAsciiCase(inside.substr(0, nameEnd)), inside.substr(nameEnd)};
+        }
+        return std::nullopt;
+    }
+
+private:
+    std::string_view m_html;
+    std::size_t m_at = 0;
+};
+
+// The character an entity's name (between '&' and ';') stands for, appended to `text`;
+// false for an entity this reader does not know.
+bool AppendEntity(std::string& text, std::string_view entity)
+{
+    static constexpr std::pair<std::string_view, char> kNamed[] = {
+        {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}, {"nbsp", ' '}};
+    for (const auto& [name, character] : kNamed) {
+        if (entity == name) {
+            text += character;
+            return true;
+        }
+    }
+    if (entity.size() < 2 || entity.size() > 8 || entity.front() != '#')
+        return false;
+    const bool hex = entity[1] == 'x' || entity[1] == 'X';
+    const std::string digits(entity.substr(hex ? 2 : 1));
+    char* end = nullptr;
+    const unsigned long code = std::strtoul(digits.c_str(), &end, hex ? 16 : 10);
+    if (digits.empty() || *end != '\0' || code == 0 || code > 0x10FFFF)
+        return false;
+    const auto character = static_cast<char32_t>(code);
+    text += QString::fromUcs4(&character, 1).toStdString();
+    return true;
+}
+
+// Entities are looked for no further than the longest one known, "#x10FFFF",
+// so that decoding stays linear in the value's length.
+std::string DecodeEntities(std::string_view value)
+{
+    constexpr std::size_t kLongestEntity = 8;
+    std::string text;
+    for (std::size_t at = 0; at < value.size(); ++at) {
+        if (value[at] == '&') {
+            const std::string_view after = value.substr(at + 1, kLongestEntity + 1);
+            const std::size_t semicolon = after.find(';');
+            if (semicolon != std::string_view::npos &&
+                AppendEntity(text, after.substr(0, semicolon))) {
+                at += 1 + semicolon;
+                continue;
+            }
+        }
+        text += value[at];
+    }
+    return text;
+}
+
+// The value of the attribute `wanted` (any letter case), entities decoded.
+std::optional<std::string> AttributeOf(std::string_view attributes, std::string_view wanted)
+{
+    std::size_t at = 0;
+    const auto skipSpaces = [&] {
+        while (at < attributes.size() && IsSpace(attributes[at]))
+            ++at;
+    };
+    while (true) {
+        skipSpaces();
+        if (at >= attributes.size())
+            return std::nullopt;
+        const std::size_t nameStart = at;
+        while (at < attributes.size() && !IsSpace(attributes[at]) && attributes[at] != '=')
+            ++at;
+        const std::string_view name = attributes.substr(nameStart, at - nameStart);
+        if (at == nameStart)
+            ++at; // a stray '='
+        skipSpaces();
+        std::string_view value;
+        if (at < attributes.size() && attributes[at] == '=') {
+            ++at;
+            skipSpaces();
+            const char quote = at < attributes.size() ? attributes[at] : 0;
+            if (quote == '"' || quote == '\'') {
+                const std::size_t close = attributes.find(quote, at + 1);
+                const std::size_t end = close == std::string_view::npos ? attributes.size() : close;
+                value = attributes.substr(at + 1, end - at - 1);
+                at = end + 1;
+            } else {
+                const std::size_t valueStart = at;
+                while (at < attributes.size() && !IsSpace(attributes[at]))
+                    ++at;
+                value = attributes.substr(valueStart, at - valueStart);
+            }
+        }
+        if (EqualsNoCase(name, wanted))
+            return DecodeEntities(value);
+    }
+}
+
+bool IsSitemapObject(const Tag& tag)
+{
+    const std::optional<std::string> type = AttributeOf(tag.attributes, "type");
+    return type && EqualsNoCase(*type, "text/sitemap");
+}
+
+} // namespace
+
+std::vector<HelpContentsEntry> ParseHelpContents(std::string_view sitemap)
+{
+    std::vector<HelpContentsEntry> entries;
+    TagReader reader(sitemap);
+    int listDepth = 0;
+    std::optional<HelpContentsEntry> entry; // while inside a sitemap object
+    while (const std::optional<Tag> tag = reader.Next()) {
+        if (tag->name == "UL") {
+            ++listDepth;
+        } else if (tag->name == "/UL") {
+            listDepth = std::max(0, listDepth - 1);
+        } else if (tag->name == "OBJECT") {
+            entry.reset();
+            if (IsSitemapObject(*tag))
+                entry = HelpContentsEntry{.depth = std::clamp(listDepth - 1, 0, kMaxContentsDepth),
+                                          .name = {},
+                                          .local = {}};
+        } else if (tag->name == "PARAM" && entry) {
+            const std::string name = AttributeOf(tag->attributes, "name").value_or("");
+            std::string value = AttributeOf(tag->attributes, "value").value_or("");
+            // An entry may repeat its parameters for merged files; the first ones count.
+            if (EqualsNoCase(name, "Name") && entry->name.empty())
+                entry->name = std::move(value);
+            else if (EqualsNoCase(name, "Local") && entry->local.empty())
+                entry->local = std::move(value);
+        } else if (tag->name == "/OBJECT" && entry) {
+            if (!entry->name.empty())
+                entries.push_back(std::move(*entry));
+            entry.reset();
+        }
+    }
+    return entries;
+}

@@ -1,0 +1,45 @@
+#include "platform/help/HelpViewer.h"
+
+#include "platform/help/ChmFile.h"
+#include "platform/help/HelpBrowser.h"
+#include "platform/help/HelpWindow.h"
+
+#include <QPointer>
+
+namespace {
+
+constexpr std::string_view kSeparator = "::";
+
+} // namespace
+
+HelpLocation SplitHelpPath(std::string_view helpPath)
+{
+    const std::size_t separator = helpPath.find(kSeparator);
+    if (separator == std::string_view::npos)
+        return {std::string(helpPath), {}};
+    std::string_view topic = helpPath.substr(separator + kSeparator.size());
+    topic.remove_prefix(std::min(topic.find_first_not_of('/'), topic.size()));
+    return {std::string(helpPath.substr(0, separator)), std::string(topic)};
+}
+
+void ShowHelpPath(const std::string& helpPath)
+{
+    const HelpLocation location = SplitHelpPath(helpPath);
+    std::unique_ptr<ChmFile> file = ChmFile::Open(location.file);
+    if (!file)
+        return;
+    const std::string& topic = location.topic.empty() ? file->DefaultTopic() : location.topic;
+    const QUrl url = HelpTopicUrl(topic);
+    if (topic.empty() || !file->Holds(HelpObjectPath(url)))
+        return;
+
+    // The one help window; it deletes itself when the user closes it.
+    static QPointer<HelpWindow> window;
+    if (!window)
+        window = new HelpWindow;
+    window->Show(std::move(file), url);
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}

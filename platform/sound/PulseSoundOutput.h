@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/sound/SoundOutput.h"
+
+#include <cstdint>
+
+struct pa_context;
+struct pa_server_info;
+struct pa_stream;
+struct pa_threaded_mainloop;
+struct pa_time_event;
+
+// Plays through the desktop's sound server (PulseAudio, or PipeWire's
+// PulseAudio service) on its default output, through one stream with a short
+// buffer that stays open while the server is there: a new sound drops what
+// is queued of the one before and starts within a few milliseconds. Nothing
+// here waits for the server, apart from a bounded wait for the first
+// connection: requests go to a thread of the client library, which feeds the
+// stream as the server asks and as decoded pieces arrive. A server that is
+// absent, goes away or comes back is looked for again every quarter of a
+// second; until it answers, sounds are silent.
+class PulseSoundOutput final : public SoundOutput
+{
+public:
+    PulseSoundOutput();
+    ~PulseSoundOutput() override;
+    PulseSoundOutput(const PulseSoundOutput&) = delete;
+    PulseSoundOutput& operator=(const PulseSoundOutput&) = delete;
+
+    std::optional<SoundFormat> Format() override;
+    void Play(std::shared_ptr<SoundStream> sound) override;
+    void Stop() override;
+
+    // What the output holds, for tests: its streams on the server (at most
+    // one), the buffer length the server granted it once it was ready (0
+    // before), and whether a sound is still being fed to it.
+    struct Usage
+    {
+        int streams = 0;
+        std::uint32_t targetLength = 0;
+        bool feeding = false;
+    };
+    Usage CurrentUsage();
+
+private:
+    // Everything below runs with the client library's loop locked.
+    void Connect();
+    void Disconnect();
+    void ReconnectSoon();
+    void OnContextState();
+    void OnServerInfo(const pa_server_info* info);
+    void OpenStream();
+    void CloseStream();
+    void DropSound();
+    void OnStreamState(pa_stream* stream);
+    void Feed();
+    void OnData(const SoundStream* sound);
+    void WaitForFirstConnection();
+    void EndWaiting();
+
+    pa_threaded_mainloop* m_loop = nullptr;
+    pa_context* m_context = nullptr;
+    pa_time_event* m_reconnect = nullptr;
+    bool m_autospawn = true; // only the first connection may start a server
+    std::optional<SoundFormat> m_format;
+    pa_stream* m_stream = nullptr;
+    std::shared_ptr<SoundStream> m_sound; // the sound being fed, if any
+    std::uint32_t m_targetLength = 0;
+    bool m_waiting = false; // for the first connection
+};
