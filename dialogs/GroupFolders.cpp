@@ -16,7 +16,7 @@ std::vector<FoundGroup> ScanGroups(const std::string& installDir)
         PictureGroup group{.folderName = FoldedAsciiCase(folder),
                            .name = std::move(contents.name),
                            .description = std::move(contents.description),
-                           .displayed = contents.complete ? contents.displayed : 0};
+                           .displayed = contents.DisplayFlag()};
         groups.push_back({std::move(group), std::move(path)});
     }
     return groups;

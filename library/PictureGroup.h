@@ -23,6 +23,10 @@ struct GroupFileContents
     std::string name;
     std::string description;
     std::int32_t displayed = 0;
+
+    // The display flag as the program takes it: a group file cut short shows its group to
+    // no one, and a group is shown during play when this is not 0.
+    std::int32_t DisplayFlag() const { return complete ? displayed : 0; }
 };
 
 // The group file "<groupPath>/<folderName>.ini" (found ignoring letter case).

@@ -8,8 +8,7 @@ namespace {
 
 bool IsSwitchedOn(const std::string& groupPath, const std::string& folderName)
 {
-    const GroupFileContents group = ReadGroupFile(groupPath, folderName);
-    return group.complete && group.displayed != 0;
+    return ReadGroupFile(groupPath, folderName).DisplayFlag() != 0;
 }
 
 void CollectGroup(const std::string& groupPath, std::vector<DeckEntry>& entries)
