@@ -1,10 +1,8 @@
 #include "app/AboutDialog.h"
 
-#include "resources/ResourceIds.h"
-
-CAboutDialog::CAboutDialog(QWidget* parent) : CKipoDialog(kAboutDialogId, "index.html", parent) {}
+CAboutDialog::CAboutDialog(QWidget* parent) : CTypedDialog("index.html", parent) {}
 
 void CAboutDialog::OnInitDialog()
 {
-    SetUpLink(kIdAboutLink);
+    BindLink(AboutId::Link);
 }

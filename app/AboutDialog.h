@@ -1,10 +1,10 @@
 #pragma once
 
-#include "dialogframe/KipoDialog.h"
+#include "dialogframe/TypedDialog.h"
 
 // The About dialog: the program's name and version, a few words on what it does and a link
 // to its web page. F1 opens the help's first page.
-class CAboutDialog : public CKipoDialog
+class CAboutDialog : public CTypedDialog<AboutId>
 {
     Q_OBJECT
 

@@ -20,14 +20,14 @@ constexpr int kSysCommandAbout = 16;
 } // namespace
 
 CKipoDlg::CKipoDlg(Settings& settings, QWidget* parent)
-    : CKipoDialog(kWelcomeDialogId, "index.html", parent), m_settings(settings),
-      m_systemMenu(new QMenu(this)), m_gameWnd(settings)
+    : CTypedDialog("index.html", parent), m_settings(settings), m_systemMenu(new QMenu(this)),
+      m_gameWnd(settings)
 {
     ConnectPlay();
-    BindButton(kIdStart, [this] { OnStart(); });
-    BindButton(kIdSetup, [this] { OnSetup(); });
-    BindButton(kIdMoreFiles, [this] { OnMoreFiles(); });
-    BindButton(kIdWelcomeHelp, [this] { OnHelpButton(); });
+    BindButton(WelcomeId::Start, [this] { OnStart(); });
+    BindButton(WelcomeId::Setup, [this] { OnSetup(); });
+    BindButton(WelcomeId::MoreFiles, [this] { OnMoreFiles(); });
+    BindButton(WelcomeId::HelpButton, [this] { OnHelpButton(); });
 }
 
 void CKipoDlg::OnInitDialog()

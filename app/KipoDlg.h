@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogframe/KipoDialog.h"
+#include "dialogframe/TypedDialog.h"
 #include "play/MyGameWnd.h"
 
 #include <QTimer>
@@ -11,7 +11,7 @@ class QMenu;
 // The welcome dialog: the program's main window. From it the parent starts a play, opens the
 // setup, the list of further picture and sound volumes, the help and, from the dialog's
 // context menu (standing in for the window menu), the About dialog.
-class CKipoDlg : public CKipoDialog
+class CKipoDlg : public CTypedDialog<WelcomeId>
 {
     Q_OBJECT
 

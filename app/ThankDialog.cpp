@@ -1,14 +1,9 @@
 #include "app/ThankDialog.h"
 
-#include "resources/ResourceIds.h"
-
-CThankDialog::CThankDialog(QWidget* parent)
-    : CKipoDialog(kThanksDialogId, "MorePictures.html", parent)
-{
-}
+CThankDialog::CThankDialog(QWidget* parent) : CTypedDialog("MorePictures.html", parent) {}
 
 void CThankDialog::OnInitDialog()
 {
-    for (const int id : kIdThanksLinks)
-        SetUpLink(id);
+    for (const ThanksId link : kThanksLinks)
+        BindLink(link);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "dialogframe/KipoDialog.h"
+#include "dialogframe/TypedDialog.h"
 
 // The Thanks dialog: where further volumes of pictures and sounds can be downloaded, as six
 // links. F1 opens the help page on getting more pictures and sounds.
-class CThankDialog : public CKipoDialog
+class CThankDialog : public CTypedDialog<ThanksId>
 {
     Q_OBJECT
 

@@ -10,7 +10,7 @@ set -euo pipefail
 
 source "$(dirname "$0")/../scripts/desktop.sh"
 
-write_settings 0 1 300 10 0 $((0xFF0000)) 0 0 5
+write_settings keyDelayOn=0 timeLimitOn=0 autoDisplayOn=0
 group=$(find "$work/app" -mindepth 1 -maxdepth 1 -type d -name '*-*' | sort | head -n1)
 for orientation in TopLeft TopRight BottomRight BottomLeft LeftTop RightTop RightBottom LeftBottom; do
     convert -size 4032x3024 plasma:fractal -quality 90 -orient "$orientation" \

@@ -11,7 +11,7 @@ source "$(dirname "$0")/../scripts/desktop.sh"
 source "$(dirname "$0")/../scripts/sound_server.sh"
 listen=(/usr/bin/python3 "$(dirname "$0")/../tests/e2e/sound_listen.py")
 
-write_settings 0 1 300 0 0 $((0xFF0000)) 0 0 5
+write_settings timeLimitMinutes=0 keyDelayOn=0 timeLimitOn=0 autoDisplayOn=0
 start_desktop
 start_sound_server "${2:-pulseaudio}"
 start_tapnest

@@ -25,7 +25,8 @@ CKipoDialog::CKipoDialog(int templateId, std::string helpTopic, QWidget* parent)
 
 CKipoDialog::CKipoDialog(const DialogTemplate& dialogTemplate, std::string helpTopic,
                          QWidget* parent)
-    : QDialog(parent), m_builder(dialogTemplate, *this), m_helpTopic(std::move(helpTopic))
+    : QDialog(parent), m_templateId(dialogTemplate.id), m_builder(dialogTemplate, *this),
+      m_helpTopic(std::move(helpTopic))
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -33,9 +34,9 @@ CKipoDialog::CKipoDialog(const DialogTemplate& dialogTemplate, std::string helpT
     // none, still takes the mouse and keys while a dialog runs.
     setWindowModality(Qt::WindowModal);
     ApplyDialogColours(*this);
-    BindButton(kIdOk, [this] { accept(); });
-    BindButton(kIdCancel, [this] { reject(); });
-    BindButton(kIdHelp, [this] { OnHelp(); });
+    ConnectButtonIfPresent(kOkButtonId, [this] { accept(); });
+    ConnectButtonIfPresent(kCancelButtonId, [this] { reject(); });
+    ConnectButtonIfPresent(kHelpButtonId, [this] { OnHelp(); });
 }
 
 void CKipoDialog::OnHelp()
@@ -43,19 +44,33 @@ void CKipoDialog::OnHelp()
     ShowHelpTopic(m_helpTopic);
 }
 
-void CKipoDialog::BindButton(int id, std::function<void()> handler)
+QWidget* CKipoDialog::RequiredControl(int number, const QMetaObject& type) const
 {
-    if (auto* button = ControlAs<QAbstractButton>(id))
-        connect(button, &QAbstractButton::clicked, this, std::move(handler));
+    QWidget* control = m_builder.Control(number);
+    if (!control || !type.cast(control))
+        qFatal("dialog %d has no control %d of the kind %s", m_templateId, number,
+               type.className());
+    return control;
 }
 
-CLinkLabel* CKipoDialog::SetUpLink(int id)
+void CKipoDialog::ConnectButton(QAbstractButton& button, std::function<void()> handler)
 {
-    const auto* control = ControlAs<QLabel>(id);
+    connect(&button, &QAbstractButton::clicked, this, std::move(handler));
+}
+
+void CKipoDialog::ConnectButtonIfPresent(int number, std::function<void()> handler)
+{
+    if (auto* button = FindControl<QAbstractButton>(number))
+        ConnectButton(*button, std::move(handler));
+}
+
+CLinkLabel* CKipoDialog::MakeLink(int number)
+{
+    const auto* control = FindControl<QLabel>(number);
     if (!control)
         return nullptr;
     auto* label = new CLinkLabel(*control);
-    m_builder.ReplaceControl(id, label);
+    m_builder.ReplaceControl(number, label);
     label->SetLink(true).SetTextColor(kLinkBlue).SetUnderline(true).SetLinkCursor(LinkCursor());
     return label;
 }

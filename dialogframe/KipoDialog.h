@@ -8,10 +8,12 @@
 #include <string>
 
 class CLinkLabel;
+class QAbstractButton;
 
 // The base of every dialog of the program: builds the dialog from its template, colours it
 // orange with navy text, and answers F1 and the Help button (id 9) with the dialog's help
-// topic. Button 1 accepts and button 2 rejects the dialog, as do Enter and Esc.
+// topic. Button 1 accepts and button 2 rejects the dialog, as do Enter and Esc. Dialogs find
+// their controls through CTypedDialog, by ids of their own type.
 class CKipoDialog : public QDialog
 {
     Q_OBJECT
@@ -21,10 +23,6 @@ public:
     CKipoDialog(const DialogTemplate& dialogTemplate, std::string helpTopic,
                 QWidget* parent = nullptr);
 
-    // The control with the given template id, or nullptr.
-    QWidget* Control(int id) const { return m_builder.Control(id); }
-    template <class T> T* ControlAs(int id) const { return m_builder.ControlAs<T>(id); }
-
     const std::string& HelpTopic() const { return m_helpTopic; }
 
 protected:
@@ -33,17 +31,29 @@ protected:
     // F1 anywhere in the dialog and the Help button: opens the dialog's help topic.
     virtual void OnHelp();
 
-    // Calls `handler` whenever the button with the given id is clicked.
-    void BindButton(int id, std::function<void()> handler);
-    // Makes the static control with the given id a link label: the link cursor, blue
-    // underlined text (which the colour rule shows navy), and a click opens the label's text.
-    // nullptr when the dialog has no static control of that id.
-    CLinkLabel* SetUpLink(int id);
+    // The control the template numbers `number` if it is a T, else nullptr.
+    template <class T> T* FindControl(int number) const { return m_builder.ControlAs<T>(number); }
+    // The control the template numbers `number`, which must be there and be a T: a template
+    // and the code that handles it disagree, and the program ends at once, in every build.
+    template <class T> T* RequireControl(int number) const
+    {
+        return static_cast<T*>(RequiredControl(number, T::staticMetaObject));
+    }
+    // Calls `handler` whenever `button` is clicked.
+    void ConnectButton(QAbstractButton& button, std::function<void()> handler);
+    // Makes the static control the template numbers `number` a link label: the link cursor,
+    // blue underlined text (which the colour rule shows navy), and a click opens the label's
+    // text. nullptr when the dialog has no static control of that number.
+    CLinkLabel* MakeLink(int number);
 
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    QWidget* RequiredControl(int number, const QMetaObject& type) const;
+    void ConnectButtonIfPresent(int number, std::function<void()> handler);
+
+    int m_templateId;
     DialogBuilder m_builder;
     std::string m_helpTopic;
     bool m_initialised = false;

@@ -12,34 +12,32 @@
 
 #include <QLineEdit>
 
-namespace {
-
-constexpr int kMaxCharacters = 200;
-
-} // namespace
-
 CAddPicTerm::CAddPicTerm(std::string installDir, QWidget* parent)
-    : CKipoDialog(kAddPicTermDialogId, "Faq.html", parent), m_installDir(std::move(installDir))
+    : CTypedDialog("Faq.html", parent), m_controls{.path = Bind<QLineEdit>(AddGroupId::Path),
+                                                   .name = Bind<QLineEdit>(AddGroupId::Name),
+                                                   .description =
+                                                       Bind<QLineEdit>(AddGroupId::Description)},
+      m_installDir(std::move(installDir))
 {
-    for (const int id : {kIdNewGroupName, kIdNewGroupDescription})
-        ControlAs<QLineEdit>(id)->setValidator(new CharacterLimit(kMaxCharacters, this));
+    for (QLineEdit* edit : {m_controls.name, m_controls.description})
+        LimitCharacters(*edit, kLongestGroupText);
 }
 
 void CAddPicTerm::OnInitDialog()
 {
     m_folderName = NewGroupFolderName();
     m_groupPath = JoinPath(m_installDir, m_folderName);
-    ControlAs<QLineEdit>(kIdNewGroupPath)->setText(QString::fromStdString(m_groupPath));
-    ControlAs<QLineEdit>(kIdNewGroupName)->setText(QString::fromStdString(m_groupName));
-    ControlAs<QLineEdit>(kIdNewGroupDescription)->setText(QString::fromStdString(m_description));
-    Control(kIdNewGroupName)->setFocus(Qt::OtherFocusReason);
+    m_controls.path->setText(QString::fromStdString(m_groupPath));
+    m_controls.name->setText(QString::fromStdString(m_groupName));
+    m_controls.description->setText(QString::fromStdString(m_description));
+    m_controls.name->setFocus(Qt::OtherFocusReason);
 }
 
 void CAddPicTerm::accept()
 {
     FieldReader read(this);
-    read.Text(*ControlAs<QLineEdit>(kIdNewGroupName), kMaxCharacters, m_groupName)
-        .Text(*ControlAs<QLineEdit>(kIdNewGroupDescription), kMaxCharacters, m_description);
+    read.Text(*m_controls.name, kLongestGroupText, m_groupName)
+        .Text(*m_controls.description, kLongestGroupText, m_description);
     if (!read.Ok())
         return;
     if (m_groupName.empty()) {

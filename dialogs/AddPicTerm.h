@@ -1,14 +1,16 @@
 #pragma once
 
-#include "dialogframe/KipoDialog.h"
+#include "dialogframe/TypedDialog.h"
 
 #include <string>
+
+class QLineEdit;
 
 // The "Add Picture Group" dialog: shows the path of a new group folder with a fresh upper-case
 // UUID name, and on OK creates that folder with the group file (the typed name and
 // description, shown during play) and an empty cut list. OK ends the dialog even when the
 // folder cannot be made; the caller rescans the library to see what exists.
-class CAddPicTerm : public CKipoDialog
+class CAddPicTerm : public CTypedDialog<AddGroupId>
 {
     Q_OBJECT
 
@@ -22,6 +24,14 @@ protected:
     void OnInitDialog() override;
 
 private:
+    struct Controls
+    {
+        QLineEdit* path;
+        QLineEdit* name;
+        QLineEdit* description;
+    };
+
+    const Controls m_controls;
     std::string m_installDir;
     std::string m_folderName;
     std::string m_groupPath;

@@ -1,5 +1,8 @@
 #include "dialogs/ByteTextField.h"
 
+#include "dialogs/CharacterLimit.h"
+#include "dialogs/FieldReader.h"
+
 #include <QLineEdit>
 
 #include <algorithm>
@@ -26,7 +29,7 @@ void ByteTextField::Show(const std::string& bytes)
     m_bytes = bytes;
     m_shown = DisplayText(bytes);
     if (m_edit) {
-        m_edit->setMaxLength(std::max(m_maxLength, static_cast<int>(m_shown.size())));
+        LimitCharacters(*m_edit, std::max(m_maxLength, CharacterCount(m_shown)));
         m_edit->setText(m_shown);
     }
 }

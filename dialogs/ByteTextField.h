@@ -20,7 +20,8 @@ QString DisplayText(std::string_view bytes);
 class ByteTextField
 {
 public:
-    // `maxLength`: the most characters the user may type; a longer text is still shown whole.
+    // `maxLength`: the most characters the user may type (see LimitCharacters); a longer
+    // text is still shown whole.
     ByteTextField(QLineEdit* edit, int maxLength);
 
     void Show(const std::string& bytes);

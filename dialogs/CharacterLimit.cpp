@@ -2,6 +2,16 @@
 
 #include "dialogs/FieldReader.h"
 
+#include <QLineEdit>
+
+void LimitCharacters(QLineEdit& edit, int maxCharacters)
+{
+    if (auto* limit = edit.findChild<CharacterLimit*>(QString(), Qt::FindDirectChildrenOnly))
+        limit->SetMaximum(maxCharacters);
+    else
+        edit.setValidator(new CharacterLimit(maxCharacters, &edit));
+}
+
 CharacterLimit::CharacterLimit(int maxCharacters, QObject* parent)
     : QValidator(parent), m_maxCharacters(maxCharacters)
 {

@@ -2,8 +2,18 @@
 
 #include <QValidator>
 
-// Refuses any edit that would make the text longer than a number of characters. Characters are
-// Unicode code points, so a letter outside the basic plane counts once.
+class QLineEdit;
+
+// The most characters a group's name or description holds.
+inline constexpr int kLongestGroupText = 200;
+
+// Keeps the user from typing more than `maxCharacters` characters into `edit`; a longer text
+// the program puts there is still shown whole. Characters are Unicode code points, so a letter
+// outside the basic plane counts once. Called again, it changes the limit.
+void LimitCharacters(QLineEdit& edit, int maxCharacters);
+
+// The validator LimitCharacters gives an edit: refuses any edit that would make the text
+// longer than its limit.
 class CharacterLimit : public QValidator
 {
     Q_OBJECT
@@ -11,6 +21,7 @@ class CharacterLimit : public QValidator
 public:
     CharacterLimit(int maxCharacters, QObject* parent);
 
+    void SetMaximum(int maxCharacters) { m_maxCharacters = maxCharacters; }
     State validate(QString& input, int& position) const override;
 
 private:

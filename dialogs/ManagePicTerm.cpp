@@ -1,5 +1,6 @@
 #include "dialogs/ManagePicTerm.h"
 
+#include "dialogs/CharacterLimit.h"
 #include "dialogs/PicturePreview.h"
 #include "dialogs/PictureRow.h"
 #include "library/ContentLibrary.h"
@@ -20,8 +21,6 @@
 #include <map>
 
 namespace {
-
-constexpr int kMaxTextLength = 200;
 
 struct ColumnLayout
 {
@@ -65,31 +64,44 @@ void AddColumns(QTreeWidget& list)
 
 CManagePicTerm::CManagePicTerm(std::string groupPath, const PictureGroup& group,
                                std::int32_t display, QWidget* parent)
-    : CKipoDialog(kManagePicTermDialogId, "Faq.html", parent),
-      m_preview(new CPicturePreview(*Control(kIdManagePreview))),
-      m_pictureList(ControlAs<QTreeWidget>(kIdManagePictureList)),
-      m_groupNameField(ControlAs<QLineEdit>(kIdManageGroupName), kMaxTextLength),
-      m_descriptionField(ControlAs<QLineEdit>(kIdManageDescription), kMaxTextLength),
-      m_groupName(group.name), m_description(group.description), m_groupPath(std::move(groupPath)),
+    : CTypedDialog("Faq.html", parent),
+      m_controls{.pictureList = Bind<QTreeWidget>(ManageGroupId::PictureList),
+                 .groupName = Bind<QLineEdit>(ManageGroupId::Name),
+                 .description = Bind<QLineEdit>(ManageGroupId::Description),
+                 .groupPath = Bind<QLineEdit>(ManageGroupId::Path),
+                 .currentSound = Bind<QLineEdit>(ManageGroupId::CurrentSound),
+                 .pictureTotal = Bind<QLineEdit>(ManageGroupId::PictureTotal),
+                 .displayGroup = Bind<QCheckBox>(ManageGroupId::DisplayGroup),
+                 .deletePicture = Bind<QAbstractButton>(ManageGroupId::DeletePicture),
+                 .playSounds = Bind<QAbstractButton>(ManageGroupId::PlaySounds),
+                 .specifySounds = Bind<QAbstractButton>(ManageGroupId::SpecifySounds),
+                 .deleteSounds = Bind<QAbstractButton>(ManageGroupId::DeleteSounds),
+                 .cutToDisplay = Bind<QAbstractButton>(ManageGroupId::CutToDisplay)},
+      m_preview(new CPicturePreview(*Bind(ManageGroupId::Preview))),
+      m_groupNameField(m_controls.groupName, kLongestGroupText),
+      m_descriptionField(m_controls.description, kLongestGroupText), m_groupName(group.name),
+      m_description(group.description), m_groupPath(std::move(groupPath)),
       m_folderName(group.folderName), m_display(display)
 {
-    BindButton(kIdManageAddPictures, [this] { OnAddPictures(); });
-    BindButton(kIdManageDeletePicture, [this] { OnDeletePicture(); });
-    BindButton(kIdManagePlaySounds, [this] { OnPlaySounds(); });
-    BindButton(kIdManageSpecifySounds, [this] { OnSpecifySounds(); });
-    BindButton(kIdManageDeleteSounds, [this] { OnDeleteSounds(); });
-    BindButton(kIdManageCutToDisplay, [this] { OnCutToDisplay(); });
-    connect(m_pictureList, &QTreeWidget::itemSelectionChanged, this, [this] { UpdateSelection(); });
-    connect(m_pictureList, &QTreeWidget::itemDoubleClicked, this, [this] { OnPlaySounds(); });
+    BindButton(ManageGroupId::AddPictures, [this] { OnAddPictures(); });
+    BindButton(ManageGroupId::DeletePicture, [this] { OnDeletePicture(); });
+    BindButton(ManageGroupId::PlaySounds, [this] { OnPlaySounds(); });
+    BindButton(ManageGroupId::SpecifySounds, [this] { OnSpecifySounds(); });
+    BindButton(ManageGroupId::DeleteSounds, [this] { OnDeleteSounds(); });
+    BindButton(ManageGroupId::CutToDisplay, [this] { OnCutToDisplay(); });
+    connect(m_controls.pictureList, &QTreeWidget::itemSelectionChanged, this,
+            [this] { UpdateSelection(); });
+    connect(m_controls.pictureList, &QTreeWidget::itemDoubleClicked, this,
+            [this] { OnPlaySounds(); });
 }
 
 void CManagePicTerm::OnInitDialog()
 {
-    AddColumns(*m_pictureList);
+    AddColumns(*m_controls.pictureList);
     RebuildPictureList();
-    EnableControls({kIdManageDeletePicture, kIdManagePlaySounds, kIdManageSpecifySounds,
-                    kIdManageCutToDisplay},
-                   false);
+    EnableButtons({m_controls.deletePicture, m_controls.playSounds, m_controls.specifySounds,
+                   m_controls.cutToDisplay},
+                  false);
     MembersToControls();
 }
 
@@ -97,17 +109,17 @@ void CManagePicTerm::ControlsToMembers()
 {
     m_groupName = m_groupNameField.Read();
     m_description = m_descriptionField.Read();
-    m_display = ControlAs<QCheckBox>(kIdManageDisplayGroup)->isChecked() ? 1 : 0;
+    m_display = m_controls.displayGroup->isChecked() ? 1 : 0;
 }
 
 void CManagePicTerm::MembersToControls()
 {
     m_groupNameField.Show(m_groupName);
     m_descriptionField.Show(m_description);
-    ControlAs<QLineEdit>(kIdManageGroupPath)->setText(DisplayText(m_groupPath));
-    ControlAs<QLineEdit>(kIdManageCurrentSound)->setText(DisplayText(m_currentSound));
-    ControlAs<QCheckBox>(kIdManageDisplayGroup)->setChecked(m_display != 0);
-    ControlAs<QLineEdit>(kIdManagePictureTotal)->setText(QString::number(m_pictureCount));
+    m_controls.groupPath->setText(DisplayText(m_groupPath));
+    m_controls.currentSound->setText(DisplayText(m_currentSound));
+    m_controls.displayGroup->setChecked(m_display != 0);
+    m_controls.pictureTotal->setText(QString::number(m_pictureCount));
 }
 
 // Marks shown in the list and not saved yet are kept; the others come from
@@ -115,12 +127,12 @@ void CManagePicTerm::MembersToControls()
 void CManagePicTerm::RebuildPictureList()
 {
     std::map<std::string, bool> shownMarks;
-    for (int row = 0; row < m_pictureList->topLevelItemCount(); ++row)
+    for (int row = 0; row < m_controls.pictureList->topLevelItemCount(); ++row)
         shownMarks.emplace(Row(row).FileName(), Row(row).IsCut());
 
     // Rebuilding reports no selection change; the handlers update the selection themselves.
-    const QSignalBlocker quiet(m_pictureList);
-    m_pictureList->clear();
+    const QSignalBlocker quiet(m_controls.pictureList);
+    m_controls.pictureList->clear();
     const std::vector<FoundEntry> pictures = ListPictureFiles(m_groupPath);
     const std::vector<bool> savedMarks = ReadCutMarks(m_groupPath, pictures);
     m_pictureCount = static_cast<int>(pictures.size());
@@ -130,7 +142,7 @@ void CManagePicTerm::RebuildPictureList()
         rows.append(
             new PictureRow(pictures[i], shown != shownMarks.end() ? shown->second : savedMarks[i]));
     }
-    m_pictureList->addTopLevelItems(rows);
+    m_controls.pictureList->addTopLevelItems(rows);
 }
 
 void CManagePicTerm::UpdateSelection()
@@ -138,18 +150,18 @@ void CManagePicTerm::UpdateSelection()
     ControlsToMembers();
     const int row = FirstSelectedRow();
     if (row < 0) {
-        EnableControls({kIdManageDeletePicture, kIdManageSpecifySounds, kIdManagePlaySounds,
-                        kIdManageDeleteSounds, kIdManageCutToDisplay},
-                       false);
+        EnableButtons({m_controls.deletePicture, m_controls.specifySounds, m_controls.playSounds,
+                       m_controls.deleteSounds, m_controls.cutToDisplay},
+                      false);
         m_currentSound.clear();
     } else {
         const PictureRow& picture = Row(row);
         m_selectedPicture = JoinPath(m_groupPath, picture.FileName());
-        EnableControls({kIdManageDeletePicture, kIdManageSpecifySounds, kIdManageCutToDisplay},
-                       true);
+        EnableButtons({m_controls.deletePicture, m_controls.specifySounds, m_controls.cutToDisplay},
+                      true);
         SetCutCaption(picture.IsCut());
         const std::string sound = FindOwnSound(m_selectedPicture);
-        EnableControls({kIdManagePlaySounds, kIdManageDeleteSounds}, !sound.empty());
+        EnableButtons({m_controls.playSounds, m_controls.deleteSounds}, !sound.empty());
         m_currentSound = FileNameOf(sound);
         m_preview->Draw(m_selectedPicture);
     }
@@ -158,14 +170,14 @@ void CManagePicTerm::UpdateSelection()
 
 void CManagePicTerm::SetCutCaption(bool cut)
 {
-    ControlAs<QAbstractButton>(kIdManageCutToDisplay)
-        ->setText(DisplayText(LoadString(cut ? kStrCancelCutting : kStrCutToDisplay)));
+    m_controls.cutToDisplay->setText(
+        DisplayText(LoadString(cut ? kStrCancelCutting : kStrCutToDisplay)));
 }
 
-void CManagePicTerm::EnableControls(std::initializer_list<int> ids, bool enabled)
+void CManagePicTerm::EnableButtons(std::initializer_list<QAbstractButton*> buttons, bool enabled)
 {
-    for (const int id : ids)
-        Control(id)->setEnabled(enabled);
+    for (QAbstractButton* button : buttons)
+        button->setEnabled(enabled);
 }
 
 void CManagePicTerm::OnCutToDisplay()
@@ -190,7 +202,7 @@ void CManagePicTerm::accept()
     ControlsToMembers();
     WriteGroupFile(m_groupPath, m_folderName, m_groupName, m_description, m_display);
     std::vector<std::string> cutNames;
-    for (int row = 0; row < m_pictureList->topLevelItemCount(); ++row) {
+    for (int row = 0; row < m_controls.pictureList->topLevelItemCount(); ++row) {
         if (Row(row).IsCut())
             cutNames.push_back(Row(row).FileName());
     }
@@ -200,8 +212,8 @@ void CManagePicTerm::accept()
 
 int CManagePicTerm::FirstSelectedRow() const
 {
-    for (int row = 0; row < m_pictureList->topLevelItemCount(); ++row) {
-        if (m_pictureList->topLevelItem(row)->isSelected())
+    for (int row = 0; row < m_controls.pictureList->topLevelItemCount(); ++row) {
+        if (m_controls.pictureList->topLevelItem(row)->isSelected())
             return row;
     }
     return -1;
@@ -209,7 +221,7 @@ int CManagePicTerm::FirstSelectedRow() const
 
 PictureRow& CManagePicTerm::Row(int index) const
 {
-    return static_cast<PictureRow&>(*m_pictureList->topLevelItem(index));
+    return static_cast<PictureRow&>(*m_controls.pictureList->topLevelItem(index));
 }
 
 std::string CManagePicTerm::FindOwnSound(const std::string& picturePath) const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogframe/KipoDialog.h"
+#include "dialogframe/TypedDialog.h"
 #include "dialogs/ByteTextField.h"
 #include "library/PictureGroup.h"
 
@@ -11,6 +11,9 @@
 
 class CPicturePreview;
 class PictureRow;
+class QAbstractButton;
+class QCheckBox;
+class QLineEdit;
 class QTreeWidget;
 
 // "Manage Picture Group": renames and describes one picture group, switches it on or off for
@@ -18,7 +21,7 @@ class QTreeWidget;
 // copies pictures in, deletes them, and gives them their own sounds. The file operations act
 // on the group folder at once; the texts, the display switch and the cut marks are written by
 // OK (the group file and cutshow.ini) and dropped by Cancel.
-class CManagePicTerm : public CKipoDialog
+class CManagePicTerm : public CTypedDialog<ManageGroupId>
 {
     Q_OBJECT
 
@@ -45,7 +48,7 @@ private:
     void RebuildPictureList();
     void UpdateSelection();
     void SetCutCaption(bool cut);
-    void EnableControls(std::initializer_list<int> ids, bool enabled);
+    static void EnableButtons(std::initializer_list<QAbstractButton*> buttons, bool enabled);
 
     void OnCutToDisplay();
     void OnPlaySounds();
@@ -64,8 +67,24 @@ private:
     // The full path of the picture's own sound found in the group folder; empty when none.
     std::string FindOwnSound(const std::string& picturePath) const;
 
+    struct Controls
+    {
+        QTreeWidget* pictureList;
+        QLineEdit* groupName;
+        QLineEdit* description;
+        QLineEdit* groupPath;
+        QLineEdit* currentSound;
+        QLineEdit* pictureTotal;
+        QCheckBox* displayGroup;
+        QAbstractButton* deletePicture;
+        QAbstractButton* playSounds;
+        QAbstractButton* specifySounds;
+        QAbstractButton* deleteSounds;
+        QAbstractButton* cutToDisplay;
+    };
+
+    const Controls m_controls;
     CPicturePreview* m_preview;
-    QTreeWidget* m_pictureList;
     ByteTextField m_groupNameField;
     ByteTextField m_descriptionField;
 

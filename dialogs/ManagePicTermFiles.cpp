@@ -116,9 +116,9 @@ void CManagePicTerm::RememberSelectedRow()
 // selected: the user selects it again to see its new sound.
 void CManagePicTerm::RestoreRememberedRow()
 {
-    if (m_rememberedRow >= m_pictureList->topLevelItemCount())
+    if (m_rememberedRow >= m_controls.pictureList->topLevelItemCount())
         return;
-    QTreeWidgetItem* row = m_pictureList->topLevelItem(m_rememberedRow);
-    m_pictureList->setCurrentItem(row, 0, QItemSelectionModel::NoUpdate);
-    m_pictureList->scrollToItem(row);
+    QTreeWidgetItem* row = m_controls.pictureList->topLevelItem(m_rememberedRow);
+    m_controls.pictureList->setCurrentItem(row, 0, QItemSelectionModel::NoUpdate);
+    m_controls.pictureList->scrollToItem(row);
 }

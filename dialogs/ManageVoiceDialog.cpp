@@ -44,31 +44,34 @@ std::string FileNameOfRow(const QTreeWidgetItem& row)
 } // namespace
 
 CManageVoiceDialog::CManageVoiceDialog(std::string installDir, QWidget* parent)
-    : CKipoDialog(kManageVoiceDialogId, "Faq.html", parent), m_installDir(std::move(installDir)),
-      m_soundList(ControlAs<QTreeWidget>(kIdDefaultSoundList))
+    : CTypedDialog("Faq.html", parent), m_installDir(std::move(installDir)),
+      m_controls{.soundList = Bind<QTreeWidget>(DefaultSoundsId::List),
+                 .play = Bind<QAbstractButton>(DefaultSoundsId::Play),
+                 .deleteSounds = Bind<QAbstractButton>(DefaultSoundsId::Delete)}
 {
-    BindButton(kIdDefaultSoundPlay, [this] { OnPlay(); });
-    BindButton(kIdDefaultSoundStop, [this] { OnStop(); });
-    BindButton(kIdDefaultSoundAdd, [this] { OnAdd(); });
-    BindButton(kIdDefaultSoundDelete, [this] { OnDelete(); });
-    connect(m_soundList, &QTreeWidget::itemSelectionChanged, this,
+    BindButton(DefaultSoundsId::Play, [this] { OnPlay(); });
+    BindButton(DefaultSoundsId::Stop, [this] { OnStop(); });
+    BindButton(DefaultSoundsId::Add, [this] { OnAdd(); });
+    BindButton(DefaultSoundsId::Delete, [this] { OnDelete(); });
+    connect(m_controls.soundList, &QTreeWidget::itemSelectionChanged, this,
             [this] { OnSoundItemChanged(); });
-    connect(m_soundList, &QTreeWidget::itemDoubleClicked, this, [this] { OnPlay(); });
+    connect(m_controls.soundList, &QTreeWidget::itemDoubleClicked, this, [this] { OnPlay(); });
 }
 
 void CManageVoiceDialog::OnInitDialog()
 {
-    m_soundList->setColumnCount(2);
-    m_soundList->setHeaderLabels({QString::fromStdString(LoadString(kStrFileNameColumn)),
-                                  QString::fromStdString(LoadString(kStrFileSizeColumn))});
-    m_soundList->headerItem()->setTextAlignment(kSizeColumn, Qt::AlignRight | Qt::AlignVCenter);
-    m_soundList->header()->setStretchLastSection(false);
-    m_soundList->setColumnWidth(kNameColumn, kNameWidth);
-    m_soundList->setColumnWidth(kSizeColumn, kSizeWidth);
+    m_controls.soundList->setColumnCount(2);
+    m_controls.soundList->setHeaderLabels({QString::fromStdString(LoadString(kStrFileNameColumn)),
+                                           QString::fromStdString(LoadString(kStrFileSizeColumn))});
+    m_controls.soundList->headerItem()->setTextAlignment(kSizeColumn,
+                                                         Qt::AlignRight | Qt::AlignVCenter);
+    m_controls.soundList->header()->setStretchLastSection(false);
+    m_controls.soundList->setColumnWidth(kNameColumn, kNameWidth);
+    m_controls.soundList->setColumnWidth(kSizeColumn, kSizeWidth);
     FillSoundList();
     m_selectedSounds.clear();
-    Control(kIdDefaultSoundPlay)->setEnabled(false);
-    Control(kIdDefaultSoundDelete)->setEnabled(false);
+    m_controls.play->setEnabled(false);
+    m_controls.deleteSounds->setEnabled(false);
 }
 
 std::string CManageVoiceDialog::SoundFolder() const
@@ -79,7 +82,7 @@ std::string CManageVoiceDialog::SoundFolder() const
 
 void CManageVoiceDialog::FillSoundList()
 {
-    m_soundList->clear();
+    m_controls.soundList->clear();
     for (const std::string& path : ListDefaultSounds(m_installDir)) {
         const std::string name(FileNameOf(path));
         auto* row = new SoundRow;
@@ -88,23 +91,23 @@ void CManageVoiceDialog::FillSoundList()
         if (const std::optional<std::uint64_t> size = FileSizeOf(path))
             row->setText(kSizeColumn, QString::number(*size));
         row->setTextAlignment(kSizeColumn, Qt::AlignRight | Qt::AlignVCenter);
-        m_soundList->addTopLevelItem(row);
+        m_controls.soundList->addTopLevelItem(row);
     }
-    m_soundList->sortItems(kNameColumn, Qt::AscendingOrder);
+    m_controls.soundList->sortItems(kNameColumn, Qt::AscendingOrder);
 }
 
 void CManageVoiceDialog::OnSoundItemChanged()
 {
     m_selectedSounds.clear();
     const std::string folder = SoundFolder();
-    for (int i = 0; i < m_soundList->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* row = m_soundList->topLevelItem(i);
+    for (int i = 0; i < m_controls.soundList->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = m_controls.soundList->topLevelItem(i);
         if (row->isSelected())
             m_selectedSounds.push_back(JoinPath(folder, FileNameOfRow(*row)));
     }
     const bool any = !m_selectedSounds.empty();
-    Control(kIdDefaultSoundPlay)->setEnabled(any);
-    Control(kIdDefaultSoundDelete)->setEnabled(any);
+    m_controls.play->setEnabled(any);
+    m_controls.deleteSounds->setEnabled(any);
 }
 
 void CManageVoiceDialog::OnPlay()
@@ -150,9 +153,9 @@ void CManageVoiceDialog::OnDelete()
     // The rows go even when a file could not be deleted; the folder is not read again.
     for (const std::string& path : doomed) {
         const std::string name(FileNameOf(path));
-        for (int i = 0; i < m_soundList->topLevelItemCount(); ++i) {
-            if (FileNameOfRow(*m_soundList->topLevelItem(i)) == name) {
-                delete m_soundList->takeTopLevelItem(i);
+        for (int i = 0; i < m_controls.soundList->topLevelItemCount(); ++i) {
+            if (FileNameOfRow(*m_controls.soundList->topLevelItem(i)) == name) {
+                delete m_controls.soundList->takeTopLevelItem(i);
                 break;
             }
         }

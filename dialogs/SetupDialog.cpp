@@ -1,6 +1,7 @@
 #include "dialogs/SetupDialog.h"
 
 #include "dialogframe/OwnerDrawButton.h"
+#include "dialogframe/UpDown.h"
 #include "dialogs/AddPicTerm.h"
 #include "dialogs/ColourSwatch.h"
 #include "dialogs/GroupCheckList.h"
@@ -13,42 +14,62 @@
 #include "resources/StringTable.h"
 
 #include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 
-namespace {
-
-constexpr int kCheckBoxIds[] = {kIdClearBackground, kIdRandomColor, kIdKeyDelayOn, kIdAutoDisplayOn,
-                                kIdTimeLimitOn};
-
-} // namespace
-
 CSetupDialog::CSetupDialog(Settings& settings, QWidget* parent)
-    : CKipoDialog(kSetupDialogId, "Faq.html", parent), m_settings(settings), m_fields(*this),
-      m_groupList(new GroupCheckList(*ControlAs<QListWidget>(kIdGroupList)))
+    : CTypedDialog("Faq.html", parent),
+      m_settings(settings), m_controls{.swatch = Bind<COwnerDrawButton>(SetupId::ColourSwatch),
+                                       .manageGroup = Bind<QAbstractButton>(SetupId::ManageGroup),
+                                       .deleteGroup = Bind<QAbstractButton>(SetupId::DeleteGroup)},
+      m_fields(*this, BindSettingControls(), *Bind<QLabel>(SetupId::GroupInfo)),
+      m_groupList(new GroupCheckList(*Bind<QListWidget>(SetupId::GroupList)))
 {
-    for (const int id : kCheckBoxIds)
-        BindButton(id, [this] { UpdateEnabling(); });
-    BindButton(kIdColourSwatch, [this] { OnColourSwatch(); });
-    BindButton(kIdManageDefaultSounds, [this] { OnManageDefaultSounds(); });
-    BindButton(kIdManageGroup, [this] { OnManageGroup(); });
-    BindButton(kIdAddGroup, [this] { OnAddGroup(); });
-    BindButton(kIdDeleteGroup, [this] { OnDeleteGroup(); });
+    for (const SettingSpec& row : kSettingTable) {
+        if (row.kind == SettingKind::Flag)
+            BindButton(row.shownBy, [this] { UpdateEnabling(); });
+    }
+    BindButton(SetupId::ColourSwatch, [this] { OnColourSwatch(); });
+    BindButton(SetupId::ManageDefaultSounds, [this] { OnManageDefaultSounds(); });
+    BindButton(SetupId::ManageGroup, [this] { OnManageGroup(); });
+    BindButton(SetupId::AddGroup, [this] { OnAddGroup(); });
+    BindButton(SetupId::DeleteGroup, [this] { OnDeleteGroup(); });
     connect(m_groupList, &GroupCheckList::SelectionChanged, this, [this] { UpdateGroupInfo(); });
     connect(m_groupList, &GroupCheckList::EntryDoubleClicked, this, [this] { OnManageGroup(); });
-    ControlAs<COwnerDrawButton>(kIdColourSwatch)
-        ->SetDrawFunction([this](QPainter& painter, const QRect& rect) {
-            DrawColourSwatch(painter, rect, m_fields.SwatchActive(),
-                             m_fields.Values().backgroundColor);
-        });
+    m_controls.swatch->SetDrawFunction([this](QPainter& painter, const QRect& rect) {
+        DrawColourSwatch(painter, rect, m_fields.SwatchActive(), m_fields.Values().backgroundColor);
+    });
 }
 
 CSetupDialog::~CSetupDialog() = default;
+
+SettingControlsTable CSetupDialog::BindSettingControls() const
+{
+    SettingControlsTable controls;
+    for (std::size_t i = 0; i < kSettingCount; ++i) {
+        const SettingSpec& row = kSettingTable[i];
+        switch (row.kind) {
+        case SettingKind::Flag:
+            controls[i].check = Bind<QAbstractButton>(row.shownBy);
+            break;
+        case SettingKind::Number:
+            controls[i].edit = Bind<QLineEdit>(row.shownBy);
+            controls[i].upDown = Bind<CUpDown>(row.upDown);
+            break;
+        case SettingKind::Colour:
+            controls[i].colourButton = Bind<QAbstractButton>(row.shownBy);
+            break;
+        }
+    }
+    return controls;
+}
 
 void CSetupDialog::OnInitDialog()
 {
     // The dialog always starts from what the settings file holds, or from the defaults.
     m_settings.Load();
-    m_fields.Values() = SetupValues::From(m_settings);
+    m_fields.Values() = m_settings;
     m_fields.SetRanges();
     m_fields.Write();
     UpdateEnabling();
@@ -76,7 +97,7 @@ void CSetupDialog::OnColourSwatch()
         return;
     m_fields.Values().backgroundColor = *colour;
     activateWindow();
-    Control(kIdColourSwatch)->update();
+    m_controls.swatch->update();
 }
 
 void CSetupDialog::ScanGroups()
@@ -104,8 +125,8 @@ const FoundGroup* CSetupDialog::SelectedGroup() const
 
 void CSetupDialog::SetGroupButtonsEnabled(bool enabled)
 {
-    Control(kIdManageGroup)->setEnabled(enabled);
-    Control(kIdDeleteGroup)->setEnabled(enabled);
+    m_controls.manageGroup->setEnabled(enabled);
+    m_controls.deleteGroup->setEnabled(enabled);
 }
 
 void CSetupDialog::UpdateGroupInfo()
@@ -124,7 +145,7 @@ bool CSetupDialog::CommitChanges()
 {
     if (!m_fields.Read())
         return false;
-    m_fields.Values().CopyTo(m_settings);
+    static_cast<StoredSettings&>(m_settings) = m_fields.Values();
     m_settings.Save();
     for (int row = 0; row < m_groupList->Count(); ++row) {
         const std::optional<std::size_t> index = m_groupList->GroupOfRow(row);

@@ -1,19 +1,21 @@
 #pragma once
 
-#include "dialogframe/KipoDialog.h"
+#include "dialogframe/TypedDialog.h"
 #include "dialogs/GroupFolders.h"
 #include "dialogs/SetupFields.h"
 
 #include <vector>
 
 struct Settings;
+class COwnerDrawButton;
 class GroupCheckList;
+class QAbstractButton;
 
 // The setup dialog: edits a working copy of the nine settings, lists the picture groups with a
 // tick for those shown during play, and adds, manages and deletes groups and manages the
 // default sounds. The settings and the changed ticks are saved by OK and before a group is
 // managed; adding, managing and deleting act on the disk at once.
-class CSetupDialog : public CKipoDialog
+class CSetupDialog : public CTypedDialog<SetupId>
 {
     Q_OBJECT
 
@@ -34,6 +36,14 @@ protected:
     void OnDeleteGroup();
 
 private:
+    struct Controls
+    {
+        COwnerDrawButton* swatch;
+        QAbstractButton* manageGroup;
+        QAbstractButton* deleteGroup;
+    };
+
+    SettingControlsTable BindSettingControls() const;
     void UpdateEnabling();
     void UpdateGroupInfo();
     void ScanGroups();
@@ -46,6 +56,7 @@ private:
     void SetGroupButtonsEnabled(bool enabled);
 
     Settings& m_settings;
+    const Controls m_controls;
     SetupFields m_fields;
     GroupCheckList* m_groupList;
     std::vector<FoundGroup> m_groups;

@@ -1,31 +1,27 @@
 #pragma once
 
-#include <cstdint>
+#include "library/SettingsTable.h"
+
+#include <array>
 #include <string>
 
-struct Settings;
-class CKipoDialog;
 class QAbstractButton;
-class QLineEdit;
 class QLabel;
+class QLineEdit;
+class QWidget;
 class CUpDown;
 
-// The nine user settings as the setup dialog edits them.
-struct SetupValues
+// The controls of the setup dialog that show one setting, as its row of the settings table
+// names them: a check box for a flag, an edit and its up-down for a number, the colour
+// button for the colour.
+struct SettingControls
 {
-    std::int32_t clearBackground = 0;
-    std::int32_t randomColor = 0;
-    std::uint32_t backgroundColor = 0;
-    std::int32_t timeLimitOn = 0;
-    std::int32_t timeLimitMinutes = 0;
-    std::int32_t keyDelayOn = 0;
-    std::int32_t keyDelayMs = 0;
-    std::int32_t autoDisplayOn = 0;
-    std::int32_t autoDisplaySeconds = 0;
-
-    static SetupValues From(const Settings& settings);
-    void CopyTo(Settings& settings) const;
+    QAbstractButton* check = nullptr;
+    QLineEdit* edit = nullptr;
+    CUpDown* upDown = nullptr;
+    QAbstractButton* colourButton = nullptr;
 };
+using SettingControlsTable = std::array<SettingControls, kSettingCount>;
 
 // The fields of the setup dialog: the working copy of the settings and the group information
 // line, moved between these values and the dialog's controls, and the enabling that follows
@@ -33,19 +29,20 @@ struct SetupValues
 class SetupFields
 {
 public:
-    explicit SetupFields(CKipoDialog& dialog);
+    // `controls`: one entry per row of the settings table, in its order.
+    SetupFields(QWidget& dialog, const SettingControlsTable& controls, QLabel& groupInfoLabel);
 
-    SetupValues& Values() { return m_values; }
-    const SetupValues& Values() const { return m_values; }
+    StoredSettings& Values() { return m_values; }
+    const StoredSettings& Values() const { return m_values; }
     void SetGroupInfo(std::string text) { m_groupInfo = std::move(text); }
     const std::string& GroupInfo() const { return m_groupInfo; }
     // Whether the colour button shows the background colour (else grey with a red cross).
     bool SwatchActive() const { return m_swatchActive; }
 
-    // Gives the three up-down controls their ranges.
+    // Gives the up-down controls their ranges.
     void SetRanges();
-    // Copies the controls into the values in a fixed order, validating the numbers; false,
-    // after the message, at the first that fails.
+    // Copies the controls into the values in the table's order, validating the numbers;
+    // false, after the message, at the first that fails.
     bool Read();
     // Copies the values into the controls.
     void Write();
@@ -53,22 +50,11 @@ public:
     void UpdateEnabling();
 
 private:
-    CKipoDialog& m_dialog;
-    QAbstractButton& m_clearBackground;
-    QAbstractButton& m_randomColor;
-    QAbstractButton& m_swatch;
-    QAbstractButton& m_timeLimitOn;
-    QLineEdit& m_timeLimit;
-    CUpDown& m_timeLimitSpin;
-    QAbstractButton& m_keyDelayOn;
-    QLineEdit& m_keyDelay;
-    CUpDown& m_keyDelaySpin;
-    QAbstractButton& m_autoDisplayOn;
-    QLineEdit& m_autoDisplay;
-    CUpDown& m_autoDisplaySpin;
+    QWidget& m_dialog;
+    const SettingControlsTable m_controls;
     QLabel& m_groupInfoLabel;
 
-    SetupValues m_values;
+    StoredSettings m_values;
     std::string m_groupInfo;
     bool m_swatchActive = true;
 };

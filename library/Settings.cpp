@@ -5,40 +5,16 @@
 #include "platform/files/InstallDir.h"
 #include "platform/files/Paths.h"
 
-#include <type_traits>
-
 namespace {
 
-constexpr std::size_t kFileSize = 36;
-
-// Calls `visit` on each stored member in the order of the file.
-template <typename SettingsType, typename Visit>
-void ForEachStoredValue(SettingsType& settings, Visit visit)
-{
-    visit(settings.randomColor);
-    visit(settings.clearBackground);
-    visit(settings.keyDelayMs);
-    visit(settings.timeLimitMinutes);
-    visit(settings.keyDelayOn);
-    visit(settings.backgroundColor);
-    visit(settings.timeLimitOn);
-    visit(settings.autoDisplayOn);
-    visit(settings.autoDisplaySeconds);
-}
+constexpr std::size_t kFileSize = 4 * kSettingCount;
 
 } // namespace
 
 void Settings::SetDefaults()
 {
-    clearBackground = 1;
-    randomColor = 0;
-    timeLimitMinutes = 10;
-    keyDelayMs = 300;
-    keyDelayOn = 1;
-    backgroundColor = 0x00FF0000;
-    timeLimitOn = 1;
-    autoDisplayOn = 1;
-    autoDisplaySeconds = 5;
+    for (const SettingSpec& row : kSettingTable)
+        row.set(*this, row.defaultValue);
 }
 
 bool Settings::Load()
@@ -51,11 +27,11 @@ bool Settings::Load()
         return false;
     }
     BinaryReader reader(*bytes);
-    ForEachStoredValue(*this, [&reader](auto& value) {
+    for (const SettingSpec* row : kSettingFileOrder) {
         std::int32_t stored = 0;
         reader.ReadInt32(stored);
-        value = static_cast<std::remove_reference_t<decltype(value)>>(stored);
-    });
+        row->set(*this, stored);
+    }
     return true;
 }
 
@@ -64,8 +40,7 @@ void Settings::Save() const
     if (iniPath.empty())
         return;
     BinaryWriter writer;
-    ForEachStoredValue(*this, [&writer](const auto& value) {
-        writer.WriteInt32(static_cast<std::int32_t>(value));
-    });
+    for (const SettingSpec* row : kSettingFileOrder)
+        writer.WriteInt32(row->get(*this));
     WriteFileAtomically(iniPath, writer.Bytes());
 }

@@ -1,25 +1,17 @@
 #pragma once
 
-#include <cstdint>
+#include "library/SettingsTable.h"
+
 #include <string>
 
-// The nine user settings, the installation directory every other path is
-// formed from, and the run-time flag `playing`. Stored in Kipo.ini as nine
-// 32-bit little-endian integers (36 bytes).
-struct Settings
+// The nine user settings (see SettingsTable.h), the installation directory every other path
+// is formed from, and the run-time flag `playing`. Stored in Kipo.ini as nine 32-bit
+// little-endian integers (36 bytes).
+struct Settings : StoredSettings
 {
-    std::int32_t clearBackground = 0;
-    std::int32_t randomColor = 0;
-    std::int32_t timeLimitMinutes = 0;
-    std::int32_t keyDelayMs = 0;
     std::string iniPath;
     std::string installDir;
-    std::int32_t keyDelayOn = 0;
-    std::uint32_t backgroundColor = 0; // 0x00BBGGRR
     bool playing = false;
-    std::int32_t timeLimitOn = 0;
-    std::int32_t autoDisplayOn = 0;
-    std::int32_t autoDisplaySeconds = 0;
 
     // The nine defaults; leaves iniPath, installDir and playing alone.
     void SetDefaults();

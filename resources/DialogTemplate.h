@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/ResourceIds.h"
+
 #include <string>
 #include <vector>
 
@@ -35,10 +37,20 @@ enum ControlStyle : unsigned {
 // The id of a control that no handler looks up; may occur many times.
 inline constexpr int kNoControlId = -1;
 
+// A control's id in a template: written as its dialog's control id, held as its number.
+struct TemplateControlId
+{
+    constexpr TemplateControlId(int number) : number(number) {}
+    template <ControlId Id> constexpr TemplateControlId(Id id) : number(IdNumber(id)) {}
+    constexpr operator int() const { return number; }
+
+    int number;
+};
+
 // One control; position and size in dialog units.
 struct ControlTemplate
 {
-    int id = kNoControlId;
+    TemplateControlId id = kNoControlId;
     ControlKind kind = ControlKind::StaticLeft;
     std::string text;
     int x = 0;

@@ -1,11 +1,8 @@
 #pragma once
 
-// Ids shared by the dialog templates and the code that handles their controls.
+#include <type_traits>
 
-// Buttons every dialog may have.
-inline constexpr int kIdOk = 1;
-inline constexpr int kIdCancel = 2;
-inline constexpr int kIdHelp = 9;
+// Ids shared by the dialog templates and the code that handles their controls.
 
 // Dialog templates.
 inline constexpr int kAboutDialogId = 100;
@@ -19,60 +16,119 @@ inline constexpr int kThanksDialogId = 136;
 // The program's icon.
 inline constexpr int kAppIconId = 128;
 
-// Controls of the welcome dialog.
-inline constexpr int kIdStart = 1000;
-inline constexpr int kIdSetup = 1001;
-inline constexpr int kIdMoreFiles = 1003;
-inline constexpr int kIdWelcomeHelp = 1004;
+// Buttons every dialog may have: 1 accepts the dialog, 2 rejects it, 9 opens its help.
+inline constexpr int kOkButtonId = 1;
+inline constexpr int kCancelButtonId = 2;
+inline constexpr int kHelpButtonId = 9;
 
-// Link labels of the About and Thanks dialogs.
-inline constexpr int kIdAboutLink = 1045;
-inline constexpr int kIdThanksLinks[] = {1043, 1044, 1046, 1047, 1048, 1049};
+// The controls of each dialog are named by a scoped enumeration of their own, so that an id
+// of one dialog cannot name a control of another: the same number means different controls
+// in different dialogs.
+template <class Id>
+concept ControlId = std::is_enum_v<Id> && !std::is_convertible_v<Id, int>;
 
-// Controls of the setup dialog.
-inline constexpr int kIdClearBackground = 1005;
-inline constexpr int kIdRandomColor = 1006;
-inline constexpr int kIdKeyDelayOn = 1007;
-inline constexpr int kIdKeyDelayEdit = 1008;
-inline constexpr int kIdAutoDisplayOn = 1009;
-inline constexpr int kIdKeyDelaySpin = 1010;
-inline constexpr int kIdGroupList = 1011;
-inline constexpr int kIdTimeLimitEdit = 1012;
-inline constexpr int kIdTimeLimitSpin = 1013;
-inline constexpr int kIdColourSwatch = 1014;
-inline constexpr int kIdAutoDisplayEdit = 1015;
-inline constexpr int kIdGroupInfo = 1016;
-inline constexpr int kIdManageDefaultSounds = 1017;
-inline constexpr int kIdManageGroup = 1018;
-inline constexpr int kIdAddGroup = 1019;
-inline constexpr int kIdDeleteGroup = 1020;
-inline constexpr int kIdAutoDisplaySpin = 1021;
-inline constexpr int kIdTimeLimitOn = 1022;
+// The number the dialog template gives the control.
+template <ControlId Id> constexpr int IdNumber(Id id)
+{
+    return static_cast<int>(id);
+}
 
-// Controls of the add picture group dialog.
-inline constexpr int kIdNewGroupName = 1020;
-inline constexpr int kIdNewGroupDescription = 1021;
-inline constexpr int kIdNewGroupPath = 1022;
+// The dialog template whose controls an id type names.
+template <ControlId Id> inline constexpr int kTemplateOf = 0;
 
-// Controls of the manage default sounds dialog.
-inline constexpr int kIdDefaultSoundPlay = 1000;
-inline constexpr int kIdDefaultSoundStop = 1001;
-inline constexpr int kIdDefaultSoundAdd = 1002;
-inline constexpr int kIdDefaultSoundDelete = 1003;
-inline constexpr int kIdDefaultSoundList = 1018;
+enum class WelcomeId {
+    Close = kOkButtonId,
+    Start = 1000,
+    Setup = 1001,
+    MoreFiles = 1003,
+    HelpButton = 1004,
+};
+template <> inline constexpr int kTemplateOf<WelcomeId> = kWelcomeDialogId;
 
-// Controls of the Manage Picture Group dialog.
-inline constexpr int kIdManageDeleteSounds = 1005;
-inline constexpr int kIdManageGroupName = 1020;
-inline constexpr int kIdManageDescription = 1021;
-inline constexpr int kIdManageGroupPath = 1022;
-inline constexpr int kIdManagePictureTotal = 1024;
-inline constexpr int kIdManageCurrentSound = 1025;
-inline constexpr int kIdManageAddPictures = 1026;
-inline constexpr int kIdManageDeletePicture = 1027;
-inline constexpr int kIdManagePictureList = 1028;
-inline constexpr int kIdManagePreview = 1029;
-inline constexpr int kIdManagePlaySounds = 1030;
-inline constexpr int kIdManageSpecifySounds = 1031;
-inline constexpr int kIdManageDisplayGroup = 1032;
-inline constexpr int kIdManageCutToDisplay = 1033;
+enum class AboutId {
+    Ok = kOkButtonId,
+    Link = 1045,
+};
+template <> inline constexpr int kTemplateOf<AboutId> = kAboutDialogId;
+
+enum class ThanksId {
+    Close = kOkButtonId,
+    ImagesLink = 1043,
+    ClipArtLink = 1044,
+    VectorsLink = 1046,
+    PicturesLink = 1047,
+    SoundsLink = 1048,
+    GameArtLink = 1049,
+};
+template <> inline constexpr int kTemplateOf<ThanksId> = kThanksDialogId;
+inline constexpr ThanksId kThanksLinks[] = {ThanksId::ImagesLink,  ThanksId::ClipArtLink,
+                                            ThanksId::VectorsLink, ThanksId::PicturesLink,
+                                            ThanksId::SoundsLink,  ThanksId::GameArtLink};
+
+enum class SetupId {
+    None = -1, // a setting no control of its own shows
+    Ok = kOkButtonId,
+    Cancel = kCancelButtonId,
+    Help = kHelpButtonId,
+    ClearBackground = 1005,
+    RandomColor = 1006,
+    KeyDelayOn = 1007,
+    KeyDelayEdit = 1008,
+    AutoDisplayOn = 1009,
+    KeyDelaySpin = 1010,
+    GroupList = 1011,
+    TimeLimitEdit = 1012,
+    TimeLimitSpin = 1013,
+    ColourSwatch = 1014,
+    AutoDisplayEdit = 1015,
+    GroupInfo = 1016,
+    ManageDefaultSounds = 1017,
+    ManageGroup = 1018,
+    AddGroup = 1019,
+    DeleteGroup = 1020,
+    AutoDisplaySpin = 1021,
+    TimeLimitOn = 1022,
+};
+template <> inline constexpr int kTemplateOf<SetupId> = kSetupDialogId;
+
+enum class AddGroupId {
+    Ok = kOkButtonId,
+    Cancel = kCancelButtonId,
+    Help = kHelpButtonId,
+    Name = 1020,
+    Description = 1021,
+    Path = 1022,
+};
+template <> inline constexpr int kTemplateOf<AddGroupId> = kAddPicTermDialogId;
+
+enum class DefaultSoundsId {
+    Close = kOkButtonId,
+    Help = kHelpButtonId,
+    Play = 1000,
+    Stop = 1001,
+    Add = 1002,
+    Delete = 1003,
+    List = 1018,
+};
+template <> inline constexpr int kTemplateOf<DefaultSoundsId> = kManageVoiceDialogId;
+
+enum class ManageGroupId {
+    Ok = kOkButtonId,
+    Cancel = kCancelButtonId,
+    Help = kHelpButtonId,
+    DeleteSounds = 1005,
+    Name = 1020,
+    Description = 1021,
+    Path = 1022,
+    PictureTotal = 1024,
+    CurrentSound = 1025,
+    AddPictures = 1026,
+    DeletePicture = 1027,
+    PictureList = 1028,
+    Preview = 1029,
+    PlaySounds = 1030,
+    SpecifySounds = 1031,
+    DisplayGroup = 1032,
+    CutToDisplay = 1033,
+};
+template <> inline constexpr int kTemplateOf<ManageGroupId> = kManagePicTermDialogId;

@@ -92,17 +92,18 @@ TEST_F(AboutAndThanks, AboutRunsFromTheContextMenuWithItsLinkAndIndexHelp)
     ASSERT_TRUE(ShowActive(welcome));
     RecordedDesktopOpens opens;
     WhenDialogRuns([&](CKipoDialog& dialog) {
-        EXPECT_NE(qobject_cast<CAboutDialog*>(&dialog), nullptr);
+        auto* about = qobject_cast<CAboutDialog*>(&dialog);
+        ASSERT_NE(about, nullptr);
         EXPECT_EQ(dialog.windowTitle(), "About Tapnest");
         EXPECT_EQ(dialog.parentWidget(), &welcome);
-        auto* link = dialog.ControlAs<CLinkLabel>(kIdAboutLink);
+        auto* link = about->Find<CLinkLabel>(AboutId::Link);
         ASSERT_NE(link, nullptr);
         EXPECT_TRUE(link->text().startsWith("https://"));
         QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {}, link->geometry().center());
         EXPECT_EQ(opens.Opened(), std::vector<std::string>{link->text().toStdString()});
 
         QTest::keyClick(&dialog, Qt::Key_F1);
-        QTest::mouseClick(dialog.Control(kIdOk), Qt::LeftButton);
+        QTest::mouseClick(about->Find(AboutId::Ok), Qt::LeftButton);
     });
     OpenAboutFromTheContextMenu();
     EXPECT_EQ(dialogsRun, 1);
@@ -116,20 +117,21 @@ TEST_F(AboutAndThanks, ThanksRunsFromItsButtonWithSixLinksAndItsOwnHelpTopic)
     RecordedDesktopOpens opens;
     std::vector<std::string> addresses;
     WhenDialogRuns([&](CKipoDialog& dialog) {
-        EXPECT_NE(qobject_cast<CThankDialog*>(&dialog), nullptr);
+        auto* thanks = qobject_cast<CThankDialog*>(&dialog);
+        ASSERT_NE(thanks, nullptr);
         EXPECT_EQ(dialog.windowTitle(), "Thanks");
-        for (const int id : kIdThanksLinks) {
-            auto* link = dialog.ControlAs<CLinkLabel>(id);
-            ASSERT_NE(link, nullptr) << id;
+        for (const ThanksId id : kThanksLinks) {
+            auto* link = thanks->Find<CLinkLabel>(id);
+            ASSERT_NE(link, nullptr) << IdNumber(id);
             EXPECT_EQ(link->cursor().shape(), Qt::BitmapCursor);
             addresses.push_back(link->text().toStdString());
             QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {}, link->geometry().center());
         }
-        QTest::keyClick(dialog.Control(kIdOk), Qt::Key_F1);
+        QTest::keyClick(thanks->Find(ThanksId::Close), Qt::Key_F1);
         QTest::keyClick(&dialog, Qt::Key_C, Qt::AltModifier);
         EXPECT_TRUE(WaitUntil([&] { return !dialog.isVisible(); }));
     });
-    QTest::mouseClick(welcome.Control(kIdMoreFiles), Qt::LeftButton);
+    QTest::mouseClick(welcome.Find(WelcomeId::MoreFiles), Qt::LeftButton);
     EXPECT_EQ(dialogsRun, 1);
     EXPECT_EQ(opens.Opened(), addresses);
     ASSERT_EQ(addresses.size(), 6u);

@@ -37,7 +37,7 @@ protected:
         stored.Save();
     }
 
-    void Start() { dialog.ControlAs<QPushButton>(kIdStart)->click(); }
+    void Start() { dialog.Find<QPushButton>(WelcomeId::Start)->click(); }
 
     void TypeQuitWord()
     {
@@ -120,7 +120,7 @@ TEST_F(WelcomePlay, BehindThePlayTheDialogTakesNoInputAndGivesTheFocusBack)
     dialog.show();
     Start();
     EXPECT_FALSE(dialog.isEnabled());
-    EXPECT_FALSE(dialog.ControlAs<QPushButton>(kIdStart)->isEnabled());
+    EXPECT_FALSE(dialog.Find<QPushButton>(WelcomeId::Start)->isEnabled());
     dialog.activateWindow();
     EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.GameWnd().isActiveWindow(); }));
 

@@ -44,7 +44,7 @@ protected:
         settings.Load();
     }
 
-    QPushButton* Button(int id) { return dialog.ControlAs<QPushButton>(id); }
+    QPushButton* Button(WelcomeId id) { return dialog.Find<QPushButton>(id); }
 
     // Start finds an empty library: it answers with a scripted warning.
     TempLibrary library;
@@ -58,9 +58,9 @@ protected:
 TEST_F(WelcomeDialog, MnemonicsClickTheirButtons)
 {
     ASSERT_TRUE(ShowActive(dialog));
-    QSignalSpy start(Button(kIdStart), &QPushButton::clicked);
-    QSignalSpy setup(Button(kIdSetup), &QPushButton::clicked);
-    QSignalSpy moreFiles(Button(kIdMoreFiles), &QPushButton::clicked);
+    QSignalSpy start(Button(WelcomeId::Start), &QPushButton::clicked);
+    QSignalSpy setup(Button(WelcomeId::Setup), &QPushButton::clicked);
+    QSignalSpy moreFiles(Button(WelcomeId::MoreFiles), &QPushButton::clicked);
 
     ModalWatch<CSetupDialog> setupDialog([](CSetupDialog& opened) { opened.reject(); });
     QTest::keyClick(&dialog, Qt::Key_T, Qt::AltModifier);
@@ -89,8 +89,8 @@ TEST_F(WelcomeDialog, MnemonicsClickTheirButtons)
 TEST_F(WelcomeDialog, StartHasTheFocusAndEnterPressesIt)
 {
     ASSERT_TRUE(ShowActive(dialog));
-    EXPECT_EQ(QApplication::focusWidget(), Button(kIdStart));
-    QSignalSpy start(Button(kIdStart), &QPushButton::clicked);
+    EXPECT_EQ(QApplication::focusWidget(), Button(WelcomeId::Start));
+    QSignalSpy start(Button(WelcomeId::Start), &QPushButton::clicked);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(start.count(), 1);
 }
@@ -98,7 +98,7 @@ TEST_F(WelcomeDialog, StartHasTheFocusAndEnterPressesIt)
 TEST_F(WelcomeDialog, F1AnywhereOpensTheIndexTopic)
 {
     ASSERT_TRUE(ShowActive(dialog));
-    for (const int id : {kIdStart, kIdSetup, kIdOk}) {
+    for (const WelcomeId id : {WelcomeId::Start, WelcomeId::Setup, WelcomeId::Close}) {
         Button(id)->setFocus();
         QTest::keyClick(Button(id), Qt::Key_F1);
     }

@@ -47,8 +47,8 @@ DialogTemplate EveryKindTemplate()
                 {19, Frame, "", 180, 80, 60, 40},
                 {20, StaticRight, "a && b", 10, 100, 60, 8},
                 {21, StaticCentre, "mid", 10, 110, 60, 8},
-                {kIdOk, DefaultPushButton, "&OK", 10, 170, 50, 14},
-                {kIdCancel, PushButton, "&Cancel", 70, 170, 50, 14},
+                {kOkButtonId, DefaultPushButton, "&OK", 10, 170, 50, 14},
+                {kCancelButtonId, PushButton, "&Cancel", 70, 170, 50, 14},
             }};
 }
 
@@ -58,17 +58,17 @@ TEST(DialogBuilder, WelcomeDialogHasItsButtonsTextsAndDefault)
     const DialogBuilder builder(DialogTemplateById(kWelcomeDialogId), dialog);
     EXPECT_EQ(dialog.windowTitle(), "Welcome to Tapnest 2.2 !");
 
-    const std::pair<int, const char*> buttons[] = {
-        {kIdStart, "&Start..."},
-        {kIdSetup, "Se&tup..."},
-        {kIdMoreFiles, "Get more picture &and voice files ..."},
-        {kIdOk, "&Close"},
-        {kIdWelcomeHelp, "&Help"}};
+    const std::pair<WelcomeId, const char*> buttons[] = {
+        {WelcomeId::Start, "&Start..."},
+        {WelcomeId::Setup, "Se&tup..."},
+        {WelcomeId::MoreFiles, "Get more picture &and voice files ..."},
+        {WelcomeId::Close, "&Close"},
+        {WelcomeId::HelpButton, "&Help"}};
     for (const auto& [id, text] : buttons) {
-        auto* button = builder.ControlAs<QPushButton>(id);
-        ASSERT_NE(button, nullptr) << id;
+        auto* button = builder.ControlAs<QPushButton>(IdNumber(id));
+        ASSERT_NE(button, nullptr) << IdNumber(id);
         EXPECT_EQ(button->text(), text);
-        EXPECT_EQ(button->isDefault(), id == kIdStart) << id;
+        EXPECT_EQ(button->isDefault(), id == WelcomeId::Start) << IdNumber(id);
     }
 
     QStringList statics;

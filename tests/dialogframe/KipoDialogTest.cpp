@@ -1,12 +1,14 @@
 #include "dialogframe/KipoDialog.h"
 #include "dialogframe/DialogColours.h"
 #include "dialogframe/HelpTopic.h"
+#include "dialogframe/TypedDialog.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/WidgetTestHelpers.h"
 
 #include <gtest/gtest.h>
 
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -20,6 +22,27 @@ using enum ControlKind;
 constexpr QColor kOrange(255, 128, 64);
 constexpr QColor kNavy(0, 0, 128);
 
+enum class FormId {
+    Ok = kOkButtonId,
+    Cancel = kCancelButtonId,
+    Help = kHelpButtonId,
+    Label = 30,
+    Edit = 31,
+    ReadOnlyEdit = 32,
+    List = 33,
+    View = 34,
+    Check = 35,
+    Missing = 36,
+};
+
+// A dialog of its own, whose bindings the tests call.
+class Form : public CTypedDialog<FormId>
+{
+public:
+    Form();
+    using CTypedDialog::Bind;
+};
+
 DialogTemplate FormTemplate()
 {
     return {2,
@@ -29,17 +52,19 @@ DialogTemplate FormTemplate()
             200,
             120,
             {
-                {30, StaticLeft, "Lorem ipsum HHH", 7, 7, 100, 8},
-                {31, Edit, "", 7, 20, 80, 12},
-                {32, Edit, "", 100, 20, 80, 12, ReadOnly},
-                {33, ListBox, "", 7, 40, 80, 40},
-                {34, ListView, "", 100, 40, 80, 40},
-                {35, CheckBox, "HHHH", 7, 85, 60, 10},
-                {kIdOk, DefaultPushButton, "&OK", 7, 100, 50, 14},
-                {kIdCancel, PushButton, "&Cancel", 70, 100, 50, 14},
-                {kIdHelp, PushButton, "&Help", 133, 100, 50, 14},
+                {FormId::Label, StaticLeft, "Lorem ipsum HHH", 7, 7, 100, 8},
+                {FormId::Edit, Edit, "", 7, 20, 80, 12},
+                {FormId::ReadOnlyEdit, Edit, "", 100, 20, 80, 12, ReadOnly},
+                {FormId::List, ListBox, "", 7, 40, 80, 40},
+                {FormId::View, ListView, "", 100, 40, 80, 40},
+                {FormId::Check, CheckBox, "HHHH", 7, 85, 60, 10},
+                {FormId::Ok, DefaultPushButton, "&OK", 7, 100, 50, 14},
+                {FormId::Cancel, PushButton, "&Cancel", 70, 100, 50, 14},
+                {FormId::Help, PushButton, "&Help", 133, 100, 50, 14},
             }};
 }
+
+Form::Form() : CTypedDialog(FormTemplate(), "Faq.html") {}
 
 bool IsNavy(const QColor& colour)
 {
@@ -48,27 +73,27 @@ bool IsNavy(const QColor& colour)
 
 TEST(DialogColours, DialogAndStaticsAreOrangeAndNavyEditsAndListsAreNot)
 {
-    CKipoDialog dialog(FormTemplate(), "Faq.html");
+    Form dialog;
     const QImage whole = dialog.grab().toImage();
     EXPECT_EQ(whole.pixelColor(2, 2), kOrange);
     EXPECT_EQ(whole.pixelColor(whole.width() - 3, whole.height() - 3), kOrange);
 
-    QWidget* label = dialog.Control(30);
+    QWidget* label = dialog.Find(FormId::Label);
     const QImage text = whole.copy(label->geometry());
     EXPECT_TRUE(IsNavy(DarkestPixel(text))) << DarkestPixel(text).name().toStdString();
     EXPECT_EQ(text.pixelColor(text.width() - 1, text.height() - 1), kOrange);
 
     // The check box's text, right of its indicator.
-    const QRect checkBox = dialog.Control(35)->geometry();
+    const QRect checkBox = dialog.Find(FormId::Check)->geometry();
     const QImage checkText = whole.copy(checkBox.adjusted(checkBox.height() + 6, 0, 0, 0));
     EXPECT_TRUE(IsNavy(DarkestPixel(checkText))) << DarkestPixel(checkText).name().toStdString();
 
-    EXPECT_NE(CentreColour(*dialog.Control(31)), kOrange);
-    EXPECT_EQ(CentreColour(*dialog.Control(32)), kOrange);
-    EXPECT_NE(CentreColour(*dialog.Control(33)), kOrange);
-    EXPECT_NE(CentreColour(*dialog.Control(34)), kOrange);
+    EXPECT_NE(CentreColour(*dialog.Find(FormId::Edit)), kOrange);
+    EXPECT_EQ(CentreColour(*dialog.Find(FormId::ReadOnlyEdit)), kOrange);
+    EXPECT_NE(CentreColour(*dialog.Find(FormId::List)), kOrange);
+    EXPECT_NE(CentreColour(*dialog.Find(FormId::View)), kOrange);
     // The header of a list view, also where no column covers it.
-    auto* view = dialog.ControlAs<QTreeWidget>(34);
+    auto* view = dialog.Find<QTreeWidget>(FormId::View);
     view->setHeaderLabels({"A"});
     view->header()->setStretchLastSection(false);
     view->header()->resizeSection(0, 4);
@@ -78,40 +103,53 @@ TEST(DialogColours, DialogAndStaticsAreOrangeAndNavyEditsAndListsAreNot)
 
 TEST(DialogColours, PushButtonTextIsNavyAndDisabledTextIsNot)
 {
-    CKipoDialog dialog(FormTemplate(), "Faq.html");
-    auto* button = dialog.ControlAs<QPushButton>(kIdCancel);
+    Form dialog;
+    auto* button = dialog.Find<QPushButton>(FormId::Cancel);
     EXPECT_EQ(button->palette().color(QPalette::Active, QPalette::ButtonText), kNavy);
     EXPECT_NE(button->palette().color(QPalette::Active, QPalette::Button), kOrange);
     EXPECT_NE(button->palette().color(QPalette::Disabled, QPalette::ButtonText), kNavy);
-    EXPECT_NE(dialog.Control(30)->palette().color(QPalette::Disabled, QPalette::WindowText), kNavy);
+    EXPECT_NE(dialog.Find(FormId::Label)->palette().color(QPalette::Disabled, QPalette::WindowText),
+              kNavy);
 }
 
 TEST(KipoDialog, F1FromAnyControlAndTheHelpButtonOpenTheDialogsTopic)
 {
     RecordedHelpTopics help;
-    CKipoDialog dialog(FormTemplate(), "Faq.html");
+    Form dialog;
     ASSERT_TRUE(ShowActive(dialog));
-    for (const int id : {31, 33, 34, kIdCancel}) {
-        dialog.Control(id)->setFocus();
-        QTest::keyClick(dialog.Control(id), Qt::Key_F1);
+    for (const FormId id : {FormId::Edit, FormId::List, FormId::View, FormId::Cancel}) {
+        dialog.Find(id)->setFocus();
+        QTest::keyClick(dialog.Find(id), Qt::Key_F1);
     }
-    QTest::mouseClick(dialog.Control(kIdHelp), Qt::LeftButton);
+    QTest::mouseClick(dialog.Find(FormId::Help), Qt::LeftButton);
     EXPECT_EQ(help.Topics(), std::vector<std::string>(5, "Faq.html"));
     EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST(KipoDialog, OkAcceptsAndCancelRejects)
 {
-    CKipoDialog dialog(FormTemplate(), "Faq.html");
+    Form dialog;
     ASSERT_TRUE(ShowActive(dialog));
-    QTest::mouseClick(dialog.Control(kIdOk), Qt::LeftButton);
+    QTest::mouseClick(dialog.Find(FormId::Ok), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 
     ASSERT_TRUE(ShowActive(dialog));
-    QTest::keyClick(dialog.Control(kIdOk), Qt::Key_C, Qt::AltModifier);
+    QTest::keyClick(dialog.Find(FormId::Ok), Qt::Key_C, Qt::AltModifier);
     EXPECT_TRUE(WaitUntil([&] { return !dialog.isVisible(); }));
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+TEST(TypedDialog, BindingFindsTheControlOrEndsTheProgram)
+{
+    Form dialog;
+    EXPECT_EQ(dialog.Bind<QLineEdit>(FormId::Edit), dialog.Find(FormId::Edit));
+    EXPECT_EQ(dialog.Find<QLineEdit>(FormId::Check), nullptr);
+    EXPECT_EQ(dialog.Find(FormId::Missing), nullptr);
+
+    // A template and its code that disagree stop the program in every build.
+    EXPECT_DEATH(Form().Bind(FormId::Missing), "dialog 2 has no control 36 of the kind QWidget");
+    EXPECT_DEATH(Form().Bind<QLineEdit>(FormId::Check), "no control 35 of the kind QLineEdit");
 }
 
 // Records where the dialog is when its initialisation runs.

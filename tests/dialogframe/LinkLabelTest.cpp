@@ -1,5 +1,5 @@
 #include "dialogframe/LinkLabel.h"
-#include "dialogframe/KipoDialog.h"
+#include "dialogframe/TypedDialog.h"
 #include "platform/DesktopOpen.h"
 #include "resources/LinkCursor.h"
 #include "tests/support/WidgetTestHelpers.h"
@@ -12,36 +12,39 @@ namespace {
 
 using enum ControlKind;
 
-constexpr int kLinkId = 40;
-constexpr int kEditId = 41;
+enum class LinkFormId {
+    Link = 40,
+    Edit = 41,
+    Missing = 99,
+};
 const QString kAddress = QStringLiteral("https://example.org/kids");
 constexpr QColor kOrange(255, 128, 64);
 
 // A dialog with one static that its initialisation makes a link.
-class LinkForm : public CKipoDialog
+class LinkForm : public CTypedDialog<LinkFormId>
 {
 public:
     LinkForm()
-        : CKipoDialog(
-              DialogTemplate{3,
-                             "Links",
-                             "MS Shell Dlg",
-                             8,
-                             200,
-                             60,
-                             {
-                                 {kNoControlId, StaticLeft, "Visit:", 7, 7, 40, 8},
-                                 {kLinkId, StaticLeft, kAddress.toStdString(), 7, 20, 150, 8},
-                                 {kEditId, Edit, "", 7, 35, 80, 12},
-                             }},
-              "Faq.html")
+        : CTypedDialog(DialogTemplate{3,
+                                      "Links",
+                                      "MS Shell Dlg",
+                                      8,
+                                      200,
+                                      60,
+                                      {
+                                          {kNoControlId, StaticLeft, "Visit:", 7, 7, 40, 8},
+                                          {LinkFormId::Link, StaticLeft, kAddress.toStdString(), 7,
+                                           20, 150, 8},
+                                          {LinkFormId::Edit, Edit, "", 7, 35, 80, 12},
+                                      }},
+                       "Faq.html")
     {
     }
-    using CKipoDialog::SetUpLink;
-    CLinkLabel* Link() const { return ControlAs<CLinkLabel>(kLinkId); }
+    CLinkLabel* MakeLink(LinkFormId id) { return CKipoDialog::MakeLink(IdNumber(id)); }
+    CLinkLabel* Link() const { return Find<CLinkLabel>(LinkFormId::Link); }
 
 protected:
-    void OnInitDialog() override { SetUpLink(kLinkId); }
+    void OnInitDialog() override { BindLink(LinkFormId::Link); }
 };
 
 bool IsNavy(const QColor& colour)
@@ -71,7 +74,7 @@ void ClickThroughWindow(QWidget& widget, Qt::MouseButton button)
 TEST(LinkLabel, TakesTheStaticsPlaceWithLinkCursorAndUnderline)
 {
     LinkForm form;
-    const QRect staticGeometry = form.Control(kLinkId)->geometry();
+    const QRect staticGeometry = form.Find(LinkFormId::Link)->geometry();
     ASSERT_TRUE(ShowActive(form));
     CLinkLabel* link = form.Link();
     ASSERT_NE(link, nullptr);
@@ -87,9 +90,9 @@ TEST(LinkLabel, TakesTheStaticsPlaceWithLinkCursorAndUnderline)
     EXPECT_EQ(link->cursor().hotSpot(), LinkCursor().hotSpot());
     EXPECT_EQ(CursorImage(link->cursor()), CursorImage(LinkCursor()));
 
-    EXPECT_EQ(form.SetUpLink(kEditId), nullptr);
-    EXPECT_NE(form.ControlAs<QLineEdit>(kEditId), nullptr);
-    EXPECT_EQ(form.SetUpLink(99), nullptr);
+    EXPECT_EQ(form.MakeLink(LinkFormId::Edit), nullptr);
+    EXPECT_NE(form.Find<QLineEdit>(LinkFormId::Edit), nullptr);
+    EXPECT_EQ(form.MakeLink(LinkFormId::Missing), nullptr);
 }
 
 TEST(LinkLabel, LinkCursorIsAHandPointingFromItsHotSpot)

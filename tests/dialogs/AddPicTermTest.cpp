@@ -18,16 +18,16 @@ namespace {
 class AddPicTermTest : public ::testing::Test
 {
 protected:
-    QLineEdit& Edit(CAddPicTerm& dialog, int id) { return *dialog.ControlAs<QLineEdit>(id); }
+    QLineEdit& Edit(CAddPicTerm& dialog, AddGroupId id) { return *dialog.Find<QLineEdit>(id); }
 
     // The folder name the dialog offers: the last part of its path.
     std::string OfferedFolder(CAddPicTerm& dialog)
     {
-        const std::string path = Edit(dialog, kIdNewGroupPath).text().toStdString();
+        const std::string path = Edit(dialog, AddGroupId::Path).text().toStdString();
         return path.substr(path.rfind('/') + 1);
     }
 
-    void PressOk(CAddPicTerm& dialog) { dialog.ControlAs<QPushButton>(kIdOk)->click(); }
+    void PressOk(CAddPicTerm& dialog) { dialog.Find<QPushButton>(AddGroupId::Ok)->click(); }
 
     TempLibrary library;
     ScriptedAnswers answers;
@@ -48,10 +48,10 @@ TEST_F(AddPicTermTest, EachOpeningOffersANewUpperCaseUuidFolderAndFocusesTheName
             EXPECT_TRUE(std::isdigit(name[i]) || (name[i] >= 'A' && name[i] <= 'F')) << name;
         }
     }
-    EXPECT_EQ(Edit(first, kIdNewGroupPath).text().toStdString(), library.PathOf(name));
+    EXPECT_EQ(Edit(first, AddGroupId::Path).text().toStdString(), library.PathOf(name));
     EXPECT_NE(OfferedFolder(second), name);
-    EXPECT_TRUE(Edit(first, kIdNewGroupPath).isReadOnly());
-    EXPECT_EQ(QApplication::focusWidget(), &Edit(second, kIdNewGroupName));
+    EXPECT_TRUE(Edit(first, AddGroupId::Path).isReadOnly());
+    EXPECT_EQ(QApplication::focusWidget(), &Edit(second, AddGroupId::Name));
     EXPECT_TRUE(library.ListingOrder().empty());
 }
 
@@ -60,9 +60,9 @@ TEST_F(AddPicTermTest, OkCreatesOneFolderWithTheGroupFileAndAnEmptyCutList)
     CAddPicTerm dialog(library.InstallDir());
     ASSERT_TRUE(ShowActive(dialog));
     const std::string folder = OfferedFolder(dialog);
-    QTest::keyClicks(&Edit(dialog, kIdNewGroupName), "Cats");
-    Edit(dialog, kIdNewGroupDescription).setText("Big and small");
-    QTest::keyClick(&Edit(dialog, kIdNewGroupDescription), Qt::Key_Return);
+    QTest::keyClicks(&Edit(dialog, AddGroupId::Name), "Cats");
+    Edit(dialog, AddGroupId::Description).setText("Big and small");
+    QTest::keyClick(&Edit(dialog, AddGroupId::Description), Qt::Key_Return);
 
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_TRUE(answers.Shown().empty());
@@ -87,7 +87,7 @@ TEST_F(AddPicTermTest, AnEmptyNameIsRefusedButASpaceIsAName)
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(library.ListingOrder().empty());
 
-    Edit(dialog, kIdNewGroupName).setText(" ");
+    Edit(dialog, AddGroupId::Name).setText(" ");
     PressOk(dialog);
     EXPECT_FALSE(dialog.isVisible());
     const std::string folder = OfferedFolder(dialog);
@@ -98,7 +98,7 @@ TEST_F(AddPicTermTest, NamesHoldTwoHundredCharactersOfAnyScriptByteForByte)
 {
     CAddPicTerm dialog(library.InstallDir());
     ASSERT_TRUE(ShowActive(dialog));
-    QLineEdit& name = Edit(dialog, kIdNewGroupName);
+    QLineEdit& name = Edit(dialog, AddGroupId::Name);
     // Cyrillic, CJK and a letter outside the basic plane: 2, 3 and 4 bytes each in UTF-8.
     const QString mixed = QString::fromUtf8("Жи名\xF0\x9D\x90\x80");
     name.setText(mixed.repeated(50));
@@ -111,14 +111,14 @@ TEST_F(AddPicTermTest, NamesHoldTwoHundredCharactersOfAnyScriptByteForByte)
     EXPECT_FALSE(name.text().endsWith("y"));
 
     name.setText(mixed.repeated(50));
-    Edit(dialog, kIdNewGroupDescription).setText(QString(201, u'd'));
+    Edit(dialog, AddGroupId::Description).setText(QString(201, u'd'));
     PressOk(dialog);
     ASSERT_EQ(answers.Texts(),
               std::vector<std::string>{"Please enter no more than 200 characters."});
-    EXPECT_EQ(QApplication::focusWidget(), &Edit(dialog, kIdNewGroupDescription));
+    EXPECT_EQ(QApplication::focusWidget(), &Edit(dialog, AddGroupId::Description));
     EXPECT_TRUE(library.ListingOrder().empty());
 
-    Edit(dialog, kIdNewGroupDescription).setText("ok");
+    Edit(dialog, AddGroupId::Description).setText("ok");
     PressOk(dialog);
     const std::string folder = OfferedFolder(dialog);
     std::string expected;
@@ -132,15 +132,15 @@ TEST_F(AddPicTermTest, CancelOrAnUnwritableLibraryLeavesNothingBehind)
     {
         CAddPicTerm dialog(library.InstallDir());
         ASSERT_TRUE(ShowActive(dialog));
-        Edit(dialog, kIdNewGroupName).setText("Cats");
-        dialog.ControlAs<QPushButton>(kIdCancel)->click();
+        Edit(dialog, AddGroupId::Name).setText("Cats");
+        dialog.Find<QPushButton>(AddGroupId::Cancel)->click();
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
     EXPECT_TRUE(library.ListingOrder().empty());
 
     CAddPicTerm dialog(library.PathOf("missing/dir"));
     ASSERT_TRUE(ShowActive(dialog));
-    Edit(dialog, kIdNewGroupName).setText("Cats");
+    Edit(dialog, AddGroupId::Name).setText("Cats");
     PressOk(dialog);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_TRUE(answers.Shown().empty());

@@ -41,9 +41,9 @@ TEST_F(ManagePicTermFilesTest, AddPicturesCopiesAskingBeforeEachOverwriteAndKeep
         m_chosen.push_back(m_library.WriteFile(std::string("in/") + name, "new"));
     Open({"d.png"});
     Select("c.png");
-    Click(kIdManageCutToDisplay);
+    Click(ManageGroupId::CutToDisplay);
     m_answers = {MessageResult::Yes, MessageResult::No, MessageResult::Cancel};
-    Click(kIdManageAddPictures);
+    Click(ManageGroupId::AddPictures);
 
     const OpenFilesRequest& request = m_fileDialogs.FileRequests().at(0);
     EXPECT_EQ(request.owner, m_dialog.get());
@@ -59,11 +59,11 @@ TEST_F(ManagePicTermFilesTest, AddPicturesCopiesAskingBeforeEachOverwriteAndKeep
     EXPECT_EQ(GroupFile("a.png") + GroupFile("b.png") + GroupFile("c.png") + GroupFile("d.png"),
               "newnewoldold");
     EXPECT_EQ(Column(0), (Rows{"a.png", "b.png", "c.png", "d.png"}));
-    EXPECT_EQ(Text(kIdManagePictureTotal), "4");
+    EXPECT_EQ(Text(ManageGroupId::PictureTotal), "4");
 
     // The mark toggled before the copy is still shown and is what OK saves.
     EXPECT_EQ(Column(2), (Rows{"No", "No", "Yes", "Yes"}));
-    Click(kIdOk);
+    Click(ManageGroupId::Ok);
     EXPECT_EQ(ReadCutList(m_groupPath), (Rows{"c.png", "d.png"}));
 }
 
@@ -76,7 +76,7 @@ TEST_F(ManagePicTermFilesTest, DeletePictureAsksWithItsSoundOrWithoutAndClearsTh
     Open();
     Select("cat.jpg");
     m_answers = {MessageResult::No};
-    Click(kIdManageDeletePicture);
+    Click(ManageGroupId::DeletePicture);
     EXPECT_NE(LastQuestion().text.find("picture file cat.jpg"), std::string::npos);
     EXPECT_NE(LastQuestion().text.find("sound"), std::string::npos);
     EXPECT_EQ(LastQuestion().caption, "Warning");
@@ -84,25 +84,25 @@ TEST_F(ManagePicTermFilesTest, DeletePictureAsksWithItsSoundOrWithoutAndClearsTh
     EXPECT_EQ(LastQuestion().defaultButton, MessageResult::No);
     EXPECT_EQ(Column(0), (Rows{"cat.bmp", "cat.jpg", "dog.png"}));
     EXPECT_TRUE(List().selectedItems().isEmpty());
-    EXPECT_FALSE(Enabled(kIdManageDeletePicture) || Enabled(kIdManageDeleteSounds));
+    EXPECT_FALSE(Enabled(ManageGroupId::DeletePicture) || Enabled(ManageGroupId::DeleteSounds));
 
     Select("cat.jpg");
     m_answers = {MessageResult::Yes};
-    Click(kIdManageDeletePicture);
+    Click(ManageGroupId::DeletePicture);
     EXPECT_EQ(m_library.ListingOrder("Zoo").size(), 4u); // cat.bmp, dog.png and the group files
     EXPECT_EQ(Column(0), (Rows{"cat.bmp", "dog.png"}));
     const QImage preview = Preview();
     EXPECT_NE(preview.pixelColor(preview.rect().center()), QColor(Qt::red));
     Select("cat.bmp");
-    EXPECT_EQ(Text(kIdManageCurrentSound), "");
+    EXPECT_EQ(Text(ManageGroupId::CurrentSound), "");
 
     Select("dog.png");
     m_answers = {MessageResult::Yes};
-    Click(kIdManageDeletePicture);
+    Click(ManageGroupId::DeletePicture);
     EXPECT_EQ(LastQuestion().text,
               "Do you assure that you want to delete the picture file dog.png?");
     EXPECT_EQ(Column(0), (Rows{"cat.bmp"}));
-    EXPECT_EQ(Text(kIdManagePictureTotal), "1");
+    EXPECT_EQ(Text(ManageGroupId::PictureTotal), "1");
 }
 
 TEST_F(ManagePicTermFilesTest, SpecifySoundsGivesEveryPictureOfThatNameTheChosenWave)
@@ -114,7 +114,7 @@ TEST_F(ManagePicTermFilesTest, SpecifySoundsGivesEveryPictureOfThatNameTheChosen
     Open();
     Select("dog.png");
     m_chosen = {m_library.WriteFile("in/bark.wav", "bark")};
-    Click(kIdManageSpecifySounds);
+    Click(ManageGroupId::SpecifySounds);
     EXPECT_EQ(GroupFile("dog.wav"), "bark");
     EXPECT_TRUE(m_messages.Shown().empty());
     const OpenFilesRequest& request = m_fileDialogs.FileRequests().at(0);
@@ -124,11 +124,11 @@ TEST_F(ManagePicTermFilesTest, SpecifySoundsGivesEveryPictureOfThatNameTheChosen
     // The row stays in view as the current one, but unselected.
     EXPECT_TRUE(List().selectedItems().isEmpty());
     EXPECT_EQ(List().currentItem(), RowNamed("dog.png"));
-    EXPECT_FALSE(Enabled(kIdManageSpecifySounds));
+    EXPECT_FALSE(Enabled(ManageGroupId::SpecifySounds));
 
     Select("cat.jpg");
     m_answers = {MessageResult::No};
-    Click(kIdManageSpecifySounds);
+    Click(ManageGroupId::SpecifySounds);
     EXPECT_EQ(LastQuestion().text,
               "The specified sound file will overwrite the old one. Continue?");
     EXPECT_EQ(LastQuestion().caption, "Information");
@@ -136,11 +136,11 @@ TEST_F(ManagePicTermFilesTest, SpecifySoundsGivesEveryPictureOfThatNameTheChosen
 
     m_answers = {MessageResult::Yes};
     m_chosen = {m_library.WriteFile("in/meow.wav", "meow")};
-    Click(kIdManageSpecifySounds);
+    Click(ManageGroupId::SpecifySounds);
     EXPECT_EQ(GroupFile("cat.WAV"), "meow");
     EXPECT_EQ(m_library.ListingOrder("Zoo").size(), 7u);
     Select("cat.bmp");
-    EXPECT_EQ(Text(kIdManageCurrentSound), "cat.WAV");
+    EXPECT_EQ(Text(ManageGroupId::CurrentSound), "cat.WAV");
 }
 
 TEST_F(ManagePicTermFilesTest, DeleteSoundsAsksAndKeepsTheRowInView)
@@ -150,19 +150,19 @@ TEST_F(ManagePicTermFilesTest, DeleteSoundsAsksAndKeepsTheRowInView)
     Open();
     // Enabled from the start; with no sound it asks nothing but still lists the folder anew.
     Put("emu.png");
-    Click(kIdManageDeleteSounds);
+    Click(ManageGroupId::DeleteSounds);
     EXPECT_TRUE(m_messages.Shown().empty());
     EXPECT_EQ(Column(0), (Rows{"cat.jpg", "emu.png"}));
 
     Select("cat.jpg");
-    Click(kIdManageDeleteSounds);
+    Click(ManageGroupId::DeleteSounds);
     EXPECT_EQ(LastQuestion().text, "Are you sure to delete the sound file cat.wav?");
     EXPECT_EQ(LastQuestion().caption, "Warning");
     EXPECT_EQ(GroupFile("cat.wav"), "x");
 
     Select("cat.jpg");
     m_answers = {MessageResult::Yes};
-    Click(kIdManageDeleteSounds);
+    Click(ManageGroupId::DeleteSounds);
     EXPECT_FALSE(std::filesystem::exists(m_library.PathOf("Zoo/cat.wav")));
     EXPECT_TRUE(List().selectedItems().isEmpty());
     EXPECT_EQ(List().currentItem(), RowNamed("cat.jpg"));
@@ -178,7 +178,7 @@ TEST_F(ManagePicTermFilesTest, LinksAreReplacedOrRemovedAsLinksAndNamesNeedNotBe
     PutPicture("\xff\xfe.png", {10, 10}, Qt::green);
     Open();
     const QString oddName = QString::fromUtf8("\xff\xfe.png");
-    EXPECT_EQ(Text(kIdManagePictureTotal), "3");
+    EXPECT_EQ(Text(ManageGroupId::PictureTotal), "3");
     Select(oddName);
     const QImage preview = Preview();
     EXPECT_EQ(preview.pixelColor(preview.rect().center()), QColor(Qt::green));
@@ -186,23 +186,23 @@ TEST_F(ManagePicTermFilesTest, LinksAreReplacedOrRemovedAsLinksAndNamesNeedNotBe
     Select("cat.png");
     m_answers = {MessageResult::Yes};
     m_chosen = {m_library.WriteFile("in/new.wav", "new")};
-    Click(kIdManageSpecifySounds);
+    Click(ManageGroupId::SpecifySounds);
     EXPECT_FALSE(IsLink("Zoo/cat.wav"));
     EXPECT_EQ(GroupFile("cat.wav"), "new");
 
     Select("link.png");
     m_answers = {MessageResult::Yes};
-    Click(kIdManageDeletePicture);
+    Click(ManageGroupId::DeletePicture);
     EXPECT_FALSE(IsLink("Zoo/link.png"));
     EXPECT_EQ(m_library.ReadFile("outside/keep.png") + m_library.ReadFile("outside/keep.wav"),
               "keepkeep");
 
     m_chosen = {m_library.WriteFile("in/\xfa.gif", "odd")};
-    Click(kIdManageAddPictures);
+    Click(ManageGroupId::AddPictures);
     EXPECT_EQ(GroupFile("\xfa.gif"), "odd");
     Select(oddName);
     m_answers = {MessageResult::Yes};
-    Click(kIdManageDeletePicture);
+    Click(ManageGroupId::DeletePicture);
     EXPECT_EQ(LastQuestion().text,
               "Do you assure that you want to delete the picture file \xff\xfe.png?");
     EXPECT_FALSE(std::filesystem::exists(m_library.PathOf("Zoo/\xff\xfe.png")));

@@ -45,7 +45,7 @@ protected:
         m_dialog->show();
     }
 
-    QTreeWidget& List() const { return *m_dialog->ControlAs<QTreeWidget>(kIdManagePictureList); }
+    QTreeWidget& List() const { return *m_dialog->Find<QTreeWidget>(ManageGroupId::PictureList); }
     std::vector<std::string> Column(int column) const
     {
         std::vector<std::string> texts;
@@ -69,22 +69,22 @@ protected:
         ASSERT_TRUE(row->isSelected());
     }
     // A click reaches only an enabled button.
-    void Click(int id) const
+    void Click(ManageGroupId id) const
     {
-        QTest::mouseClick(m_dialog->ControlAs<QAbstractButton>(id), Qt::LeftButton);
+        QTest::mouseClick(m_dialog->Find<QAbstractButton>(id), Qt::LeftButton);
     }
-    bool Enabled(int id) const { return m_dialog->Control(id)->isEnabled(); }
-    std::string Text(int id) const
+    bool Enabled(ManageGroupId id) const { return m_dialog->Find(id)->isEnabled(); }
+    std::string Text(ManageGroupId id) const
     {
-        if (const auto* edit = m_dialog->ControlAs<QLineEdit>(id))
+        if (const auto* edit = m_dialog->Find<QLineEdit>(id))
             return edit->text().toStdString();
-        return m_dialog->ControlAs<QAbstractButton>(id)->text().toStdString();
+        return m_dialog->Find<QAbstractButton>(id)->text().toStdString();
     }
     // The preview frame as it paints itself.
     // The preview frame as painted once the picture asked for last has loaded.
     QImage Preview() const
     {
-        QWidget* frame = m_dialog->Control(kIdManagePreview);
+        QWidget* frame = m_dialog->Find(ManageGroupId::Preview);
         const auto* preview = frame->findChild<CPicturePreview*>();
         EXPECT_TRUE(preview && QTest::qWaitFor([&] { return !preview->IsLoading(); }, 10000));
         return frame->grab().toImage();

@@ -29,7 +29,7 @@ TEST_F(ManagePicTermTest, ListsThePicturesByNameIgnoringCaseWithSizesCutMarksAnd
               (Rows{"A.BMP", "a.bmp", "b.PNG", "C.jpg", "cat.jpeg", "gone.gif", "x.tiff"}));
     EXPECT_EQ(Column(1), (Rows{"2", "5", "3", "1", "1", "", "1"}));
     EXPECT_EQ(Column(2), (Rows{"No", "Yes", "No", "No", "No", "No", "No"}));
-    EXPECT_EQ(Text(kIdManagePictureTotal), "7");
+    EXPECT_EQ(Text(ManageGroupId::PictureTotal), "7");
     // Every heading whole, in columns as wide as the three of the template together.
     const QTreeWidgetItem& headings = *List().headerItem();
     const QHeaderView& header = *List().header();
@@ -54,28 +54,28 @@ TEST_F(ManagePicTermTest, SelectionEnablesTheButtonsAndShowsAndPlaysTheOwnSound)
     Put("BIRD.WAV");
     Open();
     SoundRecorder sounds;
-    EXPECT_FALSE(Enabled(kIdManageDeletePicture) || Enabled(kIdManagePlaySounds) ||
-                 Enabled(kIdManageSpecifySounds) || Enabled(kIdManageCutToDisplay));
-    EXPECT_TRUE(Enabled(kIdManageDeleteSounds));
+    EXPECT_FALSE(Enabled(ManageGroupId::DeletePicture) || Enabled(ManageGroupId::PlaySounds) ||
+                 Enabled(ManageGroupId::SpecifySounds) || Enabled(ManageGroupId::CutToDisplay));
+    EXPECT_TRUE(Enabled(ManageGroupId::DeleteSounds));
 
     Select("cat.jpg");
-    EXPECT_TRUE(Enabled(kIdManageDeletePicture) && Enabled(kIdManagePlaySounds) &&
-                Enabled(kIdManageSpecifySounds) && Enabled(kIdManageCutToDisplay) &&
-                Enabled(kIdManageDeleteSounds));
-    EXPECT_EQ(Text(kIdManageCurrentSound), "cat.wav");
-    Click(kIdManagePlaySounds);
+    EXPECT_TRUE(Enabled(ManageGroupId::DeletePicture) && Enabled(ManageGroupId::PlaySounds) &&
+                Enabled(ManageGroupId::SpecifySounds) && Enabled(ManageGroupId::CutToDisplay) &&
+                Enabled(ManageGroupId::DeleteSounds));
+    EXPECT_EQ(Text(ManageGroupId::CurrentSound), "cat.wav");
+    Click(ManageGroupId::PlaySounds);
 
     Select("bird.gif");
-    EXPECT_EQ(Text(kIdManageCurrentSound), "BIRD.WAV");
+    EXPECT_EQ(Text(ManageGroupId::CurrentSound), "BIRD.WAV");
     QTest::mouseDClick(List().viewport(), Qt::LeftButton, {},
                        List().visualItemRect(RowNamed("bird.gif")).center());
     EXPECT_EQ(sounds.Played(), (Rows{m_groupPath + "/cat.wav", m_groupPath + "/BIRD.WAV"}));
 
     Select("dog.png");
-    EXPECT_EQ(Text(kIdManageCurrentSound), "");
-    EXPECT_FALSE(Enabled(kIdManagePlaySounds) || Enabled(kIdManageDeleteSounds));
-    EXPECT_TRUE(Enabled(kIdManageDeletePicture) && Enabled(kIdManageSpecifySounds));
-    Click(kIdManagePlaySounds);
+    EXPECT_EQ(Text(ManageGroupId::CurrentSound), "");
+    EXPECT_FALSE(Enabled(ManageGroupId::PlaySounds) || Enabled(ManageGroupId::DeleteSounds));
+    EXPECT_TRUE(Enabled(ManageGroupId::DeletePicture) && Enabled(ManageGroupId::SpecifySounds));
+    Click(ManageGroupId::PlaySounds);
     EXPECT_EQ(sounds.Played().size(), 2u);
 }
 
@@ -89,7 +89,7 @@ TEST_F(ManagePicTermTest, PreviewScalesIntoTheFrameBetweenEqualOrangeBandsAndSta
     PutPicture("tall.png", {40, 300}, Qt::blue);
     Put("broken.png", "not a picture");
     Open();
-    const QSize frame = m_dialog->Control(kIdManagePreview)->size();
+    const QSize frame = m_dialog->Find(ManageGroupId::Preview)->size();
     const QSize buffer = frame - QSize(10, 10);
 
     Select("wide.png");
@@ -124,26 +124,26 @@ TEST_F(ManagePicTermTest, CutToDisplayTogglesAndOkWritesTheGroupFilesByteForByte
     Open({"a.bmp"}, "Z\xffoo");
 
     Select("b.png");
-    EXPECT_EQ(Text(kIdManageCutToDisplay), "Cu&t to display");
-    Click(kIdManageCutToDisplay);
-    EXPECT_EQ(Text(kIdManageCutToDisplay), "Cancel Cu&tting");
+    EXPECT_EQ(Text(ManageGroupId::CutToDisplay), "Cu&t to display");
+    Click(ManageGroupId::CutToDisplay);
+    EXPECT_EQ(Text(ManageGroupId::CutToDisplay), "Cancel Cu&tting");
     EXPECT_EQ(Column(2), (Rows{"Yes", "Yes", "No"}));
-    Click(kIdManageCutToDisplay);
-    EXPECT_EQ(Text(kIdManageCutToDisplay), "Cu&t to display");
+    Click(ManageGroupId::CutToDisplay);
+    EXPECT_EQ(Text(ManageGroupId::CutToDisplay), "Cu&t to display");
     EXPECT_EQ(Column(2), (Rows{"Yes", "No", "No"}));
-    Click(kIdManageCutToDisplay);
+    Click(ManageGroupId::CutToDisplay);
     Select("a.bmp");
-    EXPECT_EQ(Text(kIdManageCutToDisplay), "Cancel Cu&tting");
-    Click(kIdManageCutToDisplay);
+    EXPECT_EQ(Text(ManageGroupId::CutToDisplay), "Cancel Cu&tting");
+    Click(ManageGroupId::CutToDisplay);
     Select("c.gif");
-    Click(kIdManageCutToDisplay);
+    Click(ManageGroupId::CutToDisplay);
 
     // The name that is not UTF-8 stays as it was; the description is typed anew.
-    auto& description = *m_dialog->ControlAs<QLineEdit>(kIdManageDescription);
+    auto& description = *m_dialog->Find<QLineEdit>(ManageGroupId::Description);
     description.selectAll();
     QTest::keyClicks(&description, "Big");
-    m_dialog->ControlAs<QCheckBox>(kIdManageDisplayGroup)->click();
-    Click(kIdOk);
+    m_dialog->Find<QCheckBox>(ManageGroupId::DisplayGroup)->click();
+    Click(ManageGroupId::Ok);
 
     EXPECT_EQ(m_dialog->result(), QDialog::Accepted);
     EXPECT_EQ(GroupFile("cutshow.ini"),
@@ -158,10 +158,10 @@ TEST_F(ManagePicTermTest, CancelWritesNothing)
     const std::string groupFile = GroupFile("Zoo.ini");
     const std::string cutList = GroupFile("cutshow.ini");
     Select("a.bmp");
-    Click(kIdManageCutToDisplay);
-    QTest::keyClicks(m_dialog->ControlAs<QLineEdit>(kIdManageGroupName), " and more");
-    m_dialog->ControlAs<QCheckBox>(kIdManageDisplayGroup)->click();
-    Click(kIdCancel);
+    Click(ManageGroupId::CutToDisplay);
+    QTest::keyClicks(m_dialog->Find<QLineEdit>(ManageGroupId::Name), " and more");
+    m_dialog->Find<QCheckBox>(ManageGroupId::DisplayGroup)->click();
+    Click(ManageGroupId::Cancel);
 
     EXPECT_EQ(m_dialog->result(), QDialog::Rejected);
     EXPECT_EQ(GroupFile("Zoo.ini"), groupFile);

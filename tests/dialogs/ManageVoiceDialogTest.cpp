@@ -34,8 +34,8 @@ protected:
         ASSERT_TRUE(ShowActive(*dialog));
     }
 
-    QTreeWidget& List() { return *dialog->ControlAs<QTreeWidget>(kIdDefaultSoundList); }
-    QPushButton& Button(int id) { return *dialog->ControlAs<QPushButton>(id); }
+    QTreeWidget& List() { return *dialog->Find<QTreeWidget>(DefaultSoundsId::List); }
+    QPushButton& Button(DefaultSoundsId id) { return *dialog->Find<QPushButton>(id); }
 
     std::vector<std::string> Rows(int column = 0)
     {
@@ -76,16 +76,16 @@ TEST_F(ManageVoiceDialogTest, ListsTheWavFilesSortedWithTheirSizes)
 TEST_F(ManageVoiceDialogTest, PlayTakesTheLowestSelectedRowAndIsOnlyEnabledWithASelection)
 {
     Open();
-    EXPECT_FALSE(Button(kIdDefaultSoundPlay).isEnabled());
-    EXPECT_FALSE(Button(kIdDefaultSoundDelete).isEnabled());
-    EXPECT_TRUE(Button(kIdDefaultSoundStop).isEnabled());
-    EXPECT_TRUE(Button(kIdDefaultSoundAdd).isEnabled());
+    EXPECT_FALSE(Button(DefaultSoundsId::Play).isEnabled());
+    EXPECT_FALSE(Button(DefaultSoundsId::Delete).isEnabled());
+    EXPECT_TRUE(Button(DefaultSoundsId::Stop).isEnabled());
+    EXPECT_TRUE(Button(DefaultSoundsId::Add).isEnabled());
 
     SelectRows({2, 0});
-    EXPECT_TRUE(Button(kIdDefaultSoundPlay).isEnabled());
-    EXPECT_TRUE(Button(kIdDefaultSoundDelete).isEnabled());
-    Button(kIdDefaultSoundPlay).click();
-    Button(kIdDefaultSoundStop).click();
+    EXPECT_TRUE(Button(DefaultSoundsId::Play).isEnabled());
+    EXPECT_TRUE(Button(DefaultSoundsId::Delete).isEnabled());
+    Button(DefaultSoundsId::Play).click();
+    Button(DefaultSoundsId::Stop).click();
     EXPECT_EQ(sounds.Played(), std::vector<std::string>{library.PathOf("DefVoice/bird.wav")});
     EXPECT_EQ(sounds.StopCount(), 1);
 
@@ -95,8 +95,8 @@ TEST_F(ManageVoiceDialogTest, PlayTakesTheLowestSelectedRowAndIsOnlyEnabledWithA
     EXPECT_EQ(sounds.Played().back(), library.PathOf("DefVoice/cow.wav"));
 
     List().clearSelection();
-    EXPECT_FALSE(Button(kIdDefaultSoundPlay).isEnabled());
-    EXPECT_FALSE(Button(kIdDefaultSoundDelete).isEnabled());
+    EXPECT_FALSE(Button(DefaultSoundsId::Play).isEnabled());
+    EXPECT_FALSE(Button(DefaultSoundsId::Delete).isEnabled());
 }
 
 TEST_F(ManageVoiceDialogTest, DeleteAsksWithTheCountAndRemovesFilesAndRowsOnYes)
@@ -104,7 +104,7 @@ TEST_F(ManageVoiceDialogTest, DeleteAsksWithTheCountAndRemovesFilesAndRowsOnYes)
     Open();
     SelectRows({0, 2});
     answers.Queue({MessageResult::No});
-    Button(kIdDefaultSoundDelete).click();
+    Button(DefaultSoundsId::Delete).click();
     ASSERT_EQ(answers.Shown().size(), 1u);
     EXPECT_EQ(answers.Shown()[0].text, "Delete the chosen 2 sounds files?");
     EXPECT_EQ(answers.Shown()[0].caption, "Warning");
@@ -113,11 +113,11 @@ TEST_F(ManageVoiceDialogTest, DeleteAsksWithTheCountAndRemovesFilesAndRowsOnYes)
     EXPECT_EQ(Rows().size(), 3u);
 
     answers.Queue({MessageResult::Yes});
-    Button(kIdDefaultSoundDelete).click();
+    Button(DefaultSoundsId::Delete).click();
     EXPECT_EQ(Rows(), std::vector<std::string>{"cow.wav"});
     EXPECT_EQ(library.InListingOrder("DefVoice", {"bird.wav", "cow.wav", "DOG.WAV"}),
               std::vector<std::string>{"cow.wav"});
-    EXPECT_FALSE(Button(kIdDefaultSoundDelete).isEnabled());
+    EXPECT_FALSE(Button(DefaultSoundsId::Delete).isEnabled());
 }
 
 TEST_F(ManageVoiceDialogTest, AddCopiesTheChosenFilesAskingBeforeEachOverwrite)
@@ -129,11 +129,11 @@ TEST_F(ManageVoiceDialogTest, AddCopiesTheChosenFilesAskingBeforeEachOverwrite)
     Open();
     SelectRows({0});
     answers.Queue({MessageResult::No, MessageResult::Cancel});
-    Button(kIdDefaultSoundAdd).click();
+    Button(DefaultSoundsId::Add).click();
     // The refilled list shows no selection, so nothing unseen can be played or deleted.
     EXPECT_TRUE(List().selectedItems().isEmpty());
-    EXPECT_FALSE(Button(kIdDefaultSoundPlay).isEnabled());
-    EXPECT_FALSE(Button(kIdDefaultSoundDelete).isEnabled());
+    EXPECT_FALSE(Button(DefaultSoundsId::Play).isEnabled());
+    EXPECT_FALSE(Button(DefaultSoundsId::Delete).isEnabled());
 
     ASSERT_EQ(files.FileRequests().size(), 1u);
     EXPECT_EQ(files.FileRequests()[0].filter, "Sound wave files (*.wav) | *.wav||");
@@ -149,7 +149,7 @@ TEST_F(ManageVoiceDialogTest, AddCopiesTheChosenFilesAskingBeforeEachOverwrite)
     EXPECT_EQ(Rows(), (std::vector<std::string>{"bird.wav", "cow.wav", "DOG.WAV", "hen.wav"}));
 
     answers.Queue({MessageResult::Yes, MessageResult::Yes, MessageResult::Yes});
-    Button(kIdDefaultSoundAdd).click();
+    Button(DefaultSoundsId::Add).click();
     EXPECT_EQ(library.ReadFile("DefVoice/cow.wav"), "new moo");
     EXPECT_EQ(library.ReadFile("DefVoice/pig.wav"), "oink");
     EXPECT_EQ(Rows(1), (std::vector<std::string>{"11", "7", "8", "5", "4"}));
@@ -162,9 +162,9 @@ TEST_F(ManageVoiceDialogTest, AMissingFolderListsNothingAndAddFailsSilently)
     ScriptedFileDialogs files([&](const OpenFilesRequest&) { return chosen; });
     CManageVoiceDialog bare(empty.InstallDir());
     ASSERT_TRUE(ShowActive(bare));
-    auto& list = *bare.ControlAs<QTreeWidget>(kIdDefaultSoundList);
+    auto& list = *bare.Find<QTreeWidget>(DefaultSoundsId::List);
     EXPECT_EQ(list.topLevelItemCount(), 0);
-    bare.ControlAs<QPushButton>(kIdDefaultSoundAdd)->click();
+    bare.Find<QPushButton>(DefaultSoundsId::Add)->click();
     EXPECT_EQ(list.topLevelItemCount(), 0);
     EXPECT_TRUE(empty.ListingOrder().empty());
     EXPECT_TRUE(answers.Shown().empty());

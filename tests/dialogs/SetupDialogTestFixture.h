@@ -49,17 +49,20 @@ protected:
         ASSERT_TRUE(ShowActive(*dialog));
     }
 
-    QLineEdit& Edit(int id) { return *dialog->ControlAs<QLineEdit>(id); }
-    QCheckBox& Box(int id) { return *dialog->ControlAs<QCheckBox>(id); }
-    QAbstractButton& Button(int id) { return *dialog->ControlAs<QAbstractButton>(id); }
+    QLineEdit& Edit(SetupId id) { return *dialog->Find<QLineEdit>(id); }
+    QCheckBox& Box(SetupId id) { return *dialog->Find<QCheckBox>(id); }
+    QAbstractButton& Button(SetupId id) { return *dialog->Find<QAbstractButton>(id); }
     // Clicks a check box on its box, which is all of it that takes clicks.
-    void ClickBox(int id)
+    void ClickBox(SetupId id)
     {
         QCheckBox& box = Box(id);
         QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(6, box.height() / 2));
     }
-    QListWidget& List() { return *dialog->ControlAs<QListWidget>(kIdGroupList); }
-    std::string InfoLine() { return dialog->ControlAs<QLabel>(kIdGroupInfo)->text().toStdString(); }
+    QListWidget& List() { return *dialog->Find<QListWidget>(SetupId::GroupList); }
+    std::string InfoLine()
+    {
+        return dialog->Find<QLabel>(SetupId::GroupInfo)->text().toStdString();
+    }
 
     std::vector<std::string> Entries()
     {

@@ -27,17 +27,17 @@ TEST_F(SetupDialogTest, OpensWithWhatTheSettingsFileHolds)
     settings.timeLimitMinutes = 99;
     Open();
     EXPECT_EQ(settings.timeLimitMinutes, 25);
-    EXPECT_TRUE(Box(kIdClearBackground).isChecked());
-    EXPECT_FALSE(Box(kIdRandomColor).isChecked());
-    EXPECT_FALSE(Box(kIdTimeLimitOn).isChecked());
-    EXPECT_EQ(Edit(kIdTimeLimitEdit).text(), "25");
-    EXPECT_EQ(Edit(kIdKeyDelayEdit).text(), "450");
-    EXPECT_EQ(Edit(kIdAutoDisplayEdit).text(), "7");
+    EXPECT_TRUE(Box(SetupId::ClearBackground).isChecked());
+    EXPECT_FALSE(Box(SetupId::RandomColor).isChecked());
+    EXPECT_FALSE(Box(SetupId::TimeLimitOn).isChecked());
+    EXPECT_EQ(Edit(SetupId::TimeLimitEdit).text(), "25");
+    EXPECT_EQ(Edit(SetupId::KeyDelayEdit).text(), "450");
+    EXPECT_EQ(Edit(SetupId::AutoDisplayEdit).text(), "7");
     EXPECT_TRUE(answers.Shown().empty());
 
     EXPECT_EQ(List().count(), 0);
-    EXPECT_FALSE(Button(kIdManageGroup).isEnabled());
-    EXPECT_FALSE(Button(kIdDeleteGroup).isEnabled());
+    EXPECT_FALSE(Button(SetupId::ManageGroup).isEnabled());
+    EXPECT_FALSE(Button(SetupId::DeleteGroup).isEnabled());
     EXPECT_EQ(InfoLine(), "");
 }
 
@@ -51,8 +51,8 @@ TEST_F(SetupDialogTest, OutOfRangeValuesAreShownAsTheyAreAndReportedAtOnce)
     EXPECT_EQ(answers.Texts(), std::vector<std::string>{Range(1, 1200)});
     EXPECT_EQ(answers.Shown()[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(answers.Shown()[0].caption, "Tapnest") << "the program's name, not its file's";
-    EXPECT_EQ(Edit(kIdTimeLimitEdit).text(), "0");
-    EXPECT_EQ(Edit(kIdKeyDelayEdit).text(), "40000");
+    EXPECT_EQ(Edit(SetupId::TimeLimitEdit).text(), "0");
+    EXPECT_EQ(Edit(SetupId::KeyDelayEdit).text(), "40000");
 }
 
 TEST_F(SetupDialogTest, OkReadsTheEditsInOrderAndSavesOnlyWhenAllAreValid)
@@ -60,25 +60,27 @@ TEST_F(SetupDialogTest, OkReadsTheEditsInOrderAndSavesOnlyWhenAllAreValid)
     WriteSettings([](Settings&) {});
     const std::string before = library.ReadFile("Kipo.ini");
     Open();
-    Edit(kIdTimeLimitEdit).setText("ten");
-    Edit(kIdKeyDelayEdit).setText("4294967296"); // 2^32: no 32-bit integer
-    Edit(kIdAutoDisplayEdit).setText("0");
+    Edit(SetupId::TimeLimitEdit).setText("ten");
+    Edit(SetupId::KeyDelayEdit).setText("4294967296"); // 2^32: no 32-bit integer
+    Edit(SetupId::AutoDisplayEdit).setText("0");
 
     struct Step
     {
-        int edit;
+        SetupId edit;
         std::string message;
         const char* fix;
     };
     const Step steps[] = {
-        {kIdTimeLimitEdit, kNotAnInteger, "0"},       {kIdTimeLimitEdit, Range(1, 1200), " +12 "},
-        {kIdKeyDelayEdit, kNotAnInteger, "99999"},    {kIdKeyDelayEdit, Range(0, 30000), "0"},
-        {kIdAutoDisplayEdit, Range(1, 3600), "3600"},
+        {SetupId::TimeLimitEdit, kNotAnInteger, "0"},
+        {SetupId::TimeLimitEdit, Range(1, 1200), " +12 "},
+        {SetupId::KeyDelayEdit, kNotAnInteger, "99999"},
+        {SetupId::KeyDelayEdit, Range(0, 30000), "0"},
+        {SetupId::AutoDisplayEdit, Range(1, 3600), "3600"},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.message);
         const std::size_t shown = answers.Shown().size();
-        Button(kIdOk).click();
+        Button(SetupId::Ok).click();
         ASSERT_EQ(answers.Shown().size(), shown + 1);
         EXPECT_EQ(answers.Shown().back().text, step.message);
         EXPECT_EQ(QApplication::focusWidget(), &Edit(step.edit));
@@ -87,7 +89,7 @@ TEST_F(SetupDialogTest, OkReadsTheEditsInOrderAndSavesOnlyWhenAllAreValid)
         EXPECT_EQ(library.ReadFile("Kipo.ini"), before);
         Edit(step.edit).setText(step.fix);
     }
-    Button(kIdOk).click();
+    Button(SetupId::Ok).click();
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     const Settings saved = SavedSettings();
     EXPECT_EQ(saved.timeLimitMinutes, 12);
@@ -104,18 +106,18 @@ TEST_F(SetupDialogTest, AFailingEditUndoesALaterClickButNotAnEarlierOne)
         file.timeLimitMinutes = 10;
     });
     Open();
-    Edit(kIdTimeLimitEdit).setText("abc");
-    ClickBox(kIdKeyDelayOn);
+    Edit(SetupId::TimeLimitEdit).setText("abc");
+    ClickBox(SetupId::KeyDelayOn);
     EXPECT_EQ(answers.Texts(), std::vector<std::string>{kNotAnInteger});
-    EXPECT_TRUE(Box(kIdKeyDelayOn).isChecked());
-    EXPECT_TRUE(Edit(kIdKeyDelayEdit).isEnabled());
-    EXPECT_EQ(Edit(kIdTimeLimitEdit).text(), "10");
+    EXPECT_TRUE(Box(SetupId::KeyDelayOn).isChecked());
+    EXPECT_TRUE(Edit(SetupId::KeyDelayEdit).isEnabled());
+    EXPECT_EQ(Edit(SetupId::TimeLimitEdit).text(), "10");
 
-    Edit(kIdTimeLimitEdit).setText("abc");
-    ClickBox(kIdClearBackground);
+    Edit(SetupId::TimeLimitEdit).setText("abc");
+    ClickBox(SetupId::ClearBackground);
     EXPECT_EQ(answers.Shown().size(), 2u);
-    EXPECT_FALSE(Box(kIdClearBackground).isChecked());
-    EXPECT_FALSE(Box(kIdRandomColor).isEnabled());
+    EXPECT_FALSE(Box(SetupId::ClearBackground).isChecked());
+    EXPECT_FALSE(Box(SetupId::RandomColor).isEnabled());
 }
 
 TEST_F(SetupDialogTest, TicksEnableTheirControlsAndDisabledEditsAreStillValidated)
@@ -128,30 +130,30 @@ TEST_F(SetupDialogTest, TicksEnableTheirControlsAndDisabledEditsAreStillValidate
         file.autoDisplayOn = 1;
     });
     Open();
-    ClickBox(kIdRandomColor);
-    EXPECT_FALSE(Button(kIdColourSwatch).isEnabled());
-    ClickBox(kIdClearBackground);
-    EXPECT_FALSE(Box(kIdRandomColor).isEnabled());
-    EXPECT_TRUE(Box(kIdRandomColor).isChecked());
-    EXPECT_TRUE(Button(kIdColourSwatch).isEnabled());
+    ClickBox(SetupId::RandomColor);
+    EXPECT_FALSE(Button(SetupId::ColourSwatch).isEnabled());
+    ClickBox(SetupId::ClearBackground);
+    EXPECT_FALSE(Box(SetupId::RandomColor).isEnabled());
+    EXPECT_TRUE(Box(SetupId::RandomColor).isChecked());
+    EXPECT_TRUE(Button(SetupId::ColourSwatch).isEnabled());
 
-    const std::pair<int, std::pair<int, int>> switches[] = {
-        {kIdTimeLimitOn, {kIdTimeLimitEdit, kIdTimeLimitSpin}},
-        {kIdKeyDelayOn, {kIdKeyDelayEdit, kIdKeyDelaySpin}},
-        {kIdAutoDisplayOn, {kIdAutoDisplayEdit, kIdAutoDisplaySpin}},
+    const std::pair<SetupId, std::pair<SetupId, SetupId>> switches[] = {
+        {SetupId::TimeLimitOn, {SetupId::TimeLimitEdit, SetupId::TimeLimitSpin}},
+        {SetupId::KeyDelayOn, {SetupId::KeyDelayEdit, SetupId::KeyDelaySpin}},
+        {SetupId::AutoDisplayOn, {SetupId::AutoDisplayEdit, SetupId::AutoDisplaySpin}},
     };
     for (const auto& [box, controls] : switches) {
         ClickBox(box);
-        EXPECT_FALSE(dialog->Control(controls.first)->isEnabled()) << box;
-        EXPECT_FALSE(dialog->Control(controls.second)->isEnabled()) << box;
+        EXPECT_FALSE(dialog->Find(controls.first)->isEnabled()) << IdNumber(box);
+        EXPECT_FALSE(dialog->Find(controls.second)->isEnabled()) << IdNumber(box);
     }
-    ClickBox(kIdKeyDelayOn);
-    EXPECT_TRUE(Edit(kIdKeyDelayEdit).isEnabled());
-    EXPECT_FALSE(Edit(kIdTimeLimitEdit).isEnabled());
+    ClickBox(SetupId::KeyDelayOn);
+    EXPECT_TRUE(Edit(SetupId::KeyDelayEdit).isEnabled());
+    EXPECT_FALSE(Edit(SetupId::TimeLimitEdit).isEnabled());
     EXPECT_TRUE(answers.Shown().empty());
 
-    Edit(kIdAutoDisplayEdit).setText("");
-    Button(kIdOk).click();
+    Edit(SetupId::AutoDisplayEdit).setText("");
+    Button(SetupId::Ok).click();
     EXPECT_EQ(answers.Texts(), std::vector<std::string>{kNotAnInteger});
     EXPECT_TRUE(dialog->isVisible());
 }
@@ -164,14 +166,14 @@ TEST_F(SetupDialogTest, SwatchShowsTheColourOrGreyWithARedCrossWhenBothBoxesAreT
         file.backgroundColor = 0x00336699;
     });
     Open();
-    QWidget& swatch = Button(kIdColourSwatch);
+    QWidget& swatch = Button(SetupId::ColourSwatch);
     QImage image = swatch.grab().toImage();
     const QColor colour = ColorFromRef(0x00336699);
     for (const QPoint at : {QPoint(0, 0), QPoint(image.width() - 1, image.height() - 1),
                             QPoint(image.width() / 2, image.height() / 2)})
         EXPECT_EQ(image.pixelColor(at), colour) << at.x() << "," << at.y();
 
-    ClickBox(kIdRandomColor);
+    ClickBox(SetupId::RandomColor);
     image = swatch.grab().toImage();
     const int cx = image.width() / 2;
     const int cy = image.height() / 2;
@@ -191,16 +193,16 @@ TEST_F(SetupDialogTest, TheColourDialogStartsAtTheColourAndOnlyOkChangesIt)
     std::optional<std::uint32_t> answer;
     ScriptedFileDialogs colours({}, [&](std::uint32_t) { return answer; });
     Open();
-    Button(kIdColourSwatch).click();
-    EXPECT_EQ(CentreColour(Button(kIdColourSwatch)), QColor(0, 0, 255));
+    Button(SetupId::ColourSwatch).click();
+    EXPECT_EQ(CentreColour(Button(SetupId::ColourSwatch)), QColor(0, 0, 255));
 
     answer = 0x0000FF00;
-    Button(kIdColourSwatch).click();
+    Button(SetupId::ColourSwatch).click();
     EXPECT_EQ(colours.ColorRequests(), (std::vector<std::uint32_t>{0x00FF0000, 0x00FF0000}));
-    EXPECT_EQ(CentreColour(Button(kIdColourSwatch)), QColor(0, 255, 0));
+    EXPECT_EQ(CentreColour(Button(SetupId::ColourSwatch)), QColor(0, 255, 0));
     EXPECT_EQ(SavedSettings().backgroundColor, 0x00FF0000u);
 
-    Button(kIdOk).click();
+    Button(SetupId::Ok).click();
     EXPECT_EQ(SavedSettings().backgroundColor, 0x0000FF00u);
 }
 
@@ -212,10 +214,10 @@ TEST_F(SetupDialogTest, UpDownsFollowTheirEditsAndWrapAtBothEnds)
         file.autoDisplaySeconds = 3600;
     });
     Open();
-    const std::tuple<int, const char*, const char*> cases[] = {
-        {kIdTimeLimitEdit, "1", "1200"},
-        {kIdKeyDelayEdit, "0", "30000"},
-        {kIdAutoDisplayEdit, "1", "3600"},
+    const std::tuple<SetupId, const char*, const char*> cases[] = {
+        {SetupId::TimeLimitEdit, "1", "1200"},
+        {SetupId::KeyDelayEdit, "0", "30000"},
+        {SetupId::AutoDisplayEdit, "1", "3600"},
     };
     for (const auto& [id, afterUp, afterDown] : cases) {
         QTest::keyClick(&Edit(id), Qt::Key_Up);
@@ -223,10 +225,10 @@ TEST_F(SetupDialogTest, UpDownsFollowTheirEditsAndWrapAtBothEnds)
         QTest::keyClick(&Edit(id), Qt::Key_Down);
         EXPECT_EQ(Edit(id).text(), afterDown);
     }
-    Edit(kIdKeyDelayEdit).setText("299");
-    QWidget& arrows = *dialog->Control(kIdKeyDelaySpin);
+    Edit(SetupId::KeyDelayEdit).setText("299");
+    QWidget& arrows = *dialog->Find(SetupId::KeyDelaySpin);
     QTest::mouseClick(&arrows, Qt::LeftButton, {}, QPoint(arrows.width() / 2, 2));
-    EXPECT_EQ(Edit(kIdKeyDelayEdit).text(), "300");
+    EXPECT_EQ(Edit(SetupId::KeyDelayEdit).text(), "300");
     EXPECT_TRUE(answers.Shown().empty());
 }
 
@@ -235,9 +237,9 @@ TEST_F(SetupDialogTest, CancelSavesNothingAndKeepsWhatWasLoaded)
     WriteSettings([](Settings& file) { file.keyDelayMs = 123; });
     const std::string before = library.ReadFile("Kipo.ini");
     Open();
-    Edit(kIdKeyDelayEdit).setText("456");
-    ClickBox(kIdTimeLimitOn);
-    QTest::keyClick(&Edit(kIdKeyDelayEdit), Qt::Key_Escape);
+    Edit(SetupId::KeyDelayEdit).setText("456");
+    ClickBox(SetupId::TimeLimitOn);
+    QTest::keyClick(&Edit(SetupId::KeyDelayEdit), Qt::Key_Escape);
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_EQ(library.ReadFile("Kipo.ini"), before);
     EXPECT_EQ(settings.keyDelayMs, 123);

@@ -38,7 +38,7 @@ TEST_F(SetupDialogTest, OkRewritesOnlyTheGroupFilesWhoseTickChangedByteForByte)
         if (List().item(row)->text().endsWith("[OFF]"))
             List().item(row)->setCheckState(Qt::Checked);
     }
-    Button(kIdOk).click();
+    Button(SetupId::Ok).click();
     EXPECT_EQ(GroupFile("on"), GroupFileBytes("On", "stays on", 0));
     EXPECT_EQ(GroupFile("off"), GroupFileBytes(oddName, "d\xE9j\xE0", 1));
     EXPECT_EQ(GroupFile("two"), GroupFileBytes("Two", "", 1));
@@ -53,7 +53,7 @@ TEST_F(SetupDialogTest, OkWithNothingTickedSavesEveryChangedGroupWithZero)
     Open();
     for (int row = 0; row < List().count(); ++row)
         List().item(row)->setCheckState(Qt::Unchecked);
-    Button(kIdOk).click();
+    Button(SetupId::Ok).click();
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     for (const char* folder : {"a", "b", "c"})
         EXPECT_EQ(GroupFile(folder).back(), '\0') << folder;
@@ -69,8 +69,8 @@ TEST_F(SetupDialogTest, TheTickBoxTogglesOnClickAndSpaceAndADoubleClickOnItCount
     EXPECT_TRUE(Ticked(1));
     EXPECT_EQ(List().currentRow(), 1);
     EXPECT_EQ(InfoLine(), "second");
-    EXPECT_TRUE(Button(kIdManageGroup).isEnabled());
-    EXPECT_TRUE(Button(kIdDeleteGroup).isEnabled());
+    EXPECT_TRUE(Button(SetupId::ManageGroup).isEnabled());
+    EXPECT_TRUE(Button(SetupId::DeleteGroup).isEnabled());
 
     QTest::keyClick(&List(), Qt::Key_Space);
     EXPECT_FALSE(Ticked(1));
@@ -100,7 +100,7 @@ TEST_F(SetupDialogTest, ManageSavesFirstThenOpensTheGroupAndReselectsItsRow)
     Open();
     List().item(0)->setCheckState(Qt::Unchecked);
     ClickEntry(1);
-    Edit(kIdKeyDelayEdit).setText("777");
+    Edit(SetupId::KeyDelayEdit).setText("777");
 
     std::string iniWhenOpened;
     std::string groupFileWhenOpened;
@@ -108,10 +108,10 @@ TEST_F(SetupDialogTest, ManageSavesFirstThenOpensTheGroupAndReselectsItsRow)
     ModalWatch<CManagePicTerm> manage([&](CManagePicTerm& opened) {
         iniWhenOpened = library.ReadFile("Kipo.ini");
         groupFileWhenOpened = GroupFile("a");
-        pathShown = opened.ControlAs<QLineEdit>(kIdManageGroupPath)->text();
+        pathShown = opened.Find<QLineEdit>(ManageGroupId::Path)->text();
         opened.reject();
     });
-    Button(kIdManageGroup).click();
+    Button(SetupId::ManageGroup).click();
     ASSERT_EQ(manage.Runs(), 1);
     EXPECT_EQ(iniWhenOpened, library.ReadFile("Kipo.ini"));
     EXPECT_EQ(SavedSettings().keyDelayMs, 777);
@@ -121,13 +121,13 @@ TEST_F(SetupDialogTest, ManageSavesFirstThenOpensTheGroupAndReselectsItsRow)
     EXPECT_EQ(InfoLine(), "second");
 
     // A failing field saves nothing, yet the group still opens; Cancel keeps the earlier save.
-    Edit(kIdKeyDelayEdit).setText("x");
+    Edit(SetupId::KeyDelayEdit).setText("x");
     ModalWatch<CManagePicTerm> again([](CManagePicTerm& opened) { opened.reject(); });
     QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, TextPoint(1));
     EXPECT_EQ(again.Runs(), 1);
     // Once by the save before the group opens, once by the reading after it closed.
     EXPECT_EQ(answers.Texts(), std::vector<std::string>(2, "Please enter an integer."));
-    Button(kIdCancel).click();
+    Button(SetupId::Cancel).click();
     EXPECT_EQ(SavedSettings().keyDelayMs, 777);
     EXPECT_EQ(settings.keyDelayMs, 777);
 }
@@ -140,11 +140,11 @@ TEST_F(SetupDialogTest, ManageEndingWithOkRescansAndSelectsTheRowAtTheSamePlace)
     ClickEntry(1);
     List().item(1)->setCheckState(Qt::Unchecked);
     ModalWatch<CManagePicTerm> manage([](CManagePicTerm& opened) {
-        EXPECT_FALSE(opened.ControlAs<QCheckBox>(kIdManageDisplayGroup)->isChecked());
-        opened.ControlAs<QLineEdit>(kIdManageGroupName)->setText("0 Bee");
+        EXPECT_FALSE(opened.Find<QCheckBox>(ManageGroupId::DisplayGroup)->isChecked());
+        opened.Find<QLineEdit>(ManageGroupId::Name)->setText("0 Bee");
         opened.accept();
     });
-    Button(kIdManageGroup).click();
+    Button(SetupId::ManageGroup).click();
     ASSERT_EQ(manage.Runs(), 1);
     // The renamed group now sorts first; the second row, now the other group, is selected.
     EXPECT_EQ(Entries(), (std::vector<std::string>{"0 Bee  [B]", "A  [A]"}));
@@ -163,13 +163,13 @@ TEST_F(SetupDialogTest, GroupsOfAnyFolderNameAndEmptyNamesCanBeManagedTickedAndD
     List().item(0)->setCheckState(Qt::Unchecked);
     ClickEntry(0);
     ModalWatch<CManagePicTerm> manage([](CManagePicTerm& opened) { opened.reject(); });
-    Button(kIdManageGroup).click();
+    Button(SetupId::ManageGroup).click();
     EXPECT_EQ(manage.Runs(), 1);
     EXPECT_EQ(GroupFile("pets"), GroupFileBytes("", "", 0));
 
     ClickEntry(0);
     answers.Queue({MessageResult::Yes});
-    Button(kIdDeleteGroup).click();
+    Button(SetupId::DeleteGroup).click();
     EXPECT_EQ(library.InListingOrder({}, {"pets", "toys"}), std::vector<std::string>{"toys"});
     EXPECT_EQ(Entries(), std::vector<std::string>{"Toys  [TOYS]"});
 }
@@ -181,7 +181,7 @@ TEST_F(SetupDialogTest, DeleteAsksFirstAndAlwaysSelectsTheFirstEntry)
     Open();
     ClickEntry(1);
     answers.Queue({MessageResult::No});
-    Button(kIdDeleteGroup).click();
+    Button(SetupId::DeleteGroup).click();
     ASSERT_EQ(answers.Shown().size(), 1u);
     const MessageRequest& question = answers.Shown()[0];
     EXPECT_EQ(question.text, "Assure that you want to delete the pictures group Bee and the path "
@@ -196,16 +196,16 @@ TEST_F(SetupDialogTest, DeleteAsksFirstAndAlwaysSelectsTheFirstEntry)
     EXPECT_EQ(InfoLine(), "first");
 
     answers.Queue({MessageResult::Yes});
-    Button(kIdDeleteGroup).click();
+    Button(SetupId::DeleteGroup).click();
     EXPECT_EQ(Entries(), std::vector<std::string>{"Bee  [B]"});
     EXPECT_EQ(InfoLine(), "second");
 
     answers.Queue({MessageResult::Yes});
-    Button(kIdDeleteGroup).click();
+    Button(SetupId::DeleteGroup).click();
     EXPECT_EQ(List().count(), 0);
     EXPECT_EQ(InfoLine(), "No pictures group temporarily.");
-    EXPECT_FALSE(Button(kIdManageGroup).isEnabled());
-    EXPECT_FALSE(Button(kIdDeleteGroup).isEnabled());
+    EXPECT_FALSE(Button(SetupId::ManageGroup).isEnabled());
+    EXPECT_FALSE(Button(SetupId::DeleteGroup).isEnabled());
     EXPECT_TRUE(library.InListingOrder({}, {"a", "b"}).empty());
 }
 
@@ -214,16 +214,16 @@ TEST_F(SetupDialogTest, AddRescansAndSelectsTheFirstEntryAndCancelChangesNothing
     AddGroup("zoo", "Zoo", 1, "animals");
     Open();
     ModalWatch<CAddPicTerm> cancelled([](CAddPicTerm& opened) { opened.reject(); });
-    Button(kIdAddGroup).click();
+    Button(SetupId::AddGroup).click();
     EXPECT_EQ(cancelled.Runs(), 1);
     EXPECT_TRUE(List().selectedItems().isEmpty());
 
     ModalWatch<CAddPicTerm> added([](CAddPicTerm& opened) {
-        opened.ControlAs<QLineEdit>(kIdNewGroupName)->setText("Birds");
-        opened.ControlAs<QLineEdit>(kIdNewGroupDescription)->setText("feathers");
+        opened.Find<QLineEdit>(AddGroupId::Name)->setText("Birds");
+        opened.Find<QLineEdit>(AddGroupId::Description)->setText("feathers");
         opened.accept();
     });
-    Button(kIdAddGroup).click();
+    Button(SetupId::AddGroup).click();
     ASSERT_EQ(added.Runs(), 1);
     ASSERT_EQ(List().count(), 2);
     EXPECT_TRUE(List().item(0)->text().startsWith("Birds  ["));
@@ -233,7 +233,7 @@ TEST_F(SetupDialogTest, AddRescansAndSelectsTheFirstEntryAndCancelChangesNothing
     EXPECT_EQ(library.ListingOrder().size(), 2u); // zoo and the new folder
 
     ModalWatch<CManageVoiceDialog> sounds([](CManageVoiceDialog& opened) { opened.reject(); });
-    Button(kIdManageDefaultSounds).click();
+    Button(SetupId::ManageDefaultSounds).click();
     EXPECT_EQ(sounds.Runs(), 1);
 }
 

@@ -10,9 +10,9 @@ set -euo pipefail
 source "$(dirname "$0")/../../scripts/desktop.sh"
 wm=${2:-openbox}
 
-# Random colour off, clearing on, key delay off, time limit off, blue, auto
-# display off: the screen changes only when the play takes an input.
-write_settings 0 1 300 10 0 $((0xFF0000)) 0 0 5
+# Key delay, time limit and auto display off: the screen changes only when the
+# play takes an input.
+write_settings keyDelayOn=0 timeLimitOn=0 autoDisplayOn=0
 
 start_desktop "" "$wm"
 start_tapnest

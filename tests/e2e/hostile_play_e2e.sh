@@ -7,7 +7,7 @@ set -euo pipefail
 
 source "$(dirname "$0")/../../scripts/desktop.sh"
 
-write_settings 0 1 300 10 0 $((0xFF0000)) 0 0 5
+write_settings keyDelayOn=0 timeLimitOn=0 autoDisplayOn=0
 groups=$(find "$work/app" -mindepth 1 -maxdepth 1 -type d -name '*-*' | sort)
 group=$(head -n1 <<<"$groups")
 tail -n +2 <<<"$groups" | xargs rm -rf

@@ -9,9 +9,8 @@ set -euo pipefail
 
 source "$(dirname "$0")/../../scripts/desktop.sh"
 
-# Random colour 0, clearing 1, key delay 300, time limit 0 (below its range),
-# key delay on, colour blue, time limit on, auto display on, 5 seconds.
-write_settings 0 1 300 0 1 $((0xFF0000)) 1 1 5
+# The defaults, but a time limit of 0 minutes, below its range.
+write_settings timeLimitMinutes=0
 
 start_desktop
 start_tapnest

@@ -14,7 +14,7 @@ listen=(/usr/bin/python3 "$(dirname "$0")/sound_listen.py")
 kind=${2:-pulseaudio}
 
 # Key delay, time limit and auto display off: a sound plays only for a key.
-write_settings 0 1 300 0 0 $((0xFF0000)) 0 0 5
+write_settings timeLimitMinutes=0 keyDelayOn=0 timeLimitOn=0 autoDisplayOn=0
 "${listen[@]}" synth "$work/app"
 
 start_desktop

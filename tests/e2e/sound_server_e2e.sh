@@ -12,7 +12,7 @@ source "$(dirname "$0")/../../scripts/desktop.sh"
 source "$(dirname "$0")/../../scripts/sound_server.sh"
 listen=(/usr/bin/python3 "$(dirname "$0")/sound_listen.py")
 
-write_settings 0 1 300 0 0 $((0xFF0000)) 0 0 5
+write_settings timeLimitMinutes=0 keyDelayOn=0 timeLimitOn=0 autoDisplayOn=0
 "${listen[@]}" synth "$work/app"
 
 start_desktop

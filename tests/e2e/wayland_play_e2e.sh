@@ -12,7 +12,7 @@ set -euo pipefail
 source "$(dirname "$0")/wayland_desktop.sh"
 
 # The defaults, but without pictures shown by themselves after a pause.
-write_settings 0 1 300 10 1 $((0xFF0000)) 1 0 5
+write_settings autoDisplayOn=0
 start_sway
 second=$(add_output 800x600 1024 0) || fail_hard "sway did not add an output"
 start_tapnest

@@ -7,8 +7,8 @@ set -euo pipefail
 
 source "$(dirname "$0")/wayland_desktop.sh"
 
-# Clearing on, key delay off, no time limit, blue, no auto display.
-write_settings 0 1 300 10 0 $((0xFF0000)) 0 0 5
+# Key delay, time limit and auto display off.
+write_settings keyDelayOn=0 timeLimitOn=0 autoDisplayOn=0
 start_sway 1024x768 --xwayland
 start_tapnest xcb
 

@@ -18,6 +18,15 @@ def le16(v): return struct.pack("<H", v)
 def le32(v): return struct.pack("<I", v)
 
 
+def default_settings():
+    """The settings file with every setting at its default, from the settings table."""
+    table = os.path.join(os.path.dirname(__file__), "..", "..", "library", "SettingsTable.def")
+    rows = [line[len("SETTING("):-1].split(",") for line in open(table).read().splitlines()
+            if line.startswith("SETTING(")]
+    values = {int(row[2]): int(row[3], 0) for row in rows}
+    return b"".join(le32(values[position]) for position in sorted(values))
+
+
 def counted(text):
     data = text.encode()
     return bytes([len(data)]) + data if len(data) < 255 else b"\xff" + le16(len(data)) + data
@@ -59,7 +68,7 @@ def wav(channels, rate, bits, frames):
 
 
 SEEDS = {
-    "Settings": {"defaults": b"".join(le32(v) for v in (0, 1, 300, 10, 1, 0xFF0000, 1, 1, 5)),
+    "Settings": {"defaults": default_settings(),
                  "short": le32(1) * 5},
     "CountedStrings": {"mixed": counted("a.jpg") + counted("x" * 300) + b"\xff\xfe\xff\x02\0a\0b"},
     "GroupFile": {"farm": counted("Animals") + counted("Farm") + le32(1)},

@@ -3,7 +3,10 @@
 #include "tests/support/Bytes.h"
 #include "tests/support/TempLibrary.h"
 
+#include <QProcess>
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -136,6 +139,51 @@ TEST_F(SettingsTest, ValuesOutsideTheDialogRangesLoadUnchanged)
     EXPECT_EQ(settings.timeLimitMinutes, INT32_MIN);
     EXPECT_EQ(settings.backgroundColor, 0xFFFFFFFFu);
     EXPECT_EQ(settings.autoDisplaySeconds, 0);
+}
+
+// Runs the test scripts' write_settings with `arguments`, which writes <library>/app/Kipo.ini;
+// its exit status.
+int WriteSettingsByScript(const TempLibrary& library, const QStringList& arguments)
+{
+    QProcess bash;
+    bash.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    bash.start("bash", QStringList{"-c", R"(source "$0" && work="$1" && write_settings "${@:2}")",
+                                   TAPNEST_SOURCE_DIR "/scripts/settings_file.sh",
+                                   QString::fromStdString(library.InstallDir())} +
+                           arguments);
+    return bash.waitForFinished() && bash.exitStatus() == QProcess::NormalExit ? bash.exitCode()
+                                                                               : -1;
+}
+
+// The test scripts write their settings files from the same table.
+TEST_F(SettingsTest, TheScriptsWriteTheFileFromTheSameTable)
+{
+    m_library.MakeDir("app");
+    ASSERT_EQ(WriteSettingsByScript(m_library, {}), 0);
+    EXPECT_EQ(m_library.ReadFile("app/Kipo.ini"), kDefaultFile);
+
+    ASSERT_EQ(WriteSettingsByScript(
+                  m_library, {"randomColor=2", "clearBackground=3", "keyDelayMs=260",
+                              "timeLimitMinutes=5", "keyDelayOn=6", "backgroundColor=0xABCDEF",
+                              "timeLimitOn=7", "autoDisplayOn=8", "autoDisplaySeconds=9"}),
+              0);
+    EXPECT_EQ(m_library.ReadFile("app/Kipo.ini"), kDistinctFile);
+    EXPECT_NE(WriteSettingsByScript(m_library, {"keyDelay=3"}), 0) << "an unknown name";
+}
+
+TEST(SettingsTable, EveryPlaceInTheFileHoldsOneSetting)
+{
+    std::set<int> positions;
+    for (const SettingSpec& row : kSettingTable)
+        positions.insert(row.filePosition);
+    EXPECT_EQ(positions, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
+    for (const SettingSpec& row : kSettingTable) {
+        SCOPED_TRACE(std::string(row.name));
+        EXPECT_EQ(row.kind == SettingKind::Number, row.upDown != SetupId::None);
+        if (row.switchedOnBy != SettingName::None) {
+            EXPECT_EQ(SettingRow(row.switchedOnBy).kind, SettingKind::Flag);
+        }
+    }
 }
 
 } // namespace
