@@ -219,9 +219,13 @@ int CManagePicTerm::FirstSelectedRow() const
     return -1;
 }
 
+// The list holds only picture rows; anything else is a fault of this dialog.
 PictureRow& CManagePicTerm::Row(int index) const
 {
-    return static_cast<PictureRow&>(*m_controls.pictureList->topLevelItem(index));
+    auto* row = dynamic_cast<PictureRow*>(m_controls.pictureList->topLevelItem(index));
+    if (!row)
+        qFatal("row %d of the picture list is not a picture", index);
+    return *row;
 }
 
 std::string CManagePicTerm::FindOwnSound(const std::string& picturePath) const
