@@ -2,9 +2,10 @@
 
 #include "platform/MessageBox.h"
 #include "tests/support/TempLibrary.h"
+#include "tests/support/WhenShown.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -89,25 +90,20 @@ TEST_F(CopyIntoFolderTest, AMissingSourceIsSkippedSilently)
 TEST_F(CopyIntoFolderTest, TheQuestionKeepsTheKeyboardPastTheProgressDelay)
 {
     m_sources = {m_library.PathOf("in/b.png"), m_library.PathOf("in/c.png")};
-    QElapsedTimer open; // since a modal window first showed
     bool forced = false;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        if (!open.isValid())
-            open.start();
-        if (open.elapsed() > 6000) {
-            forced = true; // the keys went elsewhere: end the copy, failing
-            modal->close();
-        } else if (open.elapsed() > 1200) {
-            QTest::keyClick(modal, Qt::Key_Return); // its default, No
-        }
+    const WhenShown<QMessageBox> answer([&](QMessageBox& question) {
+        QTimer::singleShot(1200, &question, [&forced, box = &question] {
+            QWidget* const modal = QApplication::activeModalWidget();
+            if (modal == box) {
+                QTest::keyClick(modal, Qt::Key_Return); // its default, No
+            } else {
+                forced = true; // the keys would go elsewhere: end the copy, failing
+                box->close();
+            }
+        });
     });
-    answer.start(50);
     CopyIntoFolder(nullptr, m_sources, m_folder, kQuestion);
-    answer.stop();
+    EXPECT_EQ(answer.Shows(), 1);
     EXPECT_FALSE(forced) << "No did not reach the question";
     EXPECT_EQ(m_library.ReadFile("group/b.png"), "old b");
     EXPECT_EQ(m_library.ReadFile("group/c.png"), "new c");
