@@ -1,6 +1,7 @@
 #include "dialogs/CopyIntoFolder.h"
 
 #include "platform/MessageBox.h"
+#include "platform/ProgressWindow.h"
 #include "tests/support/TempLibrary.h"
 #include "tests/support/WhenShown.h"
 
@@ -10,7 +11,10 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <deque>
+#include <optional>
+#include <thread>
 
 namespace {
 
@@ -83,6 +87,63 @@ TEST_F(CopyIntoFolderTest, AMissingSourceIsSkippedSilently)
     CopyAnswering({MessageResult::Yes});
     EXPECT_EQ(m_library.ReadFile("group/c.png"), "new c");
     EXPECT_EQ(m_library.ListingOrder("group").size(), 3u);
+}
+
+namespace {
+
+// A disk slow enough that copying the first file takes past the progress window's delay.
+void SlowAt(const std::string& step, const std::string& slowStep)
+{
+    if (step == slowStep)
+        std::this_thread::sleep_for(std::chrono::milliseconds(600));
+}
+
+} // namespace
+
+TEST_F(CopyIntoFolderTest, ProgressShowsOnceCopyingTookHalfASecondAndCancelStopsAfterTheFile)
+{
+    m_sources = {m_library.PathOf("in/a.png"), m_library.PathOf("in/c.png")};
+    std::optional<ScriptedProgress> progress;
+    progress.emplace([&](const std::string& step) {
+        SlowAt(step, "value 500");
+        if (step == "events")
+            progress->PressCancel();
+    });
+    CopyAnswering({});
+    EXPECT_EQ(progress->Steps(), (std::vector<std::string>{"value 0", "text a.png", "value 500",
+                                                           "show", "events", "events"}));
+    EXPECT_EQ(m_library.ReadFile("group/a.png"), "new a");
+    EXPECT_EQ(m_library.ListingOrder("group").size(), 2u) << "c.png was copied after Cancel";
+}
+
+TEST_F(CopyIntoFolderTest, ProgressStepsAsideWhileAQuestionIsOpen)
+{
+    std::optional<ScriptedProgress> progress;
+    progress.emplace([](const std::string& step) { SlowAt(step, "value 333"); });
+    std::vector<bool> shownWhileAsked;
+    ScriptedMessages messages([&](const MessageRequest&) {
+        shownWhileAsked.push_back(progress->Shown());
+        return MessageResult::Yes;
+    });
+    CopyIntoFolder(nullptr, m_sources, m_folder, kQuestion);
+    EXPECT_EQ(shownWhileAsked, std::vector<bool>{false});
+    EXPECT_EQ(progress->Steps(), (std::vector<std::string>{
+                                     "value 0", "text a.png", "value 333", "show", "events",
+                                     "events", "text b.png", "hide", "show", "value 666", "events",
+                                     "events", "text c.png", "value 1000", "events", "events"}));
+}
+
+TEST_F(CopyIntoFolderTest, TimeSpentOnAQuestionDoesNotShowTheProgress)
+{
+    const ScriptedProgress progress;
+    ScriptedMessages messages([](const MessageRequest&) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(600));
+        return MessageResult::Yes;
+    });
+    CopyIntoFolder(nullptr, m_sources, m_folder, kQuestion);
+    EXPECT_EQ(progress.Steps(),
+              (std::vector<std::string>{"value 0", "text a.png", "value 333", "text b.png",
+                                        "value 666", "text c.png", "value 1000"}));
 }
 
 // The real question, answered from the keyboard well after the progress window's delay: the
