@@ -1,5 +1,6 @@
 #include "platform/files/InstallDir.h"
 
+#include "platform/Log.h"
 #include "platform/files/Paths.h"
 
 #include <pwd.h>
@@ -70,11 +71,18 @@ bool SeedFolder(const std::string& source, const std::string& skippedName,
     const std::string parent = DirectoryOf(target);
     fs::create_directories(parent, error);
     std::string scratch = JoinPath(parent, ".tapnest-seed-XXXXXX");
-    if (!mkdtemp(scratch.data()))
+    if (!mkdtemp(scratch.data())) {
+        qCInfo(lcFiles, "cannot create a folder in %s to fill %s", parent.c_str(), target.c_str());
         return false;
+    }
     const bool copied = CopyItems(source, skippedName, scratch);
-    if (copied)
+    if (!copied)
+        qCInfo(lcFiles, "cannot copy %s to %s", source.c_str(), scratch.c_str());
+    else
         fs::rename(scratch, target, error);
+    if (copied && error)
+        qCInfo(lcFiles, "cannot rename %s to %s: %s", scratch.c_str(), target.c_str(),
+               error.message().c_str());
     if (!copied || error)
         fs::remove_all(scratch, error);
     // Another start may have made the folder meanwhile; that one counts.
