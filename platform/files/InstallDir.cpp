@@ -31,13 +31,19 @@ std::string HomeDirectory()
     return {};
 }
 
+bool IsWritable(const std::string& dir)
+{
+    if (const ScriptedInstallSystem* const script = ScriptedInstallSystem::Active())
+        return script->IsWritable(dir);
+    return access(dir.c_str(), W_OK) == 0;
+}
+
 std::string UserDataHome()
 {
-    // A relative XDG_DATA_HOME is invalid and must be ignored.
-    if (const char* dataHome = getenv("XDG_DATA_HOME"); dataHome && *dataHome == '/')
-        return dataHome;
-    const std::string home = HomeDirectory();
-    return home.empty() ? std::string() : JoinPath(home, ".local/share");
+    if (const ScriptedInstallSystem* const script = ScriptedInstallSystem::Active())
+        return script->UserDataHome();
+    const char* const dataHome = getenv("XDG_DATA_HOME");
+    return UserDataHomeOf(dataHome ? dataHome : "", HomeDirectory());
 }
 
 // Copies every item of `source` except `skippedName` into the new folder
@@ -91,9 +97,12 @@ bool SeedFolder(const std::string& source, const std::string& skippedName,
 
 } // namespace
 
-InstallDirSystem RunningSystem()
+std::string UserDataHomeOf(std::string_view xdgDataHome, std::string_view home)
 {
-    return {[](const std::string& dir) { return access(dir.c_str(), W_OK) == 0; }, UserDataHome()};
+    // A relative XDG_DATA_HOME is invalid and must be ignored.
+    if (!xdgDataHome.empty() && xdgDataHome.front() == '/')
+        return std::string(xdgDataHome);
+    return home.empty() ? std::string() : JoinPath(home, ".local/share");
 }
 
 std::string ShippedDataDir(const std::string& programDir)
@@ -101,18 +110,19 @@ std::string ShippedDataDir(const std::string& programDir)
     return fs::path(JoinPath(programDir, "../../share/tapnest")).lexically_normal().string();
 }
 
-std::string ResolveInstallDir(const std::string& programFile, const InstallDirSystem& system)
+std::string ResolveInstallDir(const std::string& programFile)
 {
     const std::string programDir = DirectoryOf(programFile);
     const std::string shipped = ShippedDataDir(programDir);
     const bool installed = IsDirectory(shipped);
-    if (!installed && system.isWritable(programDir))
+    if (!installed && IsWritable(programDir))
         return programDir;
 
     const std::string seedSource = installed ? shipped : programDir;
-    if (system.userDataHome.empty())
+    const std::string dataHome = UserDataHome();
+    if (dataHome.empty())
         return seedSource;
-    const std::string userDir = JoinPath(system.userDataHome, kFolderName);
+    const std::string userDir = JoinPath(dataHome, kFolderName);
     if (IsDirectory(userDir))
         return userDir;
     const std::string programName = fs::path(programFile).filename().string();
