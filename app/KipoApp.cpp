@@ -2,6 +2,7 @@
 
 #include "app/KipoDlg.h"
 #include "dialogframe/HelpTopic.h"
+#include "platform/ModalDialog.h"
 #include "platform/sound/Sound.h"
 #include "resources/AppIcon.h"
 
@@ -29,6 +30,6 @@ int CKipoApp::InitInstance()
     // The greeting of a play started at once is heard too.
     PrepareSound();
     CKipoDlg dialog(m_settings);
-    dialog.exec();
+    RunModal(dialog);
     return 0;
 }

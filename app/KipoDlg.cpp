@@ -6,6 +6,7 @@
 #include "dialogs/SetupDialog.h"
 #include "library/Settings.h"
 #include "platform/AppPath.h"
+#include "platform/ModalDialog.h"
 #include "resources/AppIcon.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
@@ -62,19 +63,19 @@ void CKipoDlg::OnSysCommand(int id)
 void CKipoDlg::OnAbout()
 {
     CAboutDialog about(this);
-    about.exec();
+    RunModal(about);
 }
 
 void CKipoDlg::OnSetup()
 {
     CSetupDialog setup(m_settings, this);
-    setup.exec();
+    RunModal(setup);
 }
 
 void CKipoDlg::OnMoreFiles()
 {
     CThankDialog thanks(this);
-    thanks.exec();
+    RunModal(thanks);
 }
 
 void CKipoDlg::OnHelpButton()

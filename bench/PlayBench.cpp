@@ -182,7 +182,7 @@ void KeyToFrame(benchmark::State& state, void (*makeLibrary)(const std::string& 
     QTemporaryDir dir;
     const std::string installDir = dir.path().toStdString();
     makeLibrary(installDir);
-    OverrideProgramFilePath(JoinPath(installDir, "tapnest"));
+    const ScriptedProgramFile program(JoinPath(installDir, "tapnest"));
     Settings settings;
     settings.Load();
     settings.keyDelayOn = 0;
@@ -206,7 +206,6 @@ void KeyToFrame(benchmark::State& state, void (*makeLibrary)(const std::string& 
     state.counters["quit_ms"] = QuitWordMs(window);
     state.counters["peak_mb"] = PeakMemoryMb();
     window.EndPlay();
-    OverrideProgramFilePath({});
 }
 
 void AddPictures(const std::string& installDir, const std::string& folder,

@@ -2,16 +2,13 @@
 
 #include "dialogs/ByteTextField.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgressWindow.h"
 #include "platform/files/FileFacts.h"
 #include "platform/files/FileIo.h"
 #include "platform/files/Paths.h"
 #include "resources/StringTable.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProgressDialog>
-
-#include <limits>
 
 namespace {
 
@@ -30,48 +27,40 @@ std::uint64_t SizeOf(const std::string& path)
 class CopyProgress
 {
 public:
-    CopyProgress(QWidget* owner, std::uint64_t totalBytes)
-        : m_dialog(QString(), QObject::tr("Cancel"), 0, 1000, owner), m_total(totalBytes)
+    CopyProgress(QWidget* owner, std::uint64_t totalBytes) : m_window(owner), m_total(totalBytes)
     {
-        m_dialog.setWindowModality(Qt::WindowModal);
-        // Shown by Report, never by the dialog's own timer.
-        m_dialog.setMinimumDuration(std::numeric_limits<int>::max());
-        m_dialog.setAutoClose(false);
-        m_dialog.setAutoReset(false);
-        m_dialog.setValue(0);
+        m_window.SetValue(0);
         m_copying.start();
     }
 
-    void StartFile(std::string_view fileName) { m_dialog.setLabelText(DisplayText(fileName)); }
+    void StartFile(std::string_view fileName) { m_window.SetText(DisplayText(fileName)); }
 
     void Report(std::uint64_t doneBytes)
     {
         if (m_total > 0)
-            m_dialog.setValue(static_cast<int>(doneBytes * 1000 / m_total));
-        if (!m_dialog.isVisible() && m_copiedMs + m_copying.elapsed() >= kShowProgressAfterMs)
-            m_dialog.show();
-        // Shown by hand, the window is repainted and its Cancel pressed only through this.
-        if (m_dialog.isVisible())
-            QCoreApplication::processEvents();
+            m_window.SetValue(static_cast<int>(doneBytes * 1000 / m_total));
+        if (!m_window.IsShown() && m_copiedMs + m_copying.elapsed() >= kShowProgressAfterMs)
+            m_window.Show();
+        m_window.LetEventsThrough();
     }
 
     // The answer to a question asked with the window out of the way.
     MessageResult Ask(const MessageRequest& question)
     {
         m_copiedMs += m_copying.elapsed();
-        const bool shown = m_dialog.isVisible();
-        m_dialog.hide();
+        const bool shown = m_window.IsShown();
+        m_window.Hide();
         const MessageResult answer = ShowMessage(question);
         if (shown)
-            m_dialog.show();
+            m_window.Show();
         m_copying.restart();
         return answer;
     }
 
-    bool Cancelled() const { return m_dialog.wasCanceled(); }
+    bool Cancelled() const { return m_window.Cancelled(); }
 
 private:
-    QProgressDialog m_dialog;
+    ProgressWindow m_window;
     std::uint64_t m_total;
     QElapsedTimer m_copying; // since copying last went on
     qint64 m_copiedMs = 0;   // copying before that

@@ -2,6 +2,7 @@
 
 #include "library/ContentLibrary.h"
 #include "platform/AsciiCase.h"
+#include "platform/Log.h"
 #include "platform/files/FileIo.h"
 #include "platform/files/FileSearch.h"
 #include "platform/files/Folders.h"
@@ -29,5 +30,6 @@ void DeleteGroupFolder(const std::string& folderPath)
         return;
     for (const FoundEntry& entry : FindFiles(folderPath, "*.*"))
         RemoveFile(entry.path);
-    RemoveFolder(folderPath);
+    if (!RemoveFolder(folderPath))
+        qCInfo(lcFiles, "cannot delete the group folder %s", folderPath.c_str());
 }

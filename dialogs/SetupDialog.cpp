@@ -10,6 +10,7 @@
 #include "library/Settings.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
+#include "platform/ModalDialog.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
@@ -163,7 +164,7 @@ bool CSetupDialog::CommitChanges()
 void CSetupDialog::OnManageDefaultSounds()
 {
     CManageVoiceDialog dialog(m_settings.installDir, this);
-    dialog.exec();
+    RunModal(dialog);
 }
 
 void CSetupDialog::OnManageGroup()
@@ -174,7 +175,7 @@ void CSetupDialog::OnManageGroup()
         const FoundGroup managed = *found; // the rescan below replaces the list
         CManagePicTerm dialog(managed.path, managed.group, m_groupList->IsTicked(*row) ? 1 : 0,
                               this);
-        if (dialog.exec() == QDialog::Accepted) {
+        if (RunModal(dialog) == QDialog::Accepted) {
             ScanGroups();
             FillGroupList();
         }
@@ -186,7 +187,7 @@ void CSetupDialog::OnManageGroup()
 void CSetupDialog::OnAddGroup()
 {
     CAddPicTerm dialog(m_settings.installDir, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (RunModal(dialog) != QDialog::Accepted)
         return;
     ScanGroups();
     FillGroupList();

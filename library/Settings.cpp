@@ -19,7 +19,7 @@ void Settings::SetDefaults()
 
 bool Settings::Load()
 {
-    installDir = ResolveInstallDir(ProgramFilePath(), RunningSystem());
+    installDir = ResolveInstallDir(ProgramFilePath());
     iniPath = JoinPath(installDir, "Kipo.ini");
     const std::optional<std::string> bytes = ReadFilePrefix(iniPath, kFileSize);
     if (!bytes || bytes->size() < kFileSize) {

@@ -58,7 +58,7 @@ struct SettingSpec
 };
 
 inline constexpr SettingSpec kSettingTable[] = {
-#define SETTING(name, kind, file, value, low, high, shown, upDown, switchedOnBy)                  \
+#define SETTING(name, kind, file, value, low, high, shown, upDown, switchedOnBy)                   \
     {#name,                                                                                        \
      SettingKind::kind,                                                                            \
      file,                                                                                         \

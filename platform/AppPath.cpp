@@ -1,15 +1,19 @@
 #include "platform/AppPath.h"
 
+#include "platform/Log.h"
+
 #include <QFile>
 #include <QSettings>
 
 void WriteAppPath(const std::string& installDir)
 {
-    // Without the rights to the system-wide file QSettings keeps its status
-    // to itself; nothing is reported, as wanted.
+    // Without the rights to the system-wide file nothing is shown, as wanted; the trail keeps it.
     QSettings settings(QSettings::IniFormat, QSettings::SystemScope, "Quillwork", "Tapnest");
     settings.beginGroup("2.0");
     settings.setValue("AppPath", QFile::decodeName(QByteArray::fromStdString(installDir)));
     settings.endGroup();
     settings.sync();
+    if (settings.status() != QSettings::NoError)
+        qCInfo(lcFiles, "cannot record the program's folder in %s",
+               qUtf8Printable(settings.fileName()));
 }

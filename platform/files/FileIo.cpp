@@ -1,5 +1,6 @@
 #include "platform/files/FileIo.h"
 
+#include "platform/Log.h"
 #include "platform/files/FileFacts.h"
 #include "platform/files/Paths.h"
 
@@ -9,6 +10,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -116,11 +118,22 @@ bool ReplaceAtomically(const std::string& path, const std::function<bool(int)>& 
 {
     auto [temporary, fd] = CreateTemporaryBeside(path);
     FileDescriptor file(fd);
-    if (!file.IsOpen())
+    if (!file.IsOpen()) {
+        qCInfo(lcFiles, "cannot create a file beside %s: %s", path.c_str(), std::strerror(errno));
         return false;
+    }
     CopyModeOfExisting(path, file.Get());
     const bool written = fill(file.Get()) && fsync(file.Get()) == 0;
-    if (!file.Close() || !written || rename(temporary.c_str(), path.c_str()) != 0) {
+    if (!written)
+        qCInfo(lcFiles, "cannot write %s: %s", temporary.c_str(), std::strerror(errno));
+    const bool closed = file.Close();
+    if (written && !closed)
+        qCInfo(lcFiles, "cannot close %s: %s", temporary.c_str(), std::strerror(errno));
+    const bool renamed = written && closed && rename(temporary.c_str(), path.c_str()) == 0;
+    if (written && closed && !renamed)
+        qCInfo(lcFiles, "cannot rename %s to %s: %s", temporary.c_str(), path.c_str(),
+               std::strerror(errno));
+    if (!renamed) {
         unlink(temporary.c_str());
         return false;
     }
@@ -139,13 +152,18 @@ bool CopyFileAtomically(const std::string& source, const std::string& target,
                         const std::function<void(std::uint64_t)>& onProgress)
 {
     const FileDescriptor input = OpenRegularFile(source);
-    if (!input.IsOpen())
+    if (!input.IsOpen()) {
+        qCInfo(lcFiles, "cannot copy %s: it cannot be opened as a file", source.c_str());
         return false;
+    }
     return ReplaceAtomically(target,
                              [&](int fd) { return CopyContents(input.Get(), fd, onProgress); });
 }
 
 bool RemoveFile(const std::string& path)
 {
-    return unlink(path.c_str()) == 0;
+    if (unlink(path.c_str()) == 0)
+        return true;
+    qCInfo(lcFiles, "cannot delete %s: %s", path.c_str(), std::strerror(errno));
+    return false;
 }

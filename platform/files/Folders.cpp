@@ -1,21 +1,34 @@
 #include "platform/files/Folders.h"
 
+#include "platform/Log.h"
 #include "platform/files/FileFacts.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
 bool MakeFolder(const std::string& path)
 {
-    return mkdir(path.c_str(), 0777) == 0;
+    if (mkdir(path.c_str(), 0777) == 0)
+        return true;
+    qCInfo(lcFiles, "cannot create the folder %s: %s", path.c_str(), std::strerror(errno));
+    return false;
 }
 
 bool RemoveFolder(const std::string& path)
 {
     const std::optional<FileFacts> facts = EntryFactsOf(path);
-    if (!facts)
+    if (!facts) {
+        qCInfo(lcFiles, "cannot delete the folder %s: it is not there", path.c_str());
         return false;
-    if (facts->kind == FileKind::SymbolicLink)
-        return unlink(path.c_str()) == 0;
-    return rmdir(path.c_str()) == 0;
+    }
+    const bool isLink = facts->kind == FileKind::SymbolicLink;
+    if ((isLink ? unlink(path.c_str()) : rmdir(path.c_str())) == 0)
+        return true;
+    // A folder that still holds something is emptied first; the caller tells when that failed.
+    if (errno != ENOTEMPTY)
+        qCInfo(lcFiles, "cannot delete the folder %s: %s", path.c_str(), std::strerror(errno));
+    return false;
 }

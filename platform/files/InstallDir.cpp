@@ -1,5 +1,6 @@
 #include "platform/files/InstallDir.h"
 
+#include "platform/Log.h"
 #include "platform/files/Paths.h"
 
 #include <pwd.h>
@@ -30,13 +31,19 @@ std::string HomeDirectory()
     return {};
 }
 
+bool IsWritable(const std::string& dir)
+{
+    if (const ScriptedInstallSystem* const script = ScriptedInstallSystem::Active())
+        return script->IsWritable(dir);
+    return access(dir.c_str(), W_OK) == 0;
+}
+
 std::string UserDataHome()
 {
-    // A relative XDG_DATA_HOME is invalid and must be ignored.
-    if (const char* dataHome = getenv("XDG_DATA_HOME"); dataHome && *dataHome == '/')
-        return dataHome;
-    const std::string home = HomeDirectory();
-    return home.empty() ? std::string() : JoinPath(home, ".local/share");
+    if (const ScriptedInstallSystem* const script = ScriptedInstallSystem::Active())
+        return script->UserDataHome();
+    const char* const dataHome = getenv("XDG_DATA_HOME");
+    return UserDataHomeOf(dataHome ? dataHome : "", HomeDirectory());
 }
 
 // Copies every item of `source` except `skippedName` into the new folder
@@ -70,11 +77,18 @@ bool SeedFolder(const std::string& source, const std::string& skippedName,
     const std::string parent = DirectoryOf(target);
     fs::create_directories(parent, error);
     std::string scratch = JoinPath(parent, ".tapnest-seed-XXXXXX");
-    if (!mkdtemp(scratch.data()))
+    if (!mkdtemp(scratch.data())) {
+        qCInfo(lcFiles, "cannot create a folder in %s to fill %s", parent.c_str(), target.c_str());
         return false;
+    }
     const bool copied = CopyItems(source, skippedName, scratch);
-    if (copied)
+    if (!copied)
+        qCInfo(lcFiles, "cannot copy %s to %s", source.c_str(), scratch.c_str());
+    else
         fs::rename(scratch, target, error);
+    if (copied && error)
+        qCInfo(lcFiles, "cannot rename %s to %s: %s", scratch.c_str(), target.c_str(),
+               error.message().c_str());
     if (!copied || error)
         fs::remove_all(scratch, error);
     // Another start may have made the folder meanwhile; that one counts.
@@ -83,9 +97,12 @@ bool SeedFolder(const std::string& source, const std::string& skippedName,
 
 } // namespace
 
-InstallDirSystem RunningSystem()
+std::string UserDataHomeOf(std::string_view xdgDataHome, std::string_view home)
 {
-    return {[](const std::string& dir) { return access(dir.c_str(), W_OK) == 0; }, UserDataHome()};
+    // A relative XDG_DATA_HOME is invalid and must be ignored.
+    if (!xdgDataHome.empty() && xdgDataHome.front() == '/')
+        return std::string(xdgDataHome);
+    return home.empty() ? std::string() : JoinPath(home, ".local/share");
 }
 
 std::string ShippedDataDir(const std::string& programDir)
@@ -93,18 +110,19 @@ std::string ShippedDataDir(const std::string& programDir)
     return fs::path(JoinPath(programDir, "../../share/tapnest")).lexically_normal().string();
 }
 
-std::string ResolveInstallDir(const std::string& programFile, const InstallDirSystem& system)
+std::string ResolveInstallDir(const std::string& programFile)
 {
     const std::string programDir = DirectoryOf(programFile);
     const std::string shipped = ShippedDataDir(programDir);
     const bool installed = IsDirectory(shipped);
-    if (!installed && system.isWritable(programDir))
+    if (!installed && IsWritable(programDir))
         return programDir;
 
     const std::string seedSource = installed ? shipped : programDir;
-    if (system.userDataHome.empty())
+    const std::string dataHome = UserDataHome();
+    if (dataHome.empty())
         return seedSource;
-    const std::string userDir = JoinPath(system.userDataHome, kFolderName);
+    const std::string userDir = JoinPath(dataHome, kFolderName);
     if (IsDirectory(userDir))
         return userDir;
     const std::string programName = fs::path(programFile).filename().string();

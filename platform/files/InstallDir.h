@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/TestSeam.h"
+
 #include <functional>
 #include <string>
+#include <string_view>
 
 // Where the settings file and the content library live.
 //
@@ -14,17 +17,9 @@
 // program's folder); once it exists it is never touched again, so a newer
 // package never overwrites a parent's changes.
 
-// What the rule asks of the system; tests supply their own.
-struct InstallDirSystem
-{
-    std::function<bool(const std::string& dir)> isWritable;
-    std::string userDataHome; // empty when the user has no home
-};
-
-// The running system: write access as the process has it, and the data home
-// of the XDG base directories ($XDG_DATA_HOME when absolute, otherwise
-// ~/.local/share).
-InstallDirSystem RunningSystem();
+// The data home of the XDG base directories: `xdgDataHome` ($XDG_DATA_HOME) when it is
+// absolute, otherwise ~/.local/share of `home`; empty when there is neither.
+std::string UserDataHomeOf(std::string_view xdgDataHome, std::string_view home);
 
 // The folder the shipped data of a program in `programDir` is installed to.
 std::string ShippedDataDir(const std::string& programDir);
@@ -32,4 +27,26 @@ std::string ShippedDataDir(const std::string& programDir);
 // The installation directory for the program file `programFile`, creating and
 // seeding the user's folder when it is needed and missing. When that folder
 // cannot be made, the folder it would have been copied from is used as it is.
-std::string ResolveInstallDir(const std::string& programFile, const InstallDirSystem& system);
+// It asks the system whether the program's folder is writable (as the process may write)
+// and where the user's data home is (UserDataHomeOf the environment).
+std::string ResolveInstallDir(const std::string& programFile);
+
+// Test seam: while an object of this class lives, ResolveInstallDir asks it instead of the
+// system whether a folder is writable and where the user's data home is (empty: the user has
+// none).
+class ScriptedInstallSystem : public TestSeam<ScriptedInstallSystem>
+{
+public:
+    using WriteCheck = std::function<bool(const std::string& dir)>;
+    ScriptedInstallSystem(WriteCheck isWritable, std::string userDataHome)
+        : m_isWritable(std::move(isWritable)), m_userDataHome(std::move(userDataHome))
+    {
+    }
+
+    bool IsWritable(const std::string& dir) const { return m_isWritable(dir); }
+    const std::string& UserDataHome() const { return m_userDataHome; }
+
+private:
+    WriteCheck m_isWritable;
+    std::string m_userDataHome;
+};

@@ -6,12 +6,6 @@
 
 namespace {
 
-std::string& OverriddenProgramFilePath()
-{
-    static std::string path;
-    return path;
-}
-
 std::string ReadProgramLink()
 {
     std::string buffer(256, '\0');
@@ -65,11 +59,7 @@ std::string_view ExtensionOf(std::string_view name)
 
 std::string ProgramFilePath()
 {
-    const std::string& overridden = OverriddenProgramFilePath();
-    return overridden.empty() ? ReadProgramLink() : overridden;
-}
-
-void OverrideProgramFilePath(const std::string& path)
-{
-    OverriddenProgramFilePath() = path;
+    if (const ScriptedProgramFile* const script = ScriptedProgramFile::Active())
+        return script->m_path;
+    return ReadProgramLink();
 }

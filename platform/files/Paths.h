@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TestSeam.h"
+
 #include <string>
 #include <string_view>
 
@@ -15,10 +17,17 @@ std::string_view FileNameOf(std::string_view path);
 // The part of a file name after its last '.'; empty when the name has none.
 std::string_view ExtensionOf(std::string_view name);
 
-// Full path of the running program file (from /proc/self/exe), or the path
-// set by OverrideProgramFilePath.
+// Full path of the running program file (from /proc/self/exe).
 std::string ProgramFilePath();
 
-// Test seam: makes ProgramFilePath return the given path; an empty path
-// restores the real one.
-void OverrideProgramFilePath(const std::string& path);
+// Test seam: while an object of this class lives, ProgramFilePath returns its path, so that
+// the settings find their installation directory beside it.
+class ScriptedProgramFile : public TestSeam<ScriptedProgramFile>
+{
+public:
+    explicit ScriptedProgramFile(std::string path) : m_path(std::move(path)) {}
+
+private:
+    friend std::string ProgramFilePath();
+    std::string m_path;
+};

@@ -1,6 +1,7 @@
 #include "platform/help/ChmChild.h"
 
 #include "platform/AsciiCase.h"
+#include "platform/Log.h"
 #include "platform/files/FileFacts.h"
 #include "platform/help/ChmFile.h"
 
@@ -241,6 +242,7 @@ std::optional<std::string> ChmChild::Ask(Request request, std::string_view objec
         return std::nullopt;
     if (!WriteAll(m_socket, std::string(1, static_cast<char>(request)) +
                                 LittleEndian(objectPath.size(), 4) + std::string(objectPath))) {
+        qCInfo(lcHelp, "the help file's reader takes no more questions; it is ended");
         End();
         return std::nullopt;
     }
@@ -252,6 +254,7 @@ std::optional<std::string> ChmChild::Answer()
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(kAnswerMs);
     char header[kAnswerHeaderBytes];
     if (!ReadAll(m_socket, header, sizeof header, deadline)) {
+        qCInfo(lcHelp, "the help file's reader stopped answering; it is ended");
         End();
         return std::nullopt;
     }
@@ -262,6 +265,7 @@ std::optional<std::string> ChmChild::Answer()
     }
     std::string bytes(length, '\0');
     if (!ReadAll(m_socket, bytes.data(), bytes.size(), deadline)) {
+        qCInfo(lcHelp, "the help file's reader stopped answering; it is ended");
         End();
         return std::nullopt;
     }

@@ -1,5 +1,6 @@
 #include "platform/help/HelpViewer.h"
 
+#include "platform/Log.h"
 #include "platform/help/ChmFile.h"
 #include "platform/help/HelpBrowser.h"
 #include "platform/help/HelpWindow.h"
@@ -26,12 +27,17 @@ void ShowHelpPath(const std::string& helpPath)
 {
     const HelpLocation location = SplitHelpPath(helpPath);
     std::unique_ptr<ChmFile> file = ChmFile::Open(location.file);
-    if (!file)
+    if (!file) {
+        qCInfo(lcHelp, "cannot open the help file %s", location.file.c_str());
         return;
+    }
     const std::string& topic = location.topic.empty() ? file->DefaultTopic() : location.topic;
     const QUrl url = HelpTopicUrl(topic);
-    if (topic.empty() || !file->Holds(HelpObjectPath(url)))
+    if (topic.empty() || !file->Holds(HelpObjectPath(url))) {
+        qCInfo(lcHelp, "the help file %s holds no topic \"%s\"", location.file.c_str(),
+               topic.c_str());
         return;
+    }
 
     // The one help window; it deletes itself when the user closes it.
     static QPointer<HelpWindow> window;

@@ -1,12 +1,13 @@
 #include "platform/lock/KeyboardLock.h"
 
+#include "platform/Log.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -150,8 +151,10 @@ void KeyboardLock::SetLost(bool lost)
     m_lost = lost;
     if (lost && !m_lossReported) {
         m_lossReported = true;
-        std::fputs("tapnest: cannot grab the keyboard; system keys stay active during this play\n",
-                   stderr);
+        // A warning: shown on standard error by default, as "tapnest: ..." (see InstallLogFormat).
+        qCWarning(lcLock, "cannot grab the keyboard; system keys stay active during this play");
+    } else if (lost) {
+        qCInfo(lcLock, "the keyboard lock is lost again");
     }
     emit lostChanged(lost);
 }

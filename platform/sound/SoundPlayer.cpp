@@ -1,5 +1,6 @@
 #include "platform/sound/SoundPlayer.h"
 
+#include "platform/Log.h"
 #include "platform/files/FileFacts.h"
 #include "platform/sound/BeepSound.h"
 #include "platform/sound/SoundConversion.h"
@@ -62,6 +63,10 @@ QByteArray DecodeInto(SoundStream& stream, const std::string& path, const SoundF
         }
     }
     if (frames == 0) {
+        qCInfo(lcSound,
+               reader ? "%s holds no sound; the beep stands in"
+                      : "cannot open %s as a sound; the beep stands in",
+               path.c_str());
         stream.Append(beep, stop);
         stream.Finish();
         return {};
@@ -125,8 +130,10 @@ void SoundPlayer::FinishDecodes()
 bool SoundPlayer::FollowFormat()
 {
     const std::optional<SoundFormat> format = m_output->Format();
-    if (!format)
+    if (!format) {
+        qCInfo(lcSound, "no sound output; nothing is played");
         return false;
+    }
     if (*format != m_format) {
         m_cache.Clear();
         m_format = *format;

@@ -6,6 +6,7 @@
 #include "library/Settings.h"
 #include "platform/DesktopOpen.h"
 #include "platform/MessageBox.h"
+#include "platform/ModalDialog.h"
 #include "platform/help/HelpBrowser.h"
 #include "platform/help/HelpWindow.h"
 #include "resources/ResourceIds.h"
@@ -18,7 +19,6 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <functional>
@@ -52,20 +52,20 @@ protected:
             delete window;
     }
 
-    // Runs `inspect` on the dialog that the welcome dialog runs next, once it shows; the
-    // inspection must end that dialog.
+    // Runs `inspect` on each dialog that the welcome dialog runs, once it shows; the inspection
+    // must end that dialog.
     void WhenDialogRuns(std::function<void(CKipoDialog&)> inspect)
     {
-        QTimer::singleShot(0, [this, inspect] {
-            auto* shown = qobject_cast<CKipoDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(shown, nullptr);
-            ASSERT_NE(shown, &welcome);
-            ++dialogsRun;
-            inspect(*shown);
-            EXPECT_FALSE(shown->isVisible()) << "the inspection left the dialog open";
-            shown->reject();
+        dialogs.emplace([this, inspect](QDialog& shown) {
+            auto* const dialog = qobject_cast<CKipoDialog*>(&shown);
+            ASSERT_NE(dialog, nullptr);
+            ASSERT_NE(dialog, &welcome);
+            inspect(*dialog);
+            EXPECT_FALSE(dialog->isVisible()) << "the inspection left the dialog open";
         });
     }
+
+    int DialogsRun() const { return dialogs ? dialogs->Runs() : 0; }
 
     void OpenAboutFromTheContextMenu()
     {
@@ -84,7 +84,7 @@ protected:
     Settings settings;
     CKipoDlg welcome{settings};
     std::optional<RecordedHelpTopics> help{std::in_place};
-    int dialogsRun = 0;
+    std::optional<ScriptedDialogs> dialogs;
 };
 
 TEST_F(AboutAndThanks, AboutRunsFromTheContextMenuWithItsLinkAndIndexHelp)
@@ -106,7 +106,7 @@ TEST_F(AboutAndThanks, AboutRunsFromTheContextMenuWithItsLinkAndIndexHelp)
         QTest::mouseClick(about->Find(AboutId::Ok), Qt::LeftButton);
     });
     OpenAboutFromTheContextMenu();
-    EXPECT_EQ(dialogsRun, 1);
+    EXPECT_EQ(DialogsRun(), 1);
     EXPECT_EQ(help->Topics(), std::vector<std::string>{"index.html"});
     EXPECT_TRUE(welcome.isVisible());
 }
@@ -132,7 +132,7 @@ TEST_F(AboutAndThanks, ThanksRunsFromItsButtonWithSixLinksAndItsOwnHelpTopic)
         EXPECT_TRUE(WaitUntil([&] { return !dialog.isVisible(); }));
     });
     QTest::mouseClick(welcome.Find(WelcomeId::MoreFiles), Qt::LeftButton);
-    EXPECT_EQ(dialogsRun, 1);
+    EXPECT_EQ(DialogsRun(), 1);
     EXPECT_EQ(opens.Opened(), addresses);
     ASSERT_EQ(addresses.size(), 6u);
     for (const std::string& address : addresses)
@@ -165,7 +165,7 @@ TEST_F(AboutAndThanks, HelpWindowOutlivesTheDialogAndTakesClicksWhileDialogsRun)
         dialog.accept();
     });
     OpenAboutFromTheContextMenu();
-    EXPECT_EQ(dialogsRun, 1);
+    EXPECT_EQ(DialogsRun(), 1);
     ASSERT_EQ(HelpWindows().size(), 1u);
     EXPECT_TRUE(HelpWindows().front()->isVisible());
 

@@ -62,7 +62,7 @@ TEST_F(WelcomeDialog, MnemonicsClickTheirButtons)
     QSignalSpy setup(Button(WelcomeId::Setup), &QPushButton::clicked);
     QSignalSpy moreFiles(Button(WelcomeId::MoreFiles), &QPushButton::clicked);
 
-    ModalWatch<CSetupDialog> setupDialog([](CSetupDialog& opened) { opened.reject(); });
+    DialogScript<CSetupDialog> setupDialog([](CSetupDialog& opened) { opened.reject(); });
     QTest::keyClick(&dialog, Qt::Key_T, Qt::AltModifier);
     EXPECT_TRUE(WaitUntil([&] { return setup.count() == 1; }));
     EXPECT_EQ(setupDialog.Runs(), 1);
@@ -71,7 +71,7 @@ TEST_F(WelcomeDialog, MnemonicsClickTheirButtons)
     QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
     EXPECT_TRUE(WaitUntil([&] { return start.count() == 1; }));
     EXPECT_EQ(setup.count(), 1);
-    ModalWatch<CThankDialog> thanks([](CThankDialog& opened) { opened.reject(); });
+    DialogScript<CThankDialog> thanks([](CThankDialog& opened) { opened.reject(); });
     QTest::keyClick(&dialog, Qt::Key_A, Qt::AltModifier);
     EXPECT_TRUE(WaitUntil([&] { return moreFiles.count() == 1; }));
     EXPECT_EQ(thanks.Runs(), 1);

@@ -1,15 +1,20 @@
 #include "dialogs/CopyIntoFolder.h"
 
 #include "platform/MessageBox.h"
+#include "platform/ProgressWindow.h"
 #include "tests/support/TempLibrary.h"
+#include "tests/support/WhenShown.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <deque>
+#include <optional>
+#include <thread>
 
 namespace {
 
@@ -84,30 +89,82 @@ TEST_F(CopyIntoFolderTest, AMissingSourceIsSkippedSilently)
     EXPECT_EQ(m_library.ListingOrder("group").size(), 3u);
 }
 
+namespace {
+
+// A disk slow enough that copying the first file takes past the progress window's delay.
+void SlowAt(const std::string& step, const std::string& slowStep)
+{
+    if (step == slowStep)
+        std::this_thread::sleep_for(std::chrono::milliseconds(600));
+}
+
+} // namespace
+
+TEST_F(CopyIntoFolderTest, ProgressShowsOnceCopyingTookHalfASecondAndCancelStopsAfterTheFile)
+{
+    m_sources = {m_library.PathOf("in/a.png"), m_library.PathOf("in/c.png")};
+    std::optional<ScriptedProgress> progress;
+    progress.emplace([&](const std::string& step) {
+        SlowAt(step, "value 500");
+        if (step == "events")
+            progress->PressCancel();
+    });
+    CopyAnswering({});
+    EXPECT_EQ(progress->Steps(), (std::vector<std::string>{"value 0", "text a.png", "value 500",
+                                                           "show", "events", "events"}));
+    EXPECT_EQ(m_library.ReadFile("group/a.png"), "new a");
+    EXPECT_EQ(m_library.ListingOrder("group").size(), 2u) << "c.png was copied after Cancel";
+}
+
+TEST_F(CopyIntoFolderTest, ProgressStepsAsideWhileAQuestionIsOpen)
+{
+    std::optional<ScriptedProgress> progress;
+    progress.emplace([](const std::string& step) { SlowAt(step, "value 333"); });
+    std::vector<bool> shownWhileAsked;
+    ScriptedMessages messages([&](const MessageRequest&) {
+        shownWhileAsked.push_back(progress->Shown());
+        return MessageResult::Yes;
+    });
+    CopyIntoFolder(nullptr, m_sources, m_folder, kQuestion);
+    EXPECT_EQ(shownWhileAsked, std::vector<bool>{false});
+    EXPECT_EQ(progress->Steps(), (std::vector<std::string>{
+                                     "value 0", "text a.png", "value 333", "show", "events",
+                                     "events", "text b.png", "hide", "show", "value 666", "events",
+                                     "events", "text c.png", "value 1000", "events", "events"}));
+}
+
+TEST_F(CopyIntoFolderTest, TimeSpentOnAQuestionDoesNotShowTheProgress)
+{
+    const ScriptedProgress progress;
+    ScriptedMessages messages([](const MessageRequest&) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(600));
+        return MessageResult::Yes;
+    });
+    CopyIntoFolder(nullptr, m_sources, m_folder, kQuestion);
+    EXPECT_EQ(progress.Steps(),
+              (std::vector<std::string>{"value 0", "text a.png", "value 333", "text b.png",
+                                        "value 666", "text c.png", "value 1000"}));
+}
+
 // The real question, answered from the keyboard well after the progress window's delay: the
 // progress window never covers it nor takes its keys, and the file after it is copied.
 TEST_F(CopyIntoFolderTest, TheQuestionKeepsTheKeyboardPastTheProgressDelay)
 {
     m_sources = {m_library.PathOf("in/b.png"), m_library.PathOf("in/c.png")};
-    QElapsedTimer open; // since a modal window first showed
     bool forced = false;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        if (!open.isValid())
-            open.start();
-        if (open.elapsed() > 6000) {
-            forced = true; // the keys went elsewhere: end the copy, failing
-            modal->close();
-        } else if (open.elapsed() > 1200) {
-            QTest::keyClick(modal, Qt::Key_Return); // its default, No
-        }
+    const WhenShown<QMessageBox> answer([&](QMessageBox& question) {
+        QTimer::singleShot(1200, &question, [&forced, box = &question] {
+            QWidget* const modal = QApplication::activeModalWidget();
+            if (modal == box) {
+                QTest::keyClick(modal, Qt::Key_Return); // its default, No
+            } else {
+                forced = true; // the keys would go elsewhere: end the copy, failing
+                box->close();
+            }
+        });
     });
-    answer.start(50);
     CopyIntoFolder(nullptr, m_sources, m_folder, kQuestion);
-    answer.stop();
+    EXPECT_EQ(answer.Shows(), 1);
     EXPECT_FALSE(forced) << "No did not reach the question";
     EXPECT_EQ(m_library.ReadFile("group/b.png"), "old b");
     EXPECT_EQ(m_library.ReadFile("group/c.png"), "new c");

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "platform/MessageBox.h"
+#include "platform/ModalDialog.h"
 
-#include <QApplication>
-#include <QTimer>
-#include <QWidget>
+#include <QDialog>
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
@@ -43,28 +43,27 @@ private:
     ScriptedMessages m_messages;
 };
 
-// Acts on the next modal dialog of type T as soon as it runs: `act` is called from inside the
-// dialog's own event loop and should end it.
-template <class T> class ModalWatch
+// Runs the program's next modal dialogs through `act`, which is handed each once it is shown
+// and should end it, as a user would. Every dialog run meanwhile must be a T.
+template <class T> class DialogScript
 {
 public:
-    explicit ModalWatch(std::function<void(T&)> act) : m_act(std::move(act))
+    explicit DialogScript(std::function<void(T&)> act)
+        : m_act(std::move(act)), m_dialogs([this](QDialog& shown) {
+              auto* const dialog = qobject_cast<T*>(&shown);
+              if (!dialog) {
+                  ADD_FAILURE() << "unexpected dialog " << shown.metaObject()->className();
+                  return;
+              }
+              m_act(*dialog);
+          })
     {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-                m_timer.stop();
-                ++m_runs;
-                m_act(*dialog);
-            }
-        });
-        m_timer.start();
     }
+    ~DialogScript() { EXPECT_EQ(m_dialogs.LeftOpen(), 0) << "a script left its dialog open"; }
 
-    int Runs() const { return m_runs; }
+    int Runs() const { return m_dialogs.Runs(); }
 
 private:
     std::function<void(T&)> m_act;
-    QTimer m_timer;
-    int m_runs = 0;
+    ScriptedDialogs m_dialogs;
 };

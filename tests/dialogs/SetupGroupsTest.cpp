@@ -80,7 +80,7 @@ TEST_F(SetupDialogTest, TheTickBoxTogglesOnClickAndSpaceAndADoubleClickOnItCount
     EXPECT_EQ(InfoLine(), "first");
 
     // A double-click on the box: press, release, press, double-click, release.
-    ModalWatch<CManagePicTerm> manage([](CManagePicTerm& opened) { opened.reject(); });
+    DialogScript<CManagePicTerm> manage([](CManagePicTerm& opened) { opened.reject(); });
     const QPoint box = TickBoxPoint(0);
     QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, box);
     QTest::mousePress(List().viewport(), Qt::LeftButton, {}, box);
@@ -105,7 +105,7 @@ TEST_F(SetupDialogTest, ManageSavesFirstThenOpensTheGroupAndReselectsItsRow)
     std::string iniWhenOpened;
     std::string groupFileWhenOpened;
     QString pathShown;
-    ModalWatch<CManagePicTerm> manage([&](CManagePicTerm& opened) {
+    DialogScript<CManagePicTerm> manage([&](CManagePicTerm& opened) {
         iniWhenOpened = library.ReadFile("Kipo.ini");
         groupFileWhenOpened = GroupFile("a");
         pathShown = opened.Find<QLineEdit>(ManageGroupId::Path)->text();
@@ -122,7 +122,7 @@ TEST_F(SetupDialogTest, ManageSavesFirstThenOpensTheGroupAndReselectsItsRow)
 
     // A failing field saves nothing, yet the group still opens; Cancel keeps the earlier save.
     Edit(SetupId::KeyDelayEdit).setText("x");
-    ModalWatch<CManagePicTerm> again([](CManagePicTerm& opened) { opened.reject(); });
+    DialogScript<CManagePicTerm> again([](CManagePicTerm& opened) { opened.reject(); });
     QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, TextPoint(1));
     EXPECT_EQ(again.Runs(), 1);
     // Once by the save before the group opens, once by the reading after it closed.
@@ -139,7 +139,7 @@ TEST_F(SetupDialogTest, ManageEndingWithOkRescansAndSelectsTheRowAtTheSamePlace)
     Open();
     ClickEntry(1);
     List().item(1)->setCheckState(Qt::Unchecked);
-    ModalWatch<CManagePicTerm> manage([](CManagePicTerm& opened) {
+    DialogScript<CManagePicTerm> manage([](CManagePicTerm& opened) {
         EXPECT_FALSE(opened.Find<QCheckBox>(ManageGroupId::DisplayGroup)->isChecked());
         opened.Find<QLineEdit>(ManageGroupId::Name)->setText("0 Bee");
         opened.accept();
@@ -162,7 +162,7 @@ TEST_F(SetupDialogTest, GroupsOfAnyFolderNameAndEmptyNamesCanBeManagedTickedAndD
     ASSERT_EQ(Entries(), (std::vector<std::string>{"  [PETS]", "Toys  [TOYS]"}));
     List().item(0)->setCheckState(Qt::Unchecked);
     ClickEntry(0);
-    ModalWatch<CManagePicTerm> manage([](CManagePicTerm& opened) { opened.reject(); });
+    DialogScript<CManagePicTerm> manage([](CManagePicTerm& opened) { opened.reject(); });
     Button(SetupId::ManageGroup).click();
     EXPECT_EQ(manage.Runs(), 1);
     EXPECT_EQ(GroupFile("pets"), GroupFileBytes("", "", 0));
@@ -213,12 +213,12 @@ TEST_F(SetupDialogTest, AddRescansAndSelectsTheFirstEntryAndCancelChangesNothing
 {
     AddGroup("zoo", "Zoo", 1, "animals");
     Open();
-    ModalWatch<CAddPicTerm> cancelled([](CAddPicTerm& opened) { opened.reject(); });
+    DialogScript<CAddPicTerm> cancelled([](CAddPicTerm& opened) { opened.reject(); });
     Button(SetupId::AddGroup).click();
     EXPECT_EQ(cancelled.Runs(), 1);
     EXPECT_TRUE(List().selectedItems().isEmpty());
 
-    ModalWatch<CAddPicTerm> added([](CAddPicTerm& opened) {
+    DialogScript<CAddPicTerm> added([](CAddPicTerm& opened) {
         opened.Find<QLineEdit>(AddGroupId::Name)->setText("Birds");
         opened.Find<QLineEdit>(AddGroupId::Description)->setText("feathers");
         opened.accept();
@@ -232,7 +232,7 @@ TEST_F(SetupDialogTest, AddRescansAndSelectsTheFirstEntryAndCancelChangesNothing
     EXPECT_EQ(InfoLine(), "feathers");
     EXPECT_EQ(library.ListingOrder().size(), 2u); // zoo and the new folder
 
-    ModalWatch<CManageVoiceDialog> sounds([](CManageVoiceDialog& opened) { opened.reject(); });
+    DialogScript<CManageVoiceDialog> sounds([](CManageVoiceDialog& opened) { opened.reject(); });
     Button(SetupId::ManageDefaultSounds).click();
     EXPECT_EQ(sounds.Runs(), 1);
 }

@@ -40,10 +40,9 @@ std::string WriteInput(const std::string& name, std::string_view bytes)
 void ReadSettings(std::string_view bytes)
 {
     WriteInput("Kipo.ini", bytes);
-    OverrideProgramFilePath(JoinPath(Folder(), "tapnest"));
+    const ScriptedProgramFile program(JoinPath(Folder(), "tapnest"));
     Settings settings;
     settings.Load();
-    OverrideProgramFilePath({});
 }
 
 void ReadCountedStrings(std::string_view bytes)

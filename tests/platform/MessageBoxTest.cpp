@@ -1,10 +1,10 @@
 #include "platform/MessageBox.h"
+#include "tests/support/WhenShown.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -65,22 +65,22 @@ TEST(ShowMessage, ShowsTheRequestAsAMessageBox)
     QWidget owner;
     for (auto boxCase : cases) {
         boxCase.request.owner = boxCase.icon == Box::Critical ? &owner : nullptr;
-        QTimer::singleShot(0, [&boxCase] {
-            auto* const box = qobject_cast<Box*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->parentWidget(), boxCase.request.owner);
-            EXPECT_EQ(box->windowTitle(), "Warning");
-            EXPECT_EQ(box->text(), "Type <b>kolo486</b> & rest.");
-            EXPECT_EQ(box->textFormat(), Qt::PlainText);
-            EXPECT_EQ(box->icon(), boxCase.icon);
-            EXPECT_EQ(box->standardButtons(), boxCase.buttons);
-            EXPECT_EQ(box->standardButton(box->defaultButton()), boxCase.defaultButton);
+        const WhenShown<Box> answer([&boxCase](Box& box) {
+            EXPECT_EQ(QApplication::activeModalWidget(), &box);
+            EXPECT_EQ(box.parentWidget(), boxCase.request.owner);
+            EXPECT_EQ(box.windowTitle(), "Warning");
+            EXPECT_EQ(box.text(), "Type <b>kolo486</b> & rest.");
+            EXPECT_EQ(box.textFormat(), Qt::PlainText);
+            EXPECT_EQ(box.icon(), boxCase.icon);
+            EXPECT_EQ(box.standardButtons(), boxCase.buttons);
+            EXPECT_EQ(box.standardButton(box.defaultButton()), boxCase.defaultButton);
             if (boxCase.click == Box::NoButton)
-                QTest::keyClick(box, Qt::Key_Escape);
+                QTest::keyClick(&box, Qt::Key_Escape);
             else
-                box->button(boxCase.click)->click();
+                box.button(boxCase.click)->click();
         });
         EXPECT_EQ(ShowMessage(boxCase.request), boxCase.result);
+        EXPECT_EQ(answer.Shows(), 1);
     }
 }
 

@@ -24,7 +24,6 @@ TempLibrary::TempLibrary()
 // Removed byte by byte: names that are not UTF-8 must go too.
 TempLibrary::~TempLibrary()
 {
-    OverrideProgramFilePath({});
     std::error_code error;
     std::filesystem::remove_all(m_installDir, error);
 }
@@ -109,7 +108,7 @@ std::vector<std::string> TempLibrary::InListingOrder(std::string_view relative,
     return ordered;
 }
 
-void TempLibrary::PointProgramHere() const
+void TempLibrary::PointProgramHere()
 {
-    OverrideProgramFilePath(PathOf("tapnest"));
+    m_programFile.emplace(PathOf("tapnest"));
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/files/Paths.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,8 +56,9 @@ public:
     // Makes ProgramFilePath() name a program file in this directory, so that
     // the settings find their installation directory here, until the object
     // is destroyed.
-    void PointProgramHere() const;
+    void PointProgramHere();
 
 private:
     std::string m_installDir;
+    std::optional<ScriptedProgramFile> m_programFile;
 };

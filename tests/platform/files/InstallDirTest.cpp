@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -38,12 +37,13 @@ protected:
     // answers `writable` and records the folder it was asked about.
     std::string Resolve(bool writable, const std::string& program = {})
     {
-        const InstallDirSystem system{[this, writable](const std::string& dir) {
-                                          m_askedAbout = dir;
-                                          return writable;
-                                      },
-                                      m_root.PathOf("data")};
-        return ResolveInstallDir(m_root.PathOf(program.empty() ? kProgram : program), system);
+        const ScriptedInstallSystem system(
+            [this, writable](const std::string& dir) {
+                m_askedAbout = dir;
+                return writable;
+            },
+            m_root.PathOf("data"));
+        return ResolveInstallDir(m_root.PathOf(program.empty() ? kProgram : program));
     }
 
     std::string UserDir() const { return m_root.PathOf("data/tapnest"); }
@@ -148,8 +148,10 @@ TEST_F(InstallDirTest, WithoutAPossibleUserFolderTheShippedDataIsUsedAsItIs)
 {
     ShipData();
     const std::string program = m_root.PathOf(kProgram);
-    EXPECT_EQ(ResolveInstallDir(program, {[](const std::string&) { return false; }, ""}),
-              m_root.PathOf(kShipped));
+    {
+        const ScriptedInstallSystem homeless([](const std::string&) { return false; }, "");
+        EXPECT_EQ(ResolveInstallDir(program), m_root.PathOf(kShipped));
+    }
 
     m_root.WriteFile("data", "a file where the data home should be");
     EXPECT_EQ(Resolve(false), m_root.PathOf(kShipped));
@@ -164,40 +166,12 @@ TEST(ShippedDataDirTest, LiesInTheShareFolderOfThePrefix)
     EXPECT_EQ(ShippedDataDir(""), "/share/tapnest");
 }
 
-// Sets an environment variable for the lifetime of the object.
-class ScopedEnv
+TEST(UserDataHomeTest, FollowsTheXdgBaseDirectoryRules)
 {
-public:
-    ScopedEnv(const char* name, const char* value) : m_name(name)
-    {
-        if (const char* old = getenv(name))
-            m_old = old;
-        value ? setenv(name, value, 1) : unsetenv(name);
-    }
-    ~ScopedEnv() { m_old ? setenv(m_name, m_old->c_str(), 1) : unsetenv(m_name); }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
-
-TEST(RunningSystemTest, DataHomeFollowsTheXdgBaseDirectoryRules)
-{
-    const ScopedEnv home("HOME", "/home/parent");
-    {
-        const ScopedEnv dataHome("XDG_DATA_HOME", "/srv/data");
-        EXPECT_EQ(RunningSystem().userDataHome, "/srv/data");
-    }
-    {
-        const ScopedEnv dataHome("XDG_DATA_HOME", "relative/data");
-        EXPECT_EQ(RunningSystem().userDataHome, "/home/parent/.local/share");
-    }
-    {
-        const ScopedEnv dataHome("XDG_DATA_HOME", nullptr);
-        EXPECT_EQ(RunningSystem().userDataHome, "/home/parent/.local/share");
-    }
+    EXPECT_EQ(UserDataHomeOf("/srv/data", "/home/parent"), "/srv/data");
+    EXPECT_EQ(UserDataHomeOf("relative/data", "/home/parent"), "/home/parent/.local/share");
+    EXPECT_EQ(UserDataHomeOf("", "/home/parent"), "/home/parent/.local/share");
+    EXPECT_EQ(UserDataHomeOf("", ""), "");
 }
 
 } // namespace

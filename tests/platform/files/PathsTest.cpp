@@ -37,13 +37,13 @@ TEST(PathsTest, ExtensionIsWhatFollowsTheLastDot)
     EXPECT_EQ(ExtensionOf("trailing."), "");
 }
 
-TEST(PathsTest, ProgramFilePathIsTheRunningProgramUnlessOverridden)
+TEST(PathsTest, ProgramFilePathIsTheRunningProgramUnlessScripted)
 {
     const std::string real = ProgramFilePath();
     EXPECT_EQ(real, QCoreApplication::applicationFilePath().toStdString());
-
-    OverrideProgramFilePath("/games/play/prog");
-    EXPECT_EQ(ProgramFilePath(), "/games/play/prog");
-    OverrideProgramFilePath({});
+    {
+        const ScriptedProgramFile program("/games/play/prog");
+        EXPECT_EQ(ProgramFilePath(), "/games/play/prog");
+    }
     EXPECT_EQ(ProgramFilePath(), real);
 }
