@@ -23,8 +23,7 @@ class CMyGameWnd : public QWidget
     Q_OBJECT
 
 public:
-    explicit CMyGameWnd(Settings& settings, InputClock clock = InputClock(),
-                        std::unique_ptr<DesktopGrab> grab = MakeDesktopGrab());
+    explicit CMyGameWnd(Settings& settings);
     ~CMyGameWnd() override;
 
     // Lifecycle, in the order the welcome dialog calls it.

@@ -18,10 +18,9 @@
 
 #include <ctime>
 
-CMyGameWnd::CMyGameWnd(Settings& settings, InputClock clock, std::unique_ptr<DesktopGrab> grab)
+CMyGameWnd::CMyGameWnd(Settings& settings)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_settings(settings), m_clock(std::move(clock)), m_lock(std::move(grab), IsHeldBackKey),
-      m_covers(*this, m_lock),
+      m_settings(settings), m_lock(MakeDesktopGrab(), IsHeldBackKey), m_covers(*this, m_lock),
       m_x11KeyCodes(QGuiApplication::platformName() == QLatin1String("xcb"))
 {
     connect(&m_lock, &KeyboardLock::lostChanged, this, &CMyGameWnd::OnLockLostChanged);

@@ -15,8 +15,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <memory>
 #include <span>
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -26,7 +29,7 @@ constexpr std::array kQuitWord{Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O,
 // The quit word but its last key.
 constexpr std::span kQuitWordUntilLast = std::span(kQuitWord).first<kQuitWord.size() - 1>();
 
-// A play on a temporary library with a clock the test moves by hand (ms).
+// A play on a temporary library with a clock the test sets by hand.
 class PlayWindowTest : public ::testing::Test
 {
 protected:
@@ -45,12 +48,8 @@ protected:
     // test said otherwise before the first call.
     CMyGameWnd& Window()
     {
-        if (!m_window) {
-            auto grab = std::make_unique<FakeDesktopGrab>(m_desktopCanHold, m_desktopCanHold);
-            m_grab = grab.get();
-            m_window = std::make_unique<CMyGameWnd>(
-                m_settings, InputClock([now = m_now] { return *now; }, 1000), std::move(grab));
-        }
+        if (!m_window)
+            m_window = std::make_unique<CMyGameWnd>(m_settings);
         return *m_window;
     }
 
@@ -118,9 +117,8 @@ protected:
 
     PlayLibrary m_library;
     Settings m_settings;
-    std::shared_ptr<std::int64_t> m_now = std::make_shared<std::int64_t>(0);
-    bool m_desktopCanHold = true;
-    FakeDesktopGrab* m_grab = nullptr;
+    ScriptedClock m_clock;
+    FakeDesktop m_desktop;
     std::unique_ptr<CMyGameWnd> m_window;
     PlayRandom m_expected;
     SoundRecorder m_sounds;
@@ -282,18 +280,18 @@ TEST_F(PlayWindowTest, TheKeyDelayRefusesQuickInputsButTheQuitWordStillMoves)
     Start();
     m_sounds.Clear();
 
-    *m_now = 299;
+    m_clock.Set(299ms);
     Press(Qt::Key_K);
     EXPECT_TRUE(m_sounds.Played().empty());
     EXPECT_EQ(Window().QuitState(), 1);
-    *m_now = 300;
+    m_clock.Set(300ms);
     Press(Qt::Key_O);
     EXPECT_EQ(m_sounds.Played().size(), 1u);
-    *m_now = 500; // 200 ms after the accepted one
+    m_clock.Set(500ms); // 200 ms after the accepted one
     Click(Window(), Qt::RightButton);
     EXPECT_EQ(m_sounds.Played().size(), 1u);
     EXPECT_EQ(Window().QuitState(), 2);
-    *m_now = 600;
+    m_clock.Set(600ms);
     Click(Window(), Qt::MiddleButton);
     EXPECT_EQ(m_sounds.Played().size(), 2u);
 }
@@ -306,7 +304,7 @@ TEST_F(PlayWindowTest, AFailedLoadShowsNothingButRestartsTheDelay)
     Start();
     const QImage before = Window().BackBuffer().copy();
     m_sounds.Clear();
-    *m_now = 1000;
+    m_clock.Set(1000ms);
     Press(Qt::Key_X);
     EXPECT_TRUE(m_sounds.Played().empty());
     EXPECT_EQ(Window().BackBuffer(), before);
@@ -429,19 +427,19 @@ TEST_F(PlayWindowTest, ALostLockIsToldUnderTheHintUntilItIsRegained)
     Start();
     EXPECT_EQ(NotLockedLinePixels(), 0); // a lock that holds adds nothing
 
-    m_grab->SetHolds(false);
+    m_desktop.Grab().SetHolds(false);
     EXPECT_TRUE(QTest::qWaitFor([&] { return NotLockedLinePixels() > 20; }, 4000));
     Press(Qt::Key_X); // each frame keeps telling it
     EXPECT_GT(NotLockedLinePixels(), 20);
 
-    m_grab->SetHolds(true);
+    m_desktop.Grab().SetHolds(true);
     EXPECT_EQ(NotLockedLinePixels(), 0);
     EXPECT_EQ(Pixel(150, 30), kBlue);
 }
 
 TEST_F(PlayWindowTest, OnADesktopThatCannotLockTheFirstFrameTellsIt)
 {
-    m_desktopCanHold = false;
+    m_desktop.CannotHold();
     PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
     Start();
     EXPECT_GT(NotLockedLinePixels(), 20);
@@ -458,7 +456,7 @@ TEST_F(PlayWindowTest, KeysAndClicksOnACoverAreInputsOfThePlay)
     cover.show();
     const QImage before = Window().BackBuffer();
 
-    *m_now = 1000;
+    m_clock.Set(1000ms);
     Click(cover, Qt::LeftButton);
     EXPECT_NE(Window().BackBuffer(), before);
     const QImage afterClick = Window().BackBuffer();

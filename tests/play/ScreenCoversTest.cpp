@@ -27,9 +27,7 @@ protected:
         settings.keyDelayOn = 0;
         PlayLibrary::SavePicture(library.AddGroup("Pictures"), "a.png",
                                  PlayLibrary::Filled(10, 10, Qt::red));
-        auto fake = std::make_unique<FakeDesktopGrab>(true, true);
-        grab = fake.get();
-        window = std::make_unique<CMyGameWnd>(settings, InputClock(), std::move(fake));
+        window = std::make_unique<CMyGameWnd>(settings);
     }
 
     void Start()
@@ -46,7 +44,7 @@ protected:
     Settings settings;
     SoundRecorder sounds;
     ScriptedMessages messages;
-    FakeDesktopGrab* grab = nullptr;
+    FakeDesktop desktop;
     std::unique_ptr<CMyGameWnd> window;
 };
 
@@ -63,12 +61,12 @@ TEST_F(CoveredPlayTest, TheOtherScreenIsCoveredInTheBackgroundAndPicturesStayOnT
     EXPECT_TRUE(cover.isVisible());
     EXPECT_EQ(cover.geometry(), side->geometry());
     EXPECT_EQ(cover.Color(), ColorFromRef(window->Colors().back));
-    EXPECT_EQ(grab->Covers(), std::vector<QWindow*>{cover.windowHandle()});
+    EXPECT_EQ(desktop.Grab().Covers(), std::vector<QWindow*>{cover.windowHandle()});
     EXPECT_EQ(window->BackBuffer().size(), QSize(800, 600));
 
     window->EndPlay();
     EXPECT_TRUE(window->Covers().Covers().empty());
-    EXPECT_TRUE(grab->Covers().empty());
+    EXPECT_TRUE(desktop.Grab().Covers().empty());
 }
 
 TEST_F(CoveredPlayTest, CoversFollowTheRandomColoursOfEveryClearing)
