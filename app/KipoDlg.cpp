@@ -21,7 +21,7 @@ constexpr int kSysCommandAbout = 16;
 
 CKipoDlg::CKipoDlg(Settings& settings, QWidget* parent)
     : CKipoDialog(kWelcomeDialogId, "index.html", parent), m_settings(settings),
-      m_systemMenu(new QMenu(this)), m_gameWnd(settings)
+      m_systemMenu(new QMenu(this)), m_play(settings, *this)
 {
     ConnectPlay();
     BindButton(kIdStart, [this] { OnStart(); });

@@ -4,11 +4,9 @@
 
 #include "library/Settings.h"
 #include "platform/ColorRef.h"
-#include "platform/MessageBox.h"
 #include "platform/files/FileSearch.h"
 #include "platform/files/Paths.h"
 #include "platform/sound/Sound.h"
-#include "resources/StringTable.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -46,10 +44,6 @@ bool CMyGameWnd::StartPlay()
     m_pictures = std::make_shared<const std::vector<DeckEntry>>(m_deck.entries);
     if (m_deck.entries.empty()) {
         m_lock.Release();
-        ShowMessage({.owner = nullptr,
-                     .text = LoadString(kStrNoGroupToShow),
-                     .caption = LoadString(kStrWarning),
-                     .icon = MessageIcon::Exclamation});
         return false;
     }
     ChooseColors();
@@ -101,21 +95,12 @@ void CMyGameWnd::paintEvent(QPaintEvent*)
 
 void CMyGameWnd::EndPlay()
 {
-    if (!isVisible())
-        return;
     m_covers.Hide();
     hide();
     m_lock.Release();
     ForgetWaitingInputs();
-    ReleaseBackBuffer();
-    m_settings.playing = false;
-    PlaySoundFile(GreetingPath("GoodBye.wav"));
-    emit playEnded();
-}
-
-void CMyGameWnd::ReleaseBackBuffer()
-{
     m_backBuffer = QImage();
+    PlaySoundFile(GreetingPath("GoodBye.wav"));
 }
 
 void CMyGameWnd::closeEvent(QCloseEvent* event)

@@ -1,11 +1,6 @@
-#include "PlayLibrary.h"
+#include "PlayStage.h"
 
-#include "library/Settings.h"
-#include "platform/MessageBox.h"
 #include "platform/files/Paths.h"
-#include "platform/sound/Sound.h"
-#include "play/MyGameWnd.h"
-#include "tests/support/FakeDesktopGrab.h"
 #include "tests/support/SolidPng.h"
 
 #include <QApplication>
@@ -14,9 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <array>
 #include <chrono>
-#include <memory>
 #include <span>
 
 using namespace std::chrono_literals;
@@ -24,33 +17,15 @@ using namespace std::chrono_literals;
 namespace {
 
 constexpr QRgb kBlue = 0xFF0000FF;
-constexpr std::array kQuitWord{Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O,
-                               Qt::Key_4, Qt::Key_8, Qt::Key_6};
 // The quit word but its last key.
 constexpr std::span kQuitWordUntilLast = std::span(kQuitWord).first<kQuitWord.size() - 1>();
 
-// A play on a temporary library with a clock the test sets by hand.
-class PlayWindowTest : public ::testing::Test
+class PlayWindowTest : public PlayStage
 {
 protected:
-    PlayWindowTest()
-    {
-        m_settings.Load();
-        m_settings.keyDelayOn = 0;
-    }
-
     std::string Group(const std::vector<std::string>& cutNames = {})
     {
         return m_library.AddGroup("Pictures", 1, cutNames);
-    }
-
-    // The play window, on a desktop that holds its shortcuts back unless the
-    // test said otherwise before the first call.
-    CMyGameWnd& Window()
-    {
-        if (!m_window)
-            m_window = std::make_unique<CMyGameWnd>(m_settings);
-        return *m_window;
     }
 
     // Pixels of the hint's colour in the band of the line under the hint.
@@ -67,10 +42,8 @@ protected:
     // test knows every choice.
     void Start(std::uint32_t seed = 1)
     {
-        ASSERT_TRUE(Window().StartPlay());
-        Window().EnterFullScreen();
-        Window().PrepareBackground();
-        m_settings.playing = true;
+        StartSession();
+        ASSERT_TRUE(Session().IsPlaying());
         Window().Random().Seed(seed);
         m_expected.Seed(seed);
     }
@@ -115,14 +88,7 @@ protected:
 
     QRgb Pixel(int x, int y) { return Window().BackBuffer().pixel(x, y); }
 
-    PlayLibrary m_library;
-    Settings m_settings;
-    ScriptedClock m_clock;
-    FakeDesktop m_desktop;
-    std::unique_ptr<CMyGameWnd> m_window;
     PlayRandom m_expected;
-    SoundRecorder m_sounds;
-    ScriptedMessages m_messages;
 };
 
 } // namespace
@@ -130,7 +96,8 @@ protected:
 TEST_F(PlayWindowTest, StartWithoutPicturesWarnsAndLocksNothing)
 {
     Group(); // a shown group without pictures
-    EXPECT_FALSE(Window().StartPlay());
+    StartSession();
+    EXPECT_FALSE(Session().IsPlaying());
     ASSERT_EQ(m_messages.Shown().size(), 1u);
     const MessageRequest& warning = m_messages.Shown()[0];
     EXPECT_EQ(warning.text, "Please select one picture group to display.");
@@ -337,7 +304,7 @@ TEST_F(PlayWindowTest, TheQuitWordEndsThePlayWithTheFarewell)
 {
     PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
     Start();
-    QSignalSpy ended(&Window(), &CMyGameWnd::playEnded);
+    QSignalSpy ended(&Session(), &PlaySession::ended);
     for (const auto key : kQuitWordUntilLast) {
         Press(key);
         Click(Window(), Qt::LeftButton); // clicks do not break the word
@@ -498,13 +465,13 @@ TEST_F(PlayWindowTest, TheQuitWordEndsThePlayAtOnceWhilePicturesAreMadeReady)
 {
     PlayLibrary::SavePicture(Group(), "slow.png", PlayLibrary::Filled(3000, 3000, Qt::red));
     Start();
-    QSignalSpy ended(&Window(), &CMyGameWnd::playEnded);
+    QSignalSpy ended(&Session(), &PlaySession::ended);
     for (const auto key : kQuitWord)
         PressOnly(key);
     EXPECT_EQ(ended.count(), 1);
     EXPECT_FALSE(Window().isVisible());
     EXPECT_FALSE(Window().HasWaitingInput());
-    m_window.reset(); // while the abandoned pick is still being decoded
+    m_session.reset(); // while the abandoned pick is still being decoded
 }
 
 // A picture that takes a while to decode, and a child mashing keys meanwhile:
