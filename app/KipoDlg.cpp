@@ -22,7 +22,7 @@ constexpr int kSysCommandAbout = 16;
 
 CKipoDlg::CKipoDlg(Settings& settings, QWidget* parent)
     : CTypedDialog("index.html", parent), m_settings(settings), m_systemMenu(new QMenu(this)),
-      m_gameWnd(settings)
+      m_play(settings, *this)
 {
     ConnectPlay();
     BindButton(WelcomeId::Start, [this] { OnStart(); });

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "dialogframe/TypedDialog.h"
-#include "play/MyGameWnd.h"
-
-#include <QTimer>
+#include "play/PlaySession.h"
 
 struct Settings;
 class QMenu;
@@ -18,10 +16,8 @@ class CKipoDlg : public CTypedDialog<WelcomeId>
 public:
     explicit CKipoDlg(Settings& settings, QWidget* parent = nullptr);
 
-    // The play window every Start uses; read by tests.
-    CMyGameWnd& GameWnd() { return m_gameWnd; }
-    const QTimer& TimeLimitTimer() const { return m_timeLimitTimer; }
-    const QTimer& AutoDisplayTimer() const { return m_autoDisplayTimer; }
+    // The play every Start runs; read by tests.
+    PlaySession& Play() { return m_play; }
 
 protected:
     void OnInitDialog() override;
@@ -38,16 +34,12 @@ protected:
     void OnHelpButton();
 
 private:
-    // The play: its start sequence, the window, and the two timers of a play.
+    // The dialog's part in a play: out of the way while it runs, back in
+    // front after it.
     void ConnectPlay();
-    bool CreateGameWindow();
-    void OnTimeLimitTimer();
-    void OnAutoDisplayTimer();
     void OnPlayEnded();
 
     Settings& m_settings;
     QMenu* m_systemMenu;
-    CMyGameWnd m_gameWnd;
-    QTimer m_timeLimitTimer;
-    QTimer m_autoDisplayTimer;
+    PlaySession m_play;
 };

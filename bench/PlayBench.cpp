@@ -6,8 +6,8 @@
 #include "library/Settings.h"
 #include "platform/files/Paths.h"
 #include "platform/sound/Sound.h"
-#include "play/MyGameWnd.h"
 #include "play/PlayDeck.h"
+#include "play/PlaySession.h"
 #include "tests/support/PeakMemory.h"
 #include "tests/support/TestPictures.h"
 
@@ -183,15 +183,19 @@ void KeyToFrame(benchmark::State& state, void (*makeLibrary)(const std::string& 
     const std::string installDir = dir.path().toStdString();
     makeLibrary(installDir);
     const ScriptedProgramFile program(JoinPath(installDir, "tapnest"));
+    // Only the presses are measured: no key delay, no time limit, no auto display.
     Settings settings;
     settings.Load();
     settings.keyDelayOn = 0;
+    settings.timeLimitOn = 0;
+    settings.autoDisplayOn = 0;
+    settings.Save();
     SoundRecorder silence;
-    CMyGameWnd window(settings);
+    QWidget owner;
+    PlaySession session(settings, owner);
+    CMyGameWnd& window = session.Window();
     const PeakMemoryProbe memory; // the peak is counted from here on
-    window.StartPlay();
-    window.EnterFullScreen();
-    window.PrepareBackground();
+    session.Start();
     const bool humanRhythm = state.range(0) == 1;
     std::minstd_rand rhythm(11);
     std::vector<double> pressMs;
@@ -205,7 +209,6 @@ void KeyToFrame(benchmark::State& state, void (*makeLibrary)(const std::string& 
     state.counters["max_ms"] = Percentile(pressMs, 1);
     state.counters["quit_ms"] = QuitWordMs(window);
     state.counters["peak_mb"] = PeakMemoryMb();
-    window.EndPlay();
 }
 
 void AddPictures(const std::string& installDir, const std::string& folder,

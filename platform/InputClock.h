@@ -1,29 +1,33 @@
 #pragma once
 
-#include <cstdint>
-#include <functional>
+#include "platform/TestSeam.h"
 
-// A high-resolution counter stamped at the last accepted input. The key delay
-// and the auto display both measure from that stamp.
+#include <chrono>
+
+// The steady clock stamped at the last accepted input. The key delay and the
+// auto display both measure from that stamp.
 class InputClock
 {
 public:
-    using Counter = std::function<std::int64_t()>;
+    InputClock() { RestartClock(); }
 
-    // The steady clock, in nanoseconds.
-    InputClock();
-    // Any counter ticking `frequency` times a second; a frequency of 0 or
-    // less means no counter is available.
-    InputClock(Counter counter, std::int64_t frequency);
-
-    bool Available() const { return m_frequency > 0; }
-    // Seconds since the last RestartClock; 0 without a counter.
+    // Seconds since the last RestartClock.
     double ElapsedSeconds() const;
-    // Stamps the counter now; nothing without a counter.
+    // Stamps the clock now.
     void RestartClock();
 
 private:
-    Counter m_counter;
-    std::int64_t m_frequency = 0;
-    std::int64_t m_lastCount = 0;
+    std::chrono::nanoseconds m_last{};
+};
+
+// Test seam: while an object of this class lives, every InputClock reads the
+// time the test sets instead of the steady clock. It starts at 0.
+class ScriptedClock : public TestSeam<ScriptedClock>
+{
+public:
+    void Set(std::chrono::nanoseconds now) { m_now = now; }
+    std::chrono::nanoseconds Now() const { return m_now; }
+
+private:
+    std::chrono::nanoseconds m_now{};
 };

@@ -15,39 +15,17 @@
 
 struct Settings;
 
-// The full-screen, topmost play window. One object serves every play: each
-// Start prepares a play on it and shows it; the quit word or the time limit
-// ends the play and hides it again.
+// The full-screen, topmost play window: it answers the keys and clicks of a
+// play and draws its frames. One object serves every play, run by the
+// PlaySession that owns it.
 class CMyGameWnd : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit CMyGameWnd(Settings& settings, InputClock clock = InputClock(),
-                        std::unique_ptr<DesktopGrab> grab = MakeDesktopGrab());
+    explicit CMyGameWnd(Settings& settings);
     ~CMyGameWnd() override;
 
-    // Lifecycle, in the order the welcome dialog calls it.
-    // Prepares a play: lock-down, clock, random seed, deck, colours, greeting
-    // sound. False (with the lock-down released) when there is nothing to show.
-    bool StartPlay();
-    // Shows the window over the whole primary screen, on top of every other,
-    // and covers the other screens.
-    void EnterFullScreen();
-    // Creates the back buffer and paints the first frame into it.
-    bool PrepareBackground();
-    // Puts the back buffer on the screen.
-    void PresentFrame();
-    // Ends the play: hides the window and the covers, releases the lock-down
-    // and the back buffer, clears `playing` and plays the farewell sound.
-    void EndPlay();
-    // Gives the lock-down back after a start that failed past StartPlay.
-    void CancelPlay() { m_lock.Release(); }
-    void ReleaseBackBuffer();
-
-    // The reaction to one accepted input or auto-display tick: the next
-    // picture, drawn as soon as it is ready.
-    void ShowNextPicture();
     double ElapsedSeconds() const { return m_clock.ElapsedSeconds(); }
 
     // Read by tests.
@@ -63,8 +41,8 @@ public:
     bool HasWaitingInput() const { return !m_waitingInputs.empty(); }
 
 signals:
-    // Emitted when a play has ended by the quit word or EndPlay.
-    void playEnded();
+    // The parent has typed the quit word on the play window or a cover.
+    void quitWordTyped();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -73,6 +51,27 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The steps of a play, run in their order by the session only.
+    friend class PlaySession;
+    // Prepares a play: lock-down, clock, random seed, deck, colours, greeting
+    // sound. False (with the lock-down released) when there is nothing to show.
+    bool StartPlay();
+    // Shows the window over the whole primary screen, on top of every other,
+    // and covers the other screens.
+    void EnterFullScreen();
+    // Creates the back buffer and paints the first frame into it.
+    void PrepareBackground();
+    // Puts the back buffer on the screen.
+    void PresentFrame();
+    // Ends the play: hides the window and the covers, releases the lock-down
+    // and the back buffer, and plays the farewell sound.
+    void EndPlay();
+    // Gives the lock-down back after a start that failed past StartPlay.
+    void CancelPlay() { m_lock.Release(); }
+    // The reaction to one accepted input or auto-display tick: the next
+    // picture, drawn as soon as it is ready.
+    void ShowNextPicture();
+
     enum class PlayInput {
         ShowPicture,
         ReplaySound, // shows a picture when there is no sound to replay

@@ -35,14 +35,13 @@ QSize ScreenSizeInPixels()
 
 } // namespace
 
-bool CMyGameWnd::PrepareBackground()
+void CMyGameWnd::PrepareBackground()
 {
     m_backBuffer = QImage(ScreenSizeInPixels(), QImage::Format_RGB32);
     QPainter painter(&m_backBuffer);
     FillBackground(painter);
     DrawHint(painter);
     m_prefetch.Start(m_random, m_pictures, Rules());
-    return true;
 }
 
 void CMyGameWnd::FillBackground(QPainter& painter) const

@@ -31,7 +31,7 @@ void CMyGameWnd::OnKeyDown(const QKeyEvent& event)
         m_quitState = 0;
     switch (AdvanceQuitWord(m_quitState, PlayKeyOf(event, m_x11KeyCodes))) {
     case KeyAction::EndPlay:
-        EndPlay();
+        emit quitWordTyped();
         break;
     case KeyAction::ReplaySound:
         Submit(PlayInput::ReplaySound);

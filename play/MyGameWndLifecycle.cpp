@@ -4,11 +4,9 @@
 
 #include "library/Settings.h"
 #include "platform/ColorRef.h"
-#include "platform/MessageBox.h"
 #include "platform/files/FileSearch.h"
 #include "platform/files/Paths.h"
 #include "platform/sound/Sound.h"
-#include "resources/StringTable.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -18,10 +16,9 @@
 
 #include <ctime>
 
-CMyGameWnd::CMyGameWnd(Settings& settings, InputClock clock, std::unique_ptr<DesktopGrab> grab)
+CMyGameWnd::CMyGameWnd(Settings& settings)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_settings(settings), m_clock(std::move(clock)), m_lock(std::move(grab), IsHeldBackKey),
-      m_covers(*this, m_lock),
+      m_settings(settings), m_lock(MakeDesktopGrab(), IsHeldBackKey), m_covers(*this, m_lock),
       m_x11KeyCodes(QGuiApplication::platformName() == QLatin1String("xcb"))
 {
     connect(&m_lock, &KeyboardLock::lostChanged, this, &CMyGameWnd::OnLockLostChanged);
@@ -47,10 +44,6 @@ bool CMyGameWnd::StartPlay()
     m_pictures = std::make_shared<const std::vector<DeckEntry>>(m_deck.entries);
     if (m_deck.entries.empty()) {
         m_lock.Release();
-        ShowMessage({.owner = nullptr,
-                     .text = LoadString(kStrNoGroupToShow),
-                     .caption = LoadString(kStrWarning),
-                     .icon = MessageIcon::Exclamation});
         return false;
     }
     ChooseColors();
@@ -102,21 +95,12 @@ void CMyGameWnd::paintEvent(QPaintEvent*)
 
 void CMyGameWnd::EndPlay()
 {
-    if (!isVisible())
-        return;
     m_covers.Hide();
     hide();
     m_lock.Release();
     ForgetWaitingInputs();
-    ReleaseBackBuffer();
-    m_settings.playing = false;
-    PlaySoundFile(GreetingPath("GoodBye.wav"));
-    emit playEnded();
-}
-
-void CMyGameWnd::ReleaseBackBuffer()
-{
     m_backBuffer = QImage();
+    PlaySoundFile(GreetingPath("GoodBye.wav"));
 }
 
 void CMyGameWnd::closeEvent(QCloseEvent* event)

@@ -7,6 +7,8 @@
 
 std::unique_ptr<DesktopGrab> MakeDesktopGrab()
 {
+    if (const ScriptedDesktopGrabs* const scripted = ScriptedDesktopGrabs::Active())
+        return scripted->m_maker();
     const QString platform = QGuiApplication::platformName();
     if (platform.startsWith(QLatin1String("wayland")))
         return std::make_unique<WaylandDesktopGrab>();

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/TestSeam.h"
+
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class QWindow;
@@ -35,3 +38,16 @@ signals:
 // or the X server's keyboard and pointer grab (which holds nothing back from
 // a Wayland compositor when the program runs through XWayland).
 std::unique_ptr<DesktopGrab> MakeDesktopGrab();
+
+// Test seam: while an object of this class lives, MakeDesktopGrab hands out
+// what its maker makes instead of the desktop's own grab.
+class ScriptedDesktopGrabs : public TestSeam<ScriptedDesktopGrabs>
+{
+public:
+    using Maker = std::function<std::unique_ptr<DesktopGrab>()>;
+    explicit ScriptedDesktopGrabs(Maker maker) : m_maker(std::move(maker)) {}
+
+private:
+    friend std::unique_ptr<DesktopGrab> MakeDesktopGrab();
+    Maker m_maker;
+};

@@ -44,7 +44,7 @@ protected:
         for (const auto key :
              {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8, Qt::Key_6}) {
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-            QApplication::sendEvent(&dialog.GameWnd(), &press);
+            QApplication::sendEvent(&dialog.Play().Window(), &press);
         }
     }
 
@@ -63,13 +63,13 @@ TEST_F(WelcomePlay, AFreshInstallStartsWithTheDefaults)
 {
     Start();
     EXPECT_TRUE(settings.playing);
-    EXPECT_TRUE(dialog.GameWnd().isVisible());
-    EXPECT_TRUE(dialog.GameWnd().isFullScreen());
+    EXPECT_TRUE(dialog.Play().Window().isVisible());
+    EXPECT_TRUE(dialog.Play().Window().isFullScreen());
     EXPECT_EQ(sounds.Played(), std::vector<std::string>{Sound("Hello.wav")});
-    EXPECT_TRUE(dialog.TimeLimitTimer().isActive());
-    EXPECT_EQ(dialog.TimeLimitTimer().interval(), 10 * 60000);
-    EXPECT_TRUE(dialog.AutoDisplayTimer().isActive());
-    EXPECT_EQ(dialog.AutoDisplayTimer().interval(), 800);
+    EXPECT_TRUE(dialog.Play().TimeLimitTimer().isActive());
+    EXPECT_EQ(dialog.Play().TimeLimitTimer().interval(), 10 * 60000);
+    EXPECT_TRUE(dialog.Play().AutoDisplayTimer().isActive());
+    EXPECT_EQ(dialog.Play().AutoDisplayTimer().interval(), 800);
     EXPECT_TRUE(messages.Shown().empty());
 }
 
@@ -82,9 +82,9 @@ TEST_F(WelcomePlay, StartReadsTheSettingsFileFirst)
     });
     Start();
     ASSERT_TRUE(settings.playing);
-    EXPECT_FALSE(dialog.TimeLimitTimer().isActive());
-    EXPECT_FALSE(dialog.AutoDisplayTimer().isActive());
-    const QImage& frame = dialog.GameWnd().BackBuffer();
+    EXPECT_FALSE(dialog.Play().TimeLimitTimer().isActive());
+    EXPECT_FALSE(dialog.Play().AutoDisplayTimer().isActive());
+    const QImage& frame = dialog.Play().Window().BackBuffer();
     EXPECT_EQ(frame.pixel(frame.width() / 2, frame.height() / 2), qRgb(0, 255, 0));
 }
 
@@ -94,8 +94,8 @@ TEST_F(WelcomePlay, NoPictureMeansAWarningAndNoPlay)
     std::remove(JoinPath(library.PathOf("Shapes"), "red.png").c_str());
     Start();
     EXPECT_FALSE(settings.playing);
-    EXPECT_FALSE(dialog.GameWnd().isVisible());
-    EXPECT_FALSE(dialog.TimeLimitTimer().isActive());
+    EXPECT_FALSE(dialog.Play().Window().isVisible());
+    EXPECT_FALSE(dialog.Play().TimeLimitTimer().isActive());
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].text, "Please select one picture group to display.");
 }
@@ -106,7 +106,7 @@ TEST_F(WelcomePlay, TheTimeLimitEndsThePlayThenAsksForARest)
     Start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.Shown().empty(); }, 2000));
     EXPECT_FALSE(settings.playing);
-    EXPECT_FALSE(dialog.GameWnd().isVisible());
+    EXPECT_FALSE(dialog.Play().Window().isVisible());
     EXPECT_EQ(sounds.Played().back(), Sound("GoodBye.wav"));
     const MessageRequest& rest = messages.Shown()[0];
     EXPECT_EQ(rest.text, "You have played for a long time. Please have a rest.");
@@ -122,7 +122,7 @@ TEST_F(WelcomePlay, BehindThePlayTheDialogTakesNoInputAndGivesTheFocusBack)
     EXPECT_FALSE(dialog.isEnabled());
     EXPECT_FALSE(dialog.Find<QPushButton>(WelcomeId::Start)->isEnabled());
     dialog.activateWindow();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.GameWnd().isActiveWindow(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.Play().Window().isActiveWindow(); }));
 
     TypeQuitWord();
     EXPECT_TRUE(dialog.isEnabled());
@@ -136,11 +136,11 @@ TEST_F(WelcomePlay, AnEarlyEndStopsThePendingTimeLimit)
     Start();
     TypeQuitWord();
     EXPECT_FALSE(settings.playing);
-    EXPECT_FALSE(dialog.TimeLimitTimer().isActive());
+    EXPECT_FALSE(dialog.Play().TimeLimitTimer().isActive());
     EXPECT_EQ(sounds.Played().back(), Sound("GoodBye.wav"));
 
     Start();
-    EXPECT_TRUE(dialog.TimeLimitTimer().isActive());
+    EXPECT_TRUE(dialog.Play().TimeLimitTimer().isActive());
 }
 
 TEST_F(WelcomePlay, AutoDisplayShowsAPictureAfterAQuietSpellAndStopsAfterThePlay)
@@ -148,9 +148,11 @@ TEST_F(WelcomePlay, AutoDisplayShowsAPictureAfterAQuietSpellAndStopsAfterThePlay
     SaveSettings([](Settings& s) { s.autoDisplaySeconds = 0; });
     Start();
     sounds.Clear();
-    const QImage first = dialog.GameWnd().BackBuffer().copy();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.GameWnd().BackBuffer() != first; }, 3000));
+    const QImage first = dialog.Play().Window().BackBuffer().copy();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return dialog.Play().Window().BackBuffer() != first; }, 3000));
 
     TypeQuitWord();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.AutoDisplayTimer().isActive(); }, 3000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !dialog.Play().AutoDisplayTimer().isActive(); }, 3000));
 }

@@ -1,11 +1,6 @@
-#include "PlayLibrary.h"
+#include "PlayStage.h"
 
-#include "library/Settings.h"
-#include "platform/MessageBox.h"
 #include "platform/files/Paths.h"
-#include "platform/sound/Sound.h"
-#include "play/MyGameWnd.h"
-#include "tests/support/FakeDesktopGrab.h"
 #include "tests/support/SolidPng.h"
 
 #include <QApplication>
@@ -14,44 +9,23 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <array>
-#include <memory>
+#include <chrono>
 #include <span>
+
+using namespace std::chrono_literals;
 
 namespace {
 
 constexpr QRgb kBlue = 0xFF0000FF;
-constexpr std::array kQuitWord{Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O,
-                               Qt::Key_4, Qt::Key_8, Qt::Key_6};
 // The quit word but its last key.
 constexpr std::span kQuitWordUntilLast = std::span(kQuitWord).first<kQuitWord.size() - 1>();
 
-// A play on a temporary library with a clock the test moves by hand (ms).
-class PlayWindowTest : public ::testing::Test
+class PlayWindowTest : public PlayStage
 {
 protected:
-    PlayWindowTest()
-    {
-        m_settings.Load();
-        m_settings.keyDelayOn = 0;
-    }
-
     std::string Group(const std::vector<std::string>& cutNames = {})
     {
         return m_library.AddGroup("Pictures", 1, cutNames);
-    }
-
-    // The play window, on a desktop that holds its shortcuts back unless the
-    // test said otherwise before the first call.
-    CMyGameWnd& Window()
-    {
-        if (!m_window) {
-            auto grab = std::make_unique<FakeDesktopGrab>(m_desktopCanHold, m_desktopCanHold);
-            m_grab = grab.get();
-            m_window = std::make_unique<CMyGameWnd>(
-                m_settings, InputClock([now = m_now] { return *now; }, 1000), std::move(grab));
-        }
-        return *m_window;
     }
 
     // Pixels of the hint's colour in the band of the line under the hint.
@@ -68,10 +42,8 @@ protected:
     // test knows every choice.
     void Start(std::uint32_t seed = 1)
     {
-        ASSERT_TRUE(Window().StartPlay());
-        Window().EnterFullScreen();
-        Window().PrepareBackground();
-        m_settings.playing = true;
+        StartSession();
+        ASSERT_TRUE(Session().IsPlaying());
         Window().Random().Seed(seed);
         m_expected.Seed(seed);
     }
@@ -116,15 +88,7 @@ protected:
 
     QRgb Pixel(int x, int y) { return Window().BackBuffer().pixel(x, y); }
 
-    PlayLibrary m_library;
-    Settings m_settings;
-    std::shared_ptr<std::int64_t> m_now = std::make_shared<std::int64_t>(0);
-    bool m_desktopCanHold = true;
-    FakeDesktopGrab* m_grab = nullptr;
-    std::unique_ptr<CMyGameWnd> m_window;
     PlayRandom m_expected;
-    SoundRecorder m_sounds;
-    ScriptedMessages m_messages;
 };
 
 } // namespace
@@ -132,7 +96,8 @@ protected:
 TEST_F(PlayWindowTest, StartWithoutPicturesWarnsAndLocksNothing)
 {
     Group(); // a shown group without pictures
-    EXPECT_FALSE(Window().StartPlay());
+    StartSession();
+    EXPECT_FALSE(Session().IsPlaying());
     ASSERT_EQ(m_messages.Shown().size(), 1u);
     const MessageRequest& warning = m_messages.Shown()[0];
     EXPECT_EQ(warning.text, "Please select one picture group to display.");
@@ -282,18 +247,18 @@ TEST_F(PlayWindowTest, TheKeyDelayRefusesQuickInputsButTheQuitWordStillMoves)
     Start();
     m_sounds.Clear();
 
-    *m_now = 299;
+    m_clock.Set(299ms);
     Press(Qt::Key_K);
     EXPECT_TRUE(m_sounds.Played().empty());
     EXPECT_EQ(Window().QuitState(), 1);
-    *m_now = 300;
+    m_clock.Set(300ms);
     Press(Qt::Key_O);
     EXPECT_EQ(m_sounds.Played().size(), 1u);
-    *m_now = 500; // 200 ms after the accepted one
+    m_clock.Set(500ms); // 200 ms after the accepted one
     Click(Window(), Qt::RightButton);
     EXPECT_EQ(m_sounds.Played().size(), 1u);
     EXPECT_EQ(Window().QuitState(), 2);
-    *m_now = 600;
+    m_clock.Set(600ms);
     Click(Window(), Qt::MiddleButton);
     EXPECT_EQ(m_sounds.Played().size(), 2u);
 }
@@ -306,7 +271,7 @@ TEST_F(PlayWindowTest, AFailedLoadShowsNothingButRestartsTheDelay)
     Start();
     const QImage before = Window().BackBuffer().copy();
     m_sounds.Clear();
-    *m_now = 1000;
+    m_clock.Set(1000ms);
     Press(Qt::Key_X);
     EXPECT_TRUE(m_sounds.Played().empty());
     EXPECT_EQ(Window().BackBuffer(), before);
@@ -339,7 +304,7 @@ TEST_F(PlayWindowTest, TheQuitWordEndsThePlayWithTheFarewell)
 {
     PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
     Start();
-    QSignalSpy ended(&Window(), &CMyGameWnd::playEnded);
+    QSignalSpy ended(&Session(), &PlaySession::ended);
     for (const auto key : kQuitWordUntilLast) {
         Press(key);
         Click(Window(), Qt::LeftButton); // clicks do not break the word
@@ -429,19 +394,19 @@ TEST_F(PlayWindowTest, ALostLockIsToldUnderTheHintUntilItIsRegained)
     Start();
     EXPECT_EQ(NotLockedLinePixels(), 0); // a lock that holds adds nothing
 
-    m_grab->SetHolds(false);
+    m_desktop.Grab().SetHolds(false);
     EXPECT_TRUE(QTest::qWaitFor([&] { return NotLockedLinePixels() > 20; }, 4000));
     Press(Qt::Key_X); // each frame keeps telling it
     EXPECT_GT(NotLockedLinePixels(), 20);
 
-    m_grab->SetHolds(true);
+    m_desktop.Grab().SetHolds(true);
     EXPECT_EQ(NotLockedLinePixels(), 0);
     EXPECT_EQ(Pixel(150, 30), kBlue);
 }
 
 TEST_F(PlayWindowTest, OnADesktopThatCannotLockTheFirstFrameTellsIt)
 {
-    m_desktopCanHold = false;
+    m_desktop.CannotHold();
     PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
     Start();
     EXPECT_GT(NotLockedLinePixels(), 20);
@@ -458,7 +423,7 @@ TEST_F(PlayWindowTest, KeysAndClicksOnACoverAreInputsOfThePlay)
     cover.show();
     const QImage before = Window().BackBuffer();
 
-    *m_now = 1000;
+    m_clock.Set(1000ms);
     Click(cover, Qt::LeftButton);
     EXPECT_NE(Window().BackBuffer(), before);
     const QImage afterClick = Window().BackBuffer();
@@ -500,13 +465,13 @@ TEST_F(PlayWindowTest, TheQuitWordEndsThePlayAtOnceWhilePicturesAreMadeReady)
 {
     PlayLibrary::SavePicture(Group(), "slow.png", PlayLibrary::Filled(3000, 3000, Qt::red));
     Start();
-    QSignalSpy ended(&Window(), &CMyGameWnd::playEnded);
+    QSignalSpy ended(&Session(), &PlaySession::ended);
     for (const auto key : kQuitWord)
         PressOnly(key);
     EXPECT_EQ(ended.count(), 1);
     EXPECT_FALSE(Window().isVisible());
     EXPECT_FALSE(Window().HasWaitingInput());
-    m_window.reset(); // while the abandoned pick is still being decoded
+    m_session.reset(); // while the abandoned pick is still being decoded
 }
 
 // A picture that takes a while to decode, and a child mashing keys meanwhile:

@@ -1,11 +1,6 @@
-#include "PlayLibrary.h"
+#include "PlayStage.h"
 
-#include "library/Settings.h"
 #include "platform/ColorRef.h"
-#include "platform/MessageBox.h"
-#include "platform/sound/Sound.h"
-#include "play/MyGameWnd.h"
-#include "tests/support/FakeDesktopGrab.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -13,41 +8,25 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <memory>
-
 // Runs on two screens: the primary 800x600 and a second one of 640x480.
 namespace {
 
-class CoveredPlayTest : public ::testing::Test
+class CoveredPlayTest : public PlayStage
 {
 protected:
     CoveredPlayTest()
     {
-        settings.Load();
-        settings.keyDelayOn = 0;
-        PlayLibrary::SavePicture(library.AddGroup("Pictures"), "a.png",
+        PlayLibrary::SavePicture(m_library.AddGroup("Pictures"), "a.png",
                                  PlayLibrary::Filled(10, 10, Qt::red));
-        auto fake = std::make_unique<FakeDesktopGrab>(true, true);
-        grab = fake.get();
-        window = std::make_unique<CMyGameWnd>(settings, InputClock(), std::move(fake));
     }
 
     void Start()
     {
-        ASSERT_TRUE(window->StartPlay());
-        window->EnterFullScreen();
-        window->PrepareBackground();
-        settings.playing = true;
+        StartSession();
+        ASSERT_TRUE(Session().IsPlaying());
     }
 
-    CoverWindow& OnlyCover() const { return *window->Covers().Covers().at(0); }
-
-    PlayLibrary library;
-    Settings settings;
-    SoundRecorder sounds;
-    ScriptedMessages messages;
-    FakeDesktopGrab* grab = nullptr;
-    std::unique_ptr<CMyGameWnd> window;
+    CoverWindow& OnlyCover() { return *Window().Covers().Covers().at(0); }
 };
 
 } // namespace
@@ -57,32 +36,31 @@ TEST_F(CoveredPlayTest, TheOtherScreenIsCoveredInTheBackgroundAndPicturesStayOnT
     ASSERT_EQ(QGuiApplication::screens().size(), 2);
     QScreen* side = QGuiApplication::screens().at(1);
     Start();
-    ASSERT_EQ(window->Covers().Covers().size(), 1u);
+    ASSERT_EQ(Window().Covers().Covers().size(), 1u);
     const CoverWindow& cover = OnlyCover();
     EXPECT_EQ(cover.CoveredScreen(), side);
     EXPECT_TRUE(cover.isVisible());
     EXPECT_EQ(cover.geometry(), side->geometry());
-    EXPECT_EQ(cover.Color(), ColorFromRef(window->Colors().back));
-    EXPECT_EQ(grab->Covers(), std::vector<QWindow*>{cover.windowHandle()});
-    EXPECT_EQ(window->BackBuffer().size(), QSize(800, 600));
+    EXPECT_EQ(cover.Color(), ColorFromRef(Window().Colors().back));
+    EXPECT_EQ(m_desktop.Grab().Covers(), std::vector<QWindow*>{cover.windowHandle()});
+    EXPECT_EQ(Window().BackBuffer().size(), QSize(800, 600));
 
-    window->EndPlay();
-    EXPECT_TRUE(window->Covers().Covers().empty());
-    EXPECT_TRUE(grab->Covers().empty());
+    TypeQuitWord(Window());
+    EXPECT_TRUE(Window().Covers().Covers().empty());
+    EXPECT_TRUE(m_desktop.Grab().Covers().empty());
 }
 
 TEST_F(CoveredPlayTest, CoversFollowTheRandomColoursOfEveryClearing)
 {
-    settings.randomColor = 1;
-    settings.clearBackground = 1;
-    settings.Save();
+    m_settings.randomColor = 1;
+    m_settings.clearBackground = 1;
     Start();
     for (int press = 0; press < 3; ++press) {
-        const std::uint32_t before = window->Colors().back;
-        QTest::keyClick(window.get(), Qt::Key_X);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !window->HasWaitingInput(); }, 10000));
-        ASSERT_NE(window->Colors().back, before);
-        EXPECT_EQ(OnlyCover().Color(), ColorFromRef(window->Colors().back));
+        const std::uint32_t before = Window().Colors().back;
+        QTest::keyClick(&Window(), Qt::Key_X);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !Window().HasWaitingInput(); }, 10000));
+        ASSERT_NE(Window().Colors().back, before);
+        EXPECT_EQ(OnlyCover().Color(), ColorFromRef(Window().Colors().back));
     }
 }
 
@@ -92,7 +70,7 @@ TEST_F(CoveredPlayTest, AKeyOnTheCoverMovesTheQuitWordOfThePlay)
     CoverWindow& cover = OnlyCover();
     for (const auto key : {Qt::Key_K, Qt::Key_O, Qt::Key_L})
         QTest::keyClick(&cover, key);
-    EXPECT_EQ(window->QuitState(), 3);
+    EXPECT_EQ(Window().QuitState(), 3);
     QTest::keyClick(&cover, Qt::Key_Escape); // swallowed on a cover too
-    EXPECT_EQ(window->QuitState(), 3);
+    EXPECT_EQ(Window().QuitState(), 3);
 }

@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 // A desktop whose answer the test gives: whether it can hold its shortcuts
@@ -39,4 +40,27 @@ private:
     const bool m_canHold;
     QWindow* m_play = nullptr;
     std::vector<QWindow*> m_covers;
+};
+
+// While it lives, MakeDesktopGrab hands out FakeDesktopGrabs that hold the
+// desktop's shortcuts back, or, after CannotHold, have no way to.
+class FakeDesktop : public ScriptedDesktopGrabs
+{
+public:
+    FakeDesktop()
+        : ScriptedDesktopGrabs([this] {
+              auto grab = std::make_unique<FakeDesktopGrab>(m_canHold, m_canHold);
+              m_grab = grab.get();
+              return grab;
+          })
+    {
+    }
+
+    void CannotHold() { m_canHold = false; }
+    // The grab handed out last.
+    FakeDesktopGrab& Grab() const { return *m_grab; }
+
+private:
+    bool m_canHold = true;
+    FakeDesktopGrab* m_grab = nullptr;
 };

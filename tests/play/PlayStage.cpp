@@ -1,0 +1,30 @@
+#include "PlayStage.h"
+
+#include <QTest>
+
+PlayStage::PlayStage()
+{
+    m_settings.Load();
+    m_settings.keyDelayOn = 0;
+    m_settings.timeLimitOn = 0;
+    m_settings.autoDisplayOn = 0;
+}
+
+PlaySession& PlayStage::Session()
+{
+    if (!m_session)
+        m_session = std::make_unique<PlaySession>(m_settings, m_owner);
+    return *m_session;
+}
+
+void PlayStage::StartSession()
+{
+    m_settings.Save();
+    Session().Start();
+}
+
+void PlayStage::TypeQuitWord(QWidget& target)
+{
+    for (const auto key : kQuitWord)
+        QTest::keyClick(&target, key);
+}
