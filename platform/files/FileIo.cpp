@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -116,27 +117,26 @@ namespace {
 // Writes a new file beside `path` with `fill` and renames it over `path`.
 bool ReplaceAtomically(const std::string& path, const std::function<bool(int)>& fill)
 {
-    auto [temporary, fd] = CreateTemporaryBeside(path);
-    FileDescriptor file(fd);
+    const std::pair<std::string, int> created = CreateTemporaryBeside(path);
+    const std::string& temporary = created.first;
+    FileDescriptor file(created.second);
     if (!file.IsOpen()) {
         qCInfo(lcFiles, "cannot create a file beside %s: %s", path.c_str(), std::strerror(errno));
         return false;
     }
-    CopyModeOfExisting(path, file.Get());
-    const bool written = fill(file.Get()) && fsync(file.Get()) == 0;
-    if (!written)
-        qCInfo(lcFiles, "cannot write %s: %s", temporary.c_str(), std::strerror(errno));
-    const bool closed = file.Close();
-    if (written && !closed)
-        qCInfo(lcFiles, "cannot close %s: %s", temporary.c_str(), std::strerror(errno));
-    const bool renamed = written && closed && rename(temporary.c_str(), path.c_str()) == 0;
-    if (written && closed && !renamed)
-        qCInfo(lcFiles, "cannot rename %s to %s: %s", temporary.c_str(), path.c_str(),
-               std::strerror(errno));
-    if (!renamed) {
+    // A temporary file that cannot be made whole goes; the target stays as it was.
+    const auto discard = [&](const char* step) {
+        qCInfo(lcFiles, "cannot %s %s: %s", step, path.c_str(), std::strerror(errno));
         unlink(temporary.c_str());
         return false;
-    }
+    };
+    CopyModeOfExisting(path, file.Get());
+    if (!fill(file.Get()) || fsync(file.Get()) != 0)
+        return discard("write");
+    if (!file.Close())
+        return discard("finish writing");
+    if (rename(temporary.c_str(), path.c_str()) != 0)
+        return discard("replace");
     SyncDirectoryOf(path);
     return true;
 }

@@ -81,16 +81,14 @@ bool SeedFolder(const std::string& source, const std::string& skippedName,
         qCInfo(lcFiles, "cannot create a folder in %s to fill %s", parent.c_str(), target.c_str());
         return false;
     }
-    const bool copied = CopyItems(source, skippedName, scratch);
-    if (!copied)
+    if (!CopyItems(source, skippedName, scratch)) {
         qCInfo(lcFiles, "cannot copy %s to %s", source.c_str(), scratch.c_str());
-    else
-        fs::rename(scratch, target, error);
-    if (copied && error)
+        fs::remove_all(scratch, error);
+    } else if (fs::rename(scratch, target, error); error) {
         qCInfo(lcFiles, "cannot rename %s to %s: %s", scratch.c_str(), target.c_str(),
                error.message().c_str());
-    if (!copied || error)
         fs::remove_all(scratch, error);
+    }
     // Another start may have made the folder meanwhile; that one counts.
     return IsDirectory(target);
 }
