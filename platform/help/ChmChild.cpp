@@ -241,11 +241,8 @@ std::optional<std::string> ChmChild::Ask(Request request, std::string_view objec
     if (IsBroken())
         return std::nullopt;
     if (!WriteAll(m_socket, std::string(1, static_cast<char>(request)) +
-                                LittleEndian(objectPath.size(), 4) + std::string(objectPath))) {
-        qCInfo(lcHelp, "the help file's reader takes no more questions; it is ended");
-        End();
-        return std::nullopt;
-    }
+                                LittleEndian(objectPath.size(), 4) + std::string(objectPath)))
+        return GiveUp("takes no more questions");
     return Answer();
 }
 
@@ -253,25 +250,24 @@ std::optional<std::string> ChmChild::Answer()
 {
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(kAnswerMs);
     char header[kAnswerHeaderBytes];
-    if (!ReadAll(m_socket, header, sizeof header, deadline)) {
-        qCInfo(lcHelp, "the help file's reader stopped answering; it is ended");
-        End();
-        return std::nullopt;
-    }
+    if (!ReadAll(m_socket, header, sizeof header, deadline))
+        return GiveUp("stopped answering");
     const std::uint64_t length = FromLittleEndian(header + 1, 8);
-    if (length > kMaxHelpObjectBytes) {
-        End();
-        return std::nullopt;
-    }
+    if (length > kMaxHelpObjectBytes)
+        return GiveUp("gave an answer too long to take");
     std::string bytes(length, '\0');
-    if (!ReadAll(m_socket, bytes.data(), bytes.size(), deadline)) {
-        qCInfo(lcHelp, "the help file's reader stopped answering; it is ended");
-        End();
-        return std::nullopt;
-    }
+    if (!ReadAll(m_socket, bytes.data(), bytes.size(), deadline))
+        return GiveUp("stopped answering");
     if (header[0] == '\0')
         return std::nullopt;
     return bytes;
+}
+
+std::optional<std::string> ChmChild::GiveUp(const char* why)
+{
+    qCInfo(lcHelp, "the help file's reader %s; it is ended", why);
+    End();
+    return std::nullopt;
 }
 
 void ChmChild::End()

@@ -41,6 +41,8 @@ private:
     ChmChild(pid_t pid, int socket) : m_pid(pid), m_socket(socket) {}
     std::optional<std::string> Answer();
     void End();
+    // Ends the child, which can no longer be trusted, recording why.
+    std::optional<std::string> GiveUp(const char* why);
 
     pid_t m_pid;
     int m_socket;
