@@ -9,6 +9,7 @@
 #include "play/PlayDeck.h"
 #include "play/PlaySession.h"
 #include "tests/support/PeakMemory.h"
+#include "tests/support/QuitWordKeys.h"
 #include "tests/support/TestPictures.h"
 
 #include <QApplication>
@@ -126,8 +127,7 @@ double QuitWordMs(CMyGameWnd& window)
     for (int press = 0; press < 10; ++press)
         Press(window, Qt::Key_X);
     const auto typed = std::chrono::steady_clock::now();
-    for (const auto key :
-         {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8, Qt::Key_6})
+    for (const auto key : kQuitWordKeys)
         Press(window, key);
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - typed).count();

@@ -6,10 +6,10 @@
 #include "library/Settings.h"
 #include "platform/DesktopOpen.h"
 #include "platform/MessageBox.h"
-#include "platform/ModalDialog.h"
 #include "platform/help/HelpBrowser.h"
 #include "platform/help/HelpWindow.h"
 #include "resources/ResourceIds.h"
+#include "tests/dialogs/DialogTestHelpers.h"
 #include "tests/support/HelpFileMaker.h"
 #include "tests/support/TempLibrary.h"
 #include "tests/support/WidgetTestHelpers.h"
@@ -56,12 +56,9 @@ protected:
     // must end that dialog.
     void WhenDialogRuns(std::function<void(CKipoDialog&)> inspect)
     {
-        dialogs.emplace([this, inspect](QDialog& shown) {
-            auto* const dialog = qobject_cast<CKipoDialog*>(&shown);
-            ASSERT_NE(dialog, nullptr);
-            ASSERT_NE(dialog, &welcome);
-            inspect(*dialog);
-            EXPECT_FALSE(dialog->isVisible()) << "the inspection left the dialog open";
+        dialogs.emplace([this, inspect](CKipoDialog& dialog) {
+            ASSERT_NE(&dialog, &welcome);
+            inspect(dialog);
         });
     }
 
@@ -84,7 +81,7 @@ protected:
     Settings settings;
     CKipoDlg welcome{settings};
     std::optional<RecordedHelpTopics> help{std::in_place};
-    std::optional<ScriptedDialogs> dialogs;
+    std::optional<DialogScript<CKipoDialog>> dialogs;
 };
 
 TEST_F(AboutAndThanks, AboutRunsFromTheContextMenuWithItsLinkAndIndexHelp)

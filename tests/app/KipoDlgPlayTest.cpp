@@ -4,6 +4,7 @@
 #include "platform/files/Paths.h"
 #include "platform/sound/Sound.h"
 #include "resources/ResourceIds.h"
+#include "tests/support/QuitWordKeys.h"
 #include "tests/support/TempLibrary.h"
 #include "tests/support/WidgetTestHelpers.h"
 
@@ -41,8 +42,7 @@ protected:
 
     void TypeQuitWord()
     {
-        for (const auto key :
-             {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8, Qt::Key_6}) {
+        for (const auto key : kQuitWordKeys) {
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
             QApplication::sendEvent(&dialog.Play().Window(), &press);
         }

@@ -18,7 +18,7 @@ namespace {
 
 constexpr QRgb kBlue = 0xFF0000FF;
 // The quit word but its last key.
-constexpr std::span kQuitWordUntilLast = std::span(kQuitWord).first<kQuitWord.size() - 1>();
+constexpr std::span kQuitWordUntilLast = std::span(kQuitWordKeys).first<kQuitWordKeys.size() - 1>();
 
 class PlayWindowTest : public PlayStage
 {
@@ -326,7 +326,7 @@ TEST_F(PlayWindowTest, ShiftOrCtrlHeldWhileTypingKeepsThePlayGoing)
     PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
     Start();
     for (const auto modifier : {Qt::ShiftModifier, Qt::ControlModifier}) {
-        for (const auto key : kQuitWord)
+        for (const auto key : kQuitWordKeys)
             Press(key, modifier);
         EXPECT_TRUE(Window().isVisible());
     }
@@ -466,7 +466,7 @@ TEST_F(PlayWindowTest, TheQuitWordEndsThePlayAtOnceWhilePicturesAreMadeReady)
     PlayLibrary::SavePicture(Group(), "slow.png", PlayLibrary::Filled(3000, 3000, Qt::red));
     Start();
     QSignalSpy ended(&Session(), &PlaySession::ended);
-    for (const auto key : kQuitWord)
+    for (const auto key : kQuitWordKeys)
         PressOnly(key);
     EXPECT_EQ(ended.count(), 1);
     EXPECT_FALSE(Window().isVisible());
@@ -489,7 +489,7 @@ TEST_F(PlayWindowTest, MashingKeysBuildsNoBacklog)
     WaitForAnswers();
     EXPECT_EQ(m_sounds.Played().size(), 3u) << "the pictures of the waiting keys";
 
-    for (const auto key : kQuitWord)
+    for (const auto key : kQuitWordKeys)
         PressOnly(key);
     EXPECT_FALSE(Window().isVisible());
 }

@@ -33,12 +33,19 @@ protected:
         return std::count(m_sounds.Played().begin(), m_sounds.Played().end(), m_pictureSound);
     }
 
-    // Waits for the next auto-display tick and the picture it asked for.
-    void WaitForTick()
+    // Whether every input that waits to be drawn has been, soon.
+    bool InputsDrawn()
     {
+        return QTest::qWaitFor([&] { return !Window().HasWaitingInput(); }, 30000);
+    }
+
+    // Pictures shown after the next auto-display tick, with the clock at `now`.
+    long PicturesAfterTickAt(std::chrono::milliseconds now)
+    {
+        m_clock.Set(now);
         QSignalSpy tick(&Session().AutoDisplayTimer(), &QTimer::timeout);
-        ASSERT_TRUE(tick.wait(3000));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !Window().HasWaitingInput(); }, 30000));
+        EXPECT_TRUE(tick.wait(3000) && InputsDrawn()) << "no tick at " << now.count() << " ms";
+        return PicturesShown();
     }
 
     std::string m_pictureSound;
@@ -146,20 +153,12 @@ TEST_F(PlaySessionTest, AutoDisplayShowsAPictureOnlyAfterTheQuietSpell)
     m_settings.autoDisplayOn = 1;
     m_settings.autoDisplaySeconds = 2;
     StartSession();
-    m_clock.Set(2000ms);
-    WaitForTick();
-    EXPECT_EQ(PicturesShown(), 0);
-    m_clock.Set(2001ms);
-    WaitForTick();
-    EXPECT_EQ(PicturesShown(), 1);
+    EXPECT_EQ(PicturesAfterTickAt(2000ms), 0);
+    EXPECT_EQ(PicturesAfterTickAt(2001ms), 1);
 
     m_clock.Set(3000ms);
     QTest::keyClick(&Window(), Qt::Key_X); // the quiet spell starts again here
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !Window().HasWaitingInput(); }, 30000));
-    m_clock.Set(5000ms);
-    WaitForTick();
-    EXPECT_EQ(PicturesShown(), 2);
-    m_clock.Set(5001ms);
-    WaitForTick();
-    EXPECT_EQ(PicturesShown(), 3);
+    ASSERT_TRUE(InputsDrawn());
+    EXPECT_EQ(PicturesAfterTickAt(5000ms), 2);
+    EXPECT_EQ(PicturesAfterTickAt(5001ms), 3);
 }

@@ -25,6 +25,6 @@ void PlayStage::StartSession()
 
 void PlayStage::TypeQuitWord(QWidget& target)
 {
-    for (const auto key : kQuitWord)
+    for (const auto key : kQuitWordKeys)
         QTest::keyClick(&target, key);
 }

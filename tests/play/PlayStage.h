@@ -8,15 +8,12 @@
 #include "platform/sound/Sound.h"
 #include "play/PlaySession.h"
 #include "tests/support/FakeDesktopGrab.h"
+#include "tests/support/QuitWordKeys.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include <array>
 #include <memory>
-
-inline constexpr std::array kQuitWord{Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O,
-                                      Qt::Key_4, Qt::Key_8, Qt::Key_6};
 
 // Plays on a temporary library, on a desktop that holds its shortcuts back,
 // with a clock the test sets by hand and every message and sound recorded.
