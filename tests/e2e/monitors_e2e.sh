@@ -59,13 +59,20 @@ check_covered() {
 shot desktop
 xdotool key Return
 # The play window and the cover share the program's name: the play is the
-# one that gets the focus.
+# one that keeps the focus. A window manager may hand the focus to the cover
+# as it maps it, and the play takes it back at once: the focus counts once two
+# looks a moment apart find it on the same window.
 play=""
-for _ in $(seq 50); do
-    play=$(xdotool getactivewindow 2>/dev/null || true)
-    [ -n "$play" ] && [ "$(xdotool getwindowname "$play")" = tapnest ] && break
-    play=""
-    sleep 0.1
+seen=""
+for _ in $(seq 40); do
+    active=$(xdotool getactivewindow 2>/dev/null || true)
+    if [ -n "$active" ] && [ "$(xdotool getwindowname "$active" 2>/dev/null)" = tapnest ]; then
+        [ "$active" = "$seen" ] && play=$active && break
+        seen=$active
+    else
+        seen=""
+    fi
+    sleep 0.25
 done
 [ -n "$play" ] || fail "Return did not start a play with the focus"
 sleep 1
