@@ -1,0 +1,110 @@
+# Shared by the end-to-end tests on Wayland compositors: a private copy of the
+# program owned by an ordinary user, the compositor and the program run as
+# that user, failures that end the test or are gathered, waiting, and reading
+# screenshots.
+# Sourced after `set -euo pipefail` with the build/bin directory as $1.
+#
+# Compositors refuse to run as root and Xwayland refuses a uid without a
+# name, so the compositor and the program run as the ordinary user
+# tapnest-e2e, made on first use. The test itself stays root and reaches the
+# compositor through its sockets.
+#
+# TAPNEST_E2E_KEEP_GOING=1 reports each broken promise and goes on, failing
+# at the end; TAPNEST_E2E_KEEP=1 keeps the work directory (shots and logs).
+
+e2e_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+e2e_user=tapnest-e2e
+bin_dir=$1
+work=$(mktemp -d)
+markers=$work/markers
+pids=()
+failures=()
+cleanup() {
+    local i
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    if [ "${TAPNEST_E2E_KEEP:-0}" = 1 ]; then
+        echo "work directory kept: $work" >&2
+    else
+        rm -rf "$work"
+    fi
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ "${TAPNEST_E2E_KEEP_GOING:-0}" = 1 ] || exit 1
+    failures+=("$*")
+}
+# A failure after which nothing more can be checked, even when keeping going.
+fail_hard() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+keeping_going() { [ "${TAPNEST_E2E_KEEP_GOING:-0}" = 1 ]; }
+# Ends the test: "$1: passed", or the failures seen when keeping going.
+finish() {
+    if [ ${#failures[@]} -gt 0 ]; then
+        echo "$1: ${#failures[@]} failed:" >&2
+        printf '  %s\n' "${failures[@]}" >&2
+        exit 1
+    fi
+    echo "$1: passed"
+}
+
+# Runs the command "$2..." every 0.1 s until it succeeds, for up to $1 seconds.
+wait_for() {
+    local deadline=$((${EPOCHREALTIME/./} + $1 * 1000000))
+    shift
+    until "$@"; do
+        [ "${EPOCHREALTIME/./}" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+# The user, its home and runtime directory, and the private program copy it
+# owns, so that the program can write its Kipo.ini.
+id "$e2e_user" >/dev/null 2>&1 ||
+    useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$e2e_user"
+chmod 0755 "$work"
+mkdir -m 0700 "$work/runtime"
+mkdir "$work/home" "$markers"
+cp -r "$bin_dir/." "$work/app"
+rm -f "$work/app/Kipo.ini"
+chown -R "$e2e_user:" "$work/runtime" "$work/home" "$markers" "$work/app"
+export XDG_RUNTIME_DIR=$work/runtime
+
+# Starts "$2..." as the user in the background, in a clean environment to
+# which leading NAME=value words are added, with its output going to the file
+# $1. $! is then the command's own pid (setpriv and env exec it).
+spawn_as_user() {
+    local log=$1
+    shift
+    setpriv --reuid="$e2e_user" --regid="$e2e_user" --init-groups -- \
+        env -i HOME="$work/home" PATH=/usr/bin:/bin LANG=C.UTF-8 \
+        XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" "$@" >"$log" 2>&1 &
+}
+
+# The program, the user's, rewrites Kipo.ini by renaming a new file over it
+# in its own folder, so a file written by the test needs no other owner.
+source "$e2e_dir/../../scripts/settings_file.sh"
+
+# How many pixels the shots $1 and $2 differ in.
+differing() { compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true; }
+# How many pixels of the play's hint colour the shot $1 of the first output
+# has where the line under the hint goes (rows 18 to 40): the line that says
+# the system keys are not locked.
+note_pixels() {
+    convert "$work/$1.png" -crop 400x22+0+18 +repage -fill black +opaque '#FFC8C8' \
+        -fill white -opaque '#FFC8C8' -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+# The colour of the shot $1 at $2,$3, as RRGGBB.
+colour_at() { convert "$work/$1.png" -format "%[hex:p{$2,$3}]" info:; }
+# The distinct colours of the shot $1, or of its part $2 (WxH+X+Y), as
+# RRGGBB words, at most five of them.
+colours_in() {
+    convert "$work/$1.png" ${2:+-crop "$2" +repage} -unique-colors -depth 8 txt:- |
+        awk 'NR > 1 { sub("#", "", $3); print substr($3, 1, 6) }' | head -n5 | tr '\n' ' ' | sed 's/ $//'
+}
+
+welcome_title="Welcome to Tapnest 2.2 !"
