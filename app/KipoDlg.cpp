@@ -40,6 +40,7 @@ void CKipoDlg::OnInitDialog()
     }
     setWindowIcon(AppIcon());
     WriteAppPath(m_settings.installDir);
+    m_play.AskLockAhead(*this);
 }
 
 void CKipoDlg::OnHelp()

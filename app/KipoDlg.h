@@ -4,6 +4,7 @@
 #include "play/PlaySession.h"
 
 struct Settings;
+class QLabel;
 class QMenu;
 
 // The welcome dialog: the program's main window. From it the parent starts a play, opens the
@@ -18,6 +19,8 @@ public:
 
     // The play every Start runs; read by tests.
     PlaySession& Play() { return m_play; }
+    // The note that the system keys will not be locked; null while there is none.
+    const QLabel* LockNote() const { return m_lockNote; }
 
 protected:
     void OnInitDialog() override;
@@ -34,12 +37,18 @@ protected:
     void OnHelpButton();
 
 private:
-    // The dialog's part in a play: out of the way while it runs, back in
+    // The dialog's part in a play: the desktop asked ahead whether the plays
+    // may lock the system keys, out of the way while a play runs, back in
     // front after it.
     void ConnectPlay();
     void OnPlayEnded();
+    // One line under the dialog's text, above its buttons, when the desktop
+    // will not let the plays lock the system keys: what that means and how
+    // to allow it later.
+    void ShowLockRefusedNote();
 
     Settings& m_settings;
     QMenu* m_systemMenu;
     PlaySession m_play;
+    QLabel* m_lockNote = nullptr;
 };

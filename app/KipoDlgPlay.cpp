@@ -1,11 +1,31 @@
 #include "app/KipoDlg.h"
 
+#include "platform/DisplayPlatform.h"
+#include "resources/StringTable.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+// GNOME remembers the answer for a program it knows by its desktop entry and
+// asks again at each play for any other copy; other desktops rarely refuse.
+int LockRefusedNoteText()
+{
+    if (!RunsOnGnome())
+        return kStrKeysWillNotLock;
+    return DesktopEntryInstalled() ? kStrKeysWillNotLockGnome : kStrKeysWillNotLockGnomeCopy;
+}
+
+} // namespace
+
 void CKipoDlg::ConnectPlay()
 {
     // Behind the play the dialog takes no key and no click, whichever window
     // manager lets it have the focus.
     connect(&m_play, &PlaySession::starting, this, [this] { setEnabled(false); });
     connect(&m_play, &PlaySession::ended, this, &CKipoDlg::OnPlayEnded);
+    connect(&m_play, &PlaySession::lockRefusedAhead, this, &CKipoDlg::ShowLockRefusedNote);
 }
 
 void CKipoDlg::OnStart()
@@ -18,4 +38,27 @@ void CKipoDlg::OnPlayEnded()
     setEnabled(true);
     raise();
     activateWindow();
+}
+
+// The note goes where the buttons begin; they and the dialog's bottom edge
+// move down to make room, half a line more for the gap above the buttons.
+void CKipoDlg::ShowLockRefusedNote()
+{
+    if (m_lockNote)
+        return;
+    const QWidget& start = *Find<QPushButton>(WelcomeId::Start);
+    const QWidget& setup = *Find<QPushButton>(WelcomeId::Setup);
+    m_lockNote = new QLabel(QString::fromStdString(LoadString(LockRefusedNoteText())), this);
+    m_lockNote->setWordWrap(true);
+    const int width = setup.geometry().right() - start.x() + 1;
+    const int height = m_lockNote->heightForWidth(width);
+    const int top = start.y();
+    const int shift = height + fontMetrics().height() / 2;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != m_lockNote && child->y() >= top)
+            child->move(child->x(), child->y() + shift);
+    }
+    m_lockNote->setGeometry(start.x(), top, width, height);
+    m_lockNote->show();
+    setFixedSize(this->width(), this->height() + shift);
 }

@@ -1,11 +1,29 @@
 #include "platform/DisplayPlatform.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
+#include <QStandardPaths>
 #include <QtGlobal>
+
+#include <algorithm>
 
 void PreferNativeWayland()
 {
     if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
         !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("wayland;xcb"));
+}
+
+bool RunsOnGnome()
+{
+    const QList<QByteArray> desktops = qgetenv("XDG_CURRENT_DESKTOP").split(':');
+    return std::ranges::any_of(desktops, [](const QByteArray& desktop) {
+        return desktop.compare("GNOME", Qt::CaseInsensitive) == 0;
+    });
+}
+
+bool DesktopEntryInstalled()
+{
+    const QString entry = QGuiApplication::desktopFileName() + QStringLiteral(".desktop");
+    return !QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entry).isEmpty();
 }

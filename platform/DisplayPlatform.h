@@ -5,3 +5,10 @@
 // compositor's shortcuts back. Without Qt's Wayland plug-in it falls back to
 // X11. Called before the application object exists.
 void PreferNativeWayland();
+
+// The desktop session is GNOME's (XDG_CURRENT_DESKTOP names it).
+bool RunsOnGnome();
+
+// The program's desktop entry is where desktops look for it, so a desktop
+// knows the program by its name and can remember its answers for it.
+bool DesktopEntryInstalled();

@@ -27,6 +27,9 @@ public:
     ~CMyGameWnd() override;
 
     double ElapsedSeconds() const { return m_clock.ElapsedSeconds(); }
+    // Asks the desktop ahead, on the parent's `window`, whether the plays may
+    // hold its shortcuts back; lockRefusedAhead() tells a refusal.
+    void AskLockAhead(QWidget& window) { m_lock.AskAhead(&window); }
 
     // Read by tests.
     const PlayDeck& Deck() const { return m_deck; }
@@ -43,6 +46,8 @@ public:
 signals:
     // The parent has typed the quit word on the play window or a cover.
     void quitWordTyped();
+    // The desktop, asked ahead, will not hold its shortcuts back.
+    void lockRefusedAhead();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -22,6 +22,7 @@ CMyGameWnd::CMyGameWnd(Settings& settings)
       m_x11KeyCodes(QGuiApplication::platformName() == QLatin1String("xcb"))
 {
     connect(&m_lock, &KeyboardLock::lostChanged, this, &CMyGameWnd::OnLockLostChanged);
+    connect(&m_lock, &KeyboardLock::refusedAhead, this, &CMyGameWnd::lockRefusedAhead);
     connect(&m_prefetch, &PicturePrefetch::ready, this, &CMyGameWnd::RunWaitingInputs);
     setWindowTitle(QStringLiteral("tapnest"));
     setCursor(Qt::ArrowCursor);

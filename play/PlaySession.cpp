@@ -32,6 +32,7 @@ PlaySession::PlaySession(Settings& settings, QWidget& owner)
     connect(&m_timeLimitTimer, &QTimer::timeout, this, &PlaySession::OnTimeLimit);
     connect(&m_autoDisplayTimer, &QTimer::timeout, this, &PlaySession::OnAutoDisplayTick);
     connect(&m_window, &CMyGameWnd::quitWordTyped, this, &PlaySession::End);
+    connect(&m_window, &CMyGameWnd::lockRefusedAhead, this, &PlaySession::lockRefusedAhead);
 }
 
 bool PlaySession::IsPlaying() const

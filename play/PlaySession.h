@@ -25,6 +25,10 @@ public:
     void Start();
     // Set exactly from the end of a start to the end of the play.
     bool IsPlaying() const;
+    // Asks the desktop once, on the parent's `window`, whether the plays may
+    // hold its shortcuts back, so that a desktop that asks its user asks the
+    // parent there and not over the child's play.
+    void AskLockAhead(QWidget& window) { m_window.AskLockAhead(window); }
 
     // Read by tests.
     CMyGameWnd& Window() { return m_window; }
@@ -37,6 +41,9 @@ signals:
     // The play is over and its window gone; the time limit's message comes
     // after this.
     void ended();
+    // The desktop, asked ahead, will not hold its shortcuts back: no play
+    // will lock the system keys.
+    void lockRefusedAhead();
 
 private:
     bool CreateNativeWindow();

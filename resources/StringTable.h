@@ -5,11 +5,17 @@
 #include <string_view>
 
 // Ids of the string table.
-inline constexpr int kStrAboutMenu = 101;        // "&About Tapnest..."
-inline constexpr int kStrInformation = 111;      // caption "Information"
-inline constexpr int kStrWarning = 116;          // caption "Warning"
-inline constexpr int kStrQuitHint = 125;         // hint drawn on the first play frame
-inline constexpr int kStrKeysNotLocked = 126;    // under the hint, when the lock failed
+inline constexpr int kStrAboutMenu = 101;     // "&About Tapnest..."
+inline constexpr int kStrInformation = 111;   // caption "Information"
+inline constexpr int kStrWarning = 116;       // caption "Warning"
+inline constexpr int kStrQuitHint = 125;      // hint drawn on the first play frame
+inline constexpr int kStrKeysNotLocked = 126; // under the hint, when the lock failed
+// The welcome dialog's note when the desktop, asked before any play, will not
+// hold its shortcuts back: on any desktop, on GNOME, and on GNOME for a copy
+// it does not know by name.
+inline constexpr int kStrKeysWillNotLock = 127;
+inline constexpr int kStrKeysWillNotLockGnome = 132;
+inline constexpr int kStrKeysWillNotLockGnomeCopy = 133;
 inline constexpr int kStrNoGroupToShow = 140;    // no picture in the switched-on groups
 inline constexpr int kStrPlayWindowFailed = 141; // the play window could not be created
 inline constexpr int kStrTimeToRest = 142;       // the time limit ended the play

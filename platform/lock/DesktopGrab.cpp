@@ -5,6 +5,23 @@
 
 #include <QGuiApplication>
 
+const char* DescribeLoss(LockLoss loss)
+{
+    switch (loss) {
+    case LockLoss::NoWay:
+        return "this desktop offers no way to hold its shortcuts back";
+    case LockLoss::Refused:
+        return "the desktop refused";
+    case LockLoss::NotAnswered:
+        return "the desktop did not answer";
+    case LockLoss::TakenBack:
+        return "the desktop took it back";
+    case LockLoss::KeyboardElsewhere:
+        return "another program's window has the keyboard";
+    }
+    return "unknown";
+}
+
 std::unique_ptr<DesktopGrab> MakeDesktopGrab()
 {
     if (const ScriptedDesktopGrabs* const scripted = ScriptedDesktopGrabs::Active())

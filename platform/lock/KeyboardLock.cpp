@@ -9,23 +9,14 @@
 
 #include <algorithm>
 
-namespace {
-
-// How long the desktop may take to grant the lock, or to give it back after a
-// moment without it (the focus moving between the play's windows), before the
-// lock counts as lost. A compositor that asks the user first waits for the
-// answer in this time too.
-constexpr int kGraceMs = 2000;
-
-} // namespace
-
 KeyboardLock::KeyboardLock(std::unique_ptr<DesktopGrab> grab, KeyFilter swallows, QObject* parent)
     : QObject(parent), m_grab(std::move(grab)), m_swallows(swallows)
 {
     m_graceTimer.setSingleShot(true);
-    m_graceTimer.setInterval(kGraceMs);
+    m_graceTimer.setInterval(kLockGraceMs);
     connect(&m_graceTimer, &QTimer::timeout, this, [this] { SetLost(true); });
     connect(m_grab.get(), &DesktopGrab::holdChanged, this, &KeyboardLock::UpdateLost);
+    connect(m_grab.get(), &DesktopGrab::refusedAhead, this, &KeyboardLock::refusedAhead);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
             &KeyboardLock::OnFocusWindowChanged);
 }
@@ -35,6 +26,12 @@ KeyboardLock::~KeyboardLock()
 {
     disconnect(this, &KeyboardLock::lostChanged, nullptr, nullptr);
     Release();
+}
+
+void KeyboardLock::AskAhead(QWidget* window)
+{
+    window->winId(); // the desktop's grab needs the native window
+    m_grab->AskAhead(window->windowHandle());
 }
 
 void KeyboardLock::Engage(QWidget* play)
@@ -139,6 +136,9 @@ void KeyboardLock::UpdateLost()
         SetLost(false);
     } else if (!m_grab->CanHold()) {
         SetLost(true);
+    } else if (m_grab->MayBeAsking()) {
+        // No answer is due while the desktop's question is open.
+        m_graceTimer.stop();
     } else if (!m_graceTimer.isActive()) {
         m_graceTimer.start();
     }
@@ -152,9 +152,10 @@ void KeyboardLock::SetLost(bool lost)
     if (lost && !m_lossReported) {
         m_lossReported = true;
         // A warning: shown on standard error by default, as "tapnest: ..." (see InstallLogFormat).
-        qCWarning(lcLock, "cannot grab the keyboard; system keys stay active during this play");
+        qCWarning(lcLock, "cannot grab the keyboard (%s); system keys stay active during this play",
+                  DescribeLoss(m_grab->WhyNotHeld()));
     } else if (lost) {
-        qCInfo(lcLock, "the keyboard lock is lost again");
+        qCInfo(lcLock, "the keyboard lock is lost again (%s)", DescribeLoss(m_grab->WhyNotHeld()));
     }
     emit lostChanged(lost);
 }

@@ -30,6 +30,9 @@ public:
     KeyboardLock(std::unique_ptr<DesktopGrab> grab, KeyFilter swallows, QObject* parent = nullptr);
     ~KeyboardLock() override;
 
+    // Asks the desktop ahead, on `window`, a window of the parent's, whether
+    // a play may hold its shortcuts back (see DesktopGrab::AskAhead).
+    void AskAhead(QWidget* window);
     void Engage(QWidget* play);
     // The cover of another screen: its keys are filtered the same way and it
     // holds the desktop's shortcuts back with the play window.
@@ -38,11 +41,14 @@ public:
     void Release();
     bool IsEngaged() const { return !m_play.isNull(); }
     // The desktop's shortcuts work during this play: they could not be held
-    // back within a grace time, or the desktop took them back.
+    // back within a grace time after the desktop's answer was due, or the
+    // desktop took them back.
     bool IsLost() const { return m_lost; }
 
 signals:
     void lostChanged(bool lost);
+    // The desktop, asked ahead, will not hold its shortcuts back.
+    void refusedAhead();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

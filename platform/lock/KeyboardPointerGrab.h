@@ -32,6 +32,8 @@ public:
     void ReleaseAll() override;
     bool Holds() const override { return m_grabbed && !m_underWaylandCompositor; }
     bool CanHold() const override { return !m_underWaylandCompositor; }
+    // Another client holds the grab, or the play is not viewable.
+    LockLoss WhyNotHeld() const override { return CanHold() ? LockLoss::Refused : LockLoss::NoWay; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,7 @@
 #include "platform/lock/WaylandDesktopGrab.h"
 
+#include "platform/Log.h"
+
 #include <QGuiApplication>
 #include <QPlatformSurfaceEvent>
 #include <qpa/qplatformnativeinterface.h>
@@ -8,7 +10,7 @@
 
 namespace {
 
-// How often the compositor's answers are read while a play runs.
+// How often the compositor's answers are read while they matter.
 constexpr int kDispatchIntervalMs = 50;
 
 void* NativeResource(const char* name, QWindow* window = nullptr)
@@ -25,14 +27,20 @@ void* NativeResource(const char* name, QWindow* window = nullptr)
 WaylandDesktopGrab::WaylandDesktopGrab()
     : m_client(static_cast<wl_display*>(NativeResource("wl_display")),
                [this](InhibitorRequests::Inhibitor inhibitor, bool active) {
-                   m_inhibitors.SetActive(inhibitor, active);
-                   UpdateHeld();
+                   OnAnswer(inhibitor, active);
                }),
       m_inhibitors(m_client)
 {
     m_dispatchTimer.setInterval(kDispatchIntervalMs);
     connect(&m_dispatchTimer, &QTimer::timeout, this, [this] { m_client.DispatchPending(); });
-    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &WaylandDesktopGrab::UpdateHeld);
+    m_aheadTimer.setSingleShot(true);
+    m_aheadTimer.setInterval(kLockGraceMs);
+    connect(&m_aheadTimer, &QTimer::timeout, this, [this] {
+        FinishAhead(false, m_inhibitors.QuestionSeen(m_ahead) ? "refused" : "not answered");
+    });
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
+            &WaylandDesktopGrab::OnFocusWindowChanged);
+    m_inhibitors.KeyboardTo(QGuiApplication::focusWindow());
 }
 
 WaylandDesktopGrab::~WaylandDesktopGrab()
@@ -40,55 +48,83 @@ WaylandDesktopGrab::~WaylandDesktopGrab()
     ReleaseAll();
 }
 
+void WaylandDesktopGrab::AskAhead(QWindow* window)
+{
+    if (m_askedAhead || !window || !CanHold())
+        return;
+    m_askedAhead = true;
+    m_ahead = window;
+    Watch(window);
+    DispatchWhileNeeded();
+    UpdateAhead();
+}
+
 void WaylandDesktopGrab::Engage(QWindow* play)
 {
     ReleaseAll();
+    m_play = play;
     Watch(play);
-    m_dispatchTimer.start();
+    DispatchWhileNeeded();
 }
 
 void WaylandDesktopGrab::AddCover(QWindow* cover)
 {
+    m_covers.emplace_back(cover);
     Watch(cover);
 }
 
 void WaylandDesktopGrab::RemoveCover(QWindow* cover)
 {
     cover->removeEventFilter(this);
-    std::erase(m_windows, cover);
+    std::erase(m_covers, cover);
     Forget(cover);
 }
 
+// A play that starts before the desktop answered the question ahead makes
+// the answer moot: the play asks for itself.
 void WaylandDesktopGrab::ReleaseAll()
 {
-    m_dispatchTimer.stop();
-    for (QWindow* window : m_windows) {
+    if (m_ahead)
+        qCInfo(lcLock, "a play started before the desktop answered the question ahead of it");
+    EndAhead();
+    for (QWindow* window : m_covers) {
         if (window)
             window->removeEventFilter(this);
     }
-    m_windows.clear();
+    if (m_play)
+        m_play->removeEventFilter(this);
+    m_play = nullptr;
+    m_covers.clear();
     m_inhibitors.Clear();
-    UpdateHeld();
+    DispatchWhileNeeded();
+    Update();
 }
 
 void WaylandDesktopGrab::Watch(QWindow* window)
 {
-    m_windows.emplace_back(window);
     window->installEventFilter(this);
     if (window->isExposed())
         AskFor(window);
 }
 
+ShortcutsInhibitors::Part WaylandDesktopGrab::PartOf(const QWindow* window) const
+{
+    if (window == m_ahead)
+        return Part::Ahead;
+    return window == m_play ? Part::Play : Part::Cover;
+}
+
 // Qt makes a new surface each time a window is shown; the inhibitors follow.
 void WaylandDesktopGrab::AskFor(QWindow* window)
 {
-    m_inhibitors.SurfaceShown(window, NativeResource("surface", window));
+    m_inhibitors.SurfaceShown(window, NativeResource("surface", window), PartOf(window));
+    Update();
 }
 
 void WaylandDesktopGrab::Forget(QWindow* window)
 {
     m_inhibitors.SurfaceGone(window);
-    UpdateHeld();
+    Update();
 }
 
 // The window of the play that has the keyboard; null while none has it, and
@@ -96,17 +132,113 @@ void WaylandDesktopGrab::Forget(QWindow* window)
 QWindow* WaylandDesktopGrab::KeyboardWindow() const
 {
     QWindow* focus = QGuiApplication::focusWindow();
-    return std::find(m_windows.begin(), m_windows.end(), focus) != m_windows.end() ? focus
-                                                                                   : nullptr;
+    if (focus &&
+        (focus == m_play || std::find(m_covers.begin(), m_covers.end(), focus) != m_covers.end()))
+        return focus;
+    return nullptr;
+}
+
+LockLoss WaylandDesktopGrab::WhyNotHeld() const
+{
+    if (!CanHold())
+        return LockLoss::NoWay;
+    const QWindow* keyboard = KeyboardWindow();
+    if (!keyboard)
+        return LockLoss::KeyboardElsewhere;
+    switch (m_inhibitors.WordOn(keyboard)) {
+    case ShortcutsInhibitors::Word::Refused:
+        return LockLoss::Refused;
+    case ShortcutsInhibitors::Word::TakenBack:
+        return LockLoss::TakenBack;
+    default:
+        // A question that closed without an answer was a refusal.
+        return m_inhibitors.QuestionSeen(keyboard) ? LockLoss::Refused : LockLoss::NotAnswered;
+    }
+}
+
+void WaylandDesktopGrab::OnAnswer(InhibitorRequests::Inhibitor inhibitor, bool active)
+{
+    m_inhibitors.SetActive(inhibitor, active);
+    Update();
+}
+
+// The compositor's answer to a question is sent before the keyboard comes
+// back to the program, so it is read before a window's new focus counts.
+void WaylandDesktopGrab::OnFocusWindowChanged(QWindow* focus)
+{
+    m_client.DispatchPending();
+    m_inhibitors.KeyboardTo(focus);
+    Update();
+}
+
+void WaylandDesktopGrab::Update()
+{
+    UpdateHeld();
+    UpdateAhead();
 }
 
 void WaylandDesktopGrab::UpdateHeld()
 {
     const bool held = m_inhibitors.IsActive(KeyboardWindow());
-    if (held == m_held)
+    const bool asking = m_inhibitors.MayBeAsking();
+    if (held == m_held && asking == m_asking)
         return;
     m_held = held;
+    m_asking = asking;
     emit holdChanged();
+}
+
+// The question ahead is settled by the compositor's word, or by its silence
+// for the grace time while the window has the keyboard; the time stops while
+// the keyboard is away, as it is while the compositor asks its user.
+void WaylandDesktopGrab::UpdateAhead()
+{
+    if (!m_ahead)
+        return;
+    switch (m_inhibitors.WordOn(m_ahead)) {
+    case ShortcutsInhibitors::Word::Granted:
+        FinishAhead(true, "granted");
+        return;
+    case ShortcutsInhibitors::Word::Refused:
+    case ShortcutsInhibitors::Word::TakenBack:
+        FinishAhead(false, "refused");
+        return;
+    case ShortcutsInhibitors::Word::None:
+        break;
+    }
+    if (QGuiApplication::focusWindow() != m_ahead)
+        m_aheadTimer.stop();
+    else if (!m_aheadTimer.isActive())
+        m_aheadTimer.start();
+}
+
+void WaylandDesktopGrab::FinishAhead(bool granted, const char* how)
+{
+    qCInfo(lcLock, "asked the desktop ahead of any play to hold its shortcuts back: %s", how);
+    EndAhead();
+    DispatchWhileNeeded();
+    if (!granted)
+        emit refusedAhead();
+}
+
+// The window asked on ahead gets its shortcuts back.
+void WaylandDesktopGrab::EndAhead()
+{
+    m_aheadTimer.stop();
+    QWindow* const window = m_ahead;
+    m_ahead = nullptr;
+    if (!window)
+        return;
+    window->removeEventFilter(this);
+    m_inhibitors.SurfaceGone(window);
+}
+
+void WaylandDesktopGrab::DispatchWhileNeeded()
+{
+    if (!m_play && !m_ahead)
+        m_dispatchTimer.stop();
+    else if (!m_dispatchTimer.isActive())
+        m_dispatchTimer.start();
 }
 
 bool WaylandDesktopGrab::eventFilter(QObject* watched, QEvent* event)

@@ -4,13 +4,20 @@
 #include "platform/files/Paths.h"
 #include "platform/sound/Sound.h"
 #include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
+#include "tests/support/FakeDesktopGrab.h"
 #include "tests/support/QuitWordKeys.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempLibrary.h"
 #include "tests/support/WidgetTestHelpers.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -155,4 +162,58 @@ TEST_F(WelcomePlay, AutoDisplayShowsAPictureAfterAQuietSpellAndStopsAfterThePlay
     TypeQuitWord();
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return !dialog.Play().AutoDisplayTimer().isActive(); }, 3000));
+}
+
+// The desktop, asked ahead on the welcome dialog, refuses: one note says so
+// where the buttons began, in the words that fit this desktop, and the
+// buttons and the dialog's bottom edge make room for it.
+TEST(WelcomeLockNote, ARefusalAheadPutsOneNoteAboveTheButtons)
+{
+    struct Case
+    {
+        const char* desktop;
+        bool installed;
+        int text;
+    };
+    for (const Case& c : {Case{"KDE", true, kStrKeysWillNotLock},
+                          Case{"ubuntu:GNOME", true, kStrKeysWillNotLockGnome},
+                          Case{"GNOME", false, kStrKeysWillNotLockGnomeCopy}}) {
+        SCOPED_TRACE(c.desktop);
+        const ScopedEnv desktop("XDG_CURRENT_DESKTOP", QByteArray(c.desktop));
+        const QTemporaryDir data;
+        const ScopedEnv dataHome("XDG_DATA_HOME", data.path().toUtf8());
+        const ScopedEnv dataDirs("XDG_DATA_DIRS", data.path().toUtf8());
+        QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Test"));
+        if (c.installed) {
+            QDir(data.path()).mkpath(QStringLiteral("applications"));
+            QFile entry(data.filePath(QStringLiteral("applications/org.example.Test.desktop")));
+            ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+        }
+        TempLibrary library;
+        library.PointProgramHere();
+        FakeDesktop fake;
+        Settings settings;
+        settings.Load();
+        CKipoDlg dialog(settings);
+        ASSERT_TRUE(ShowActive(dialog));
+        FakeDesktopGrab& grab = fake.Grab();
+        EXPECT_EQ(grab.AskedAhead(), dialog.windowHandle());
+        EXPECT_EQ(dialog.LockNote(), nullptr);
+
+        const QRect start = dialog.Find<QPushButton>(WelcomeId::Start)->geometry();
+        const QRect close = dialog.Find<QPushButton>(WelcomeId::Close)->geometry();
+        const int height = dialog.height();
+        grab.RefuseAhead();
+        grab.RefuseAhead(); // one note, however often told
+        ASSERT_NE(dialog.LockNote(), nullptr);
+        const QLabel& note = *dialog.LockNote();
+        EXPECT_EQ(note.text().toStdString(), LoadString(c.text));
+        EXPECT_TRUE(note.isVisible());
+        EXPECT_EQ(note.geometry().top(), start.top());
+        const int shift = dialog.Find<QPushButton>(WelcomeId::Start)->y() - start.y();
+        EXPECT_GT(shift, note.height());
+        EXPECT_EQ(dialog.Find<QPushButton>(WelcomeId::Close)->y(), close.y() + shift);
+        EXPECT_EQ(dialog.height(), height + shift);
+        QGuiApplication::setDesktopFileName({});
+    }
 }

@@ -1,40 +1,14 @@
 #include "platform/DisplayPlatform.h"
+#include "tests/support/ScopedEnv.h"
 
 #include <QByteArray>
-#include <QtGlobal>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <optional>
-
-namespace {
-
-// Sets or clears an environment variable for one test and puts it back.
-class ScopedEnv
-{
-public:
-    ScopedEnv(const char* name, std::optional<QByteArray> value)
-        : m_name(name),
-          m_saved(qEnvironmentVariableIsSet(name) ? std::optional<QByteArray>(qgetenv(name))
-                                                  : std::nullopt)
-    {
-        Set(value);
-    }
-    ~ScopedEnv() { Set(m_saved); }
-
-private:
-    void Set(const std::optional<QByteArray>& value)
-    {
-        if (value)
-            qputenv(m_name, *value);
-        else
-            qunsetenv(m_name);
-    }
-
-    const char* m_name;
-    std::optional<QByteArray> m_saved;
-};
-
-} // namespace
+#include <utility>
 
 TEST(DisplayPlatform, AWaylandSessionRunsOnWaylandWithX11AsFallback)
 {
@@ -56,4 +30,39 @@ TEST(DisplayPlatform, TheUsersChoiceAndX11SessionsStayAsTheyAre)
     const ScopedEnv platform("QT_QPA_PLATFORM", std::nullopt);
     PreferNativeWayland();
     EXPECT_FALSE(qEnvironmentVariableIsSet("QT_QPA_PLATFORM"));
+}
+
+TEST(DisplayPlatform, GnomeIsFoundInTheDesktopList)
+{
+    for (const auto& [desktops, gnome] : {std::pair{"GNOME", true},
+                                          {"ubuntu:GNOME", true},
+                                          {"gnome-flashback:gnome", true},
+                                          {"KDE", false},
+                                          {"GNOME-Classic-Something", false},
+                                          {"", false}}) {
+        const ScopedEnv desktop("XDG_CURRENT_DESKTOP", QByteArray(desktops));
+        EXPECT_EQ(RunsOnGnome(), gnome) << desktops;
+    }
+    const ScopedEnv unset("XDG_CURRENT_DESKTOP", std::nullopt);
+    EXPECT_FALSE(RunsOnGnome());
+}
+
+TEST(DisplayPlatform, TheDesktopEntryIsLookedForWhereDesktopsLook)
+{
+    const QTemporaryDir home;
+    const QTemporaryDir system;
+    const ScopedEnv dataHome("XDG_DATA_HOME", home.path().toUtf8());
+    const ScopedEnv dataDirs("XDG_DATA_DIRS", system.path().toUtf8());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Test"));
+    EXPECT_FALSE(DesktopEntryInstalled());
+
+    for (const QTemporaryDir* dir : {&system, &home}) {
+        ASSERT_TRUE(QDir(dir->path()).mkpath(QStringLiteral("applications")));
+        QFile entry(dir->filePath(QStringLiteral("applications/org.example.Test.desktop")));
+        ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+        entry.close();
+        EXPECT_TRUE(DesktopEntryInstalled()) << dir->path().toStdString();
+        entry.remove();
+    }
+    QGuiApplication::setDesktopFileName({});
 }

@@ -2,6 +2,7 @@
 
 #include "platform/files/FileIo.h"
 #include "platform/files/Folders.h"
+#include "tests/support/LogRecorder.h"
 #include "tests/support/TempLibrary.h"
 
 #include <QLoggingCategory>
@@ -14,43 +15,6 @@
 #include <vector>
 
 namespace {
-
-struct LoggedMessage
-{
-    std::string category;
-    QtMsgType type;
-    std::string text;
-};
-
-std::vector<LoggedMessage> g_logged;
-
-void Keep(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    g_logged.push_back({context.category ? context.category : "", type, message.toStdString()});
-}
-
-// Records what reaches the message handler while it lives, under the given filter rules.
-class LogRecorder
-{
-public:
-    explicit LogRecorder(const QString& rules = {}) : m_previous(qInstallMessageHandler(Keep))
-    {
-        g_logged.clear();
-        QLoggingCategory::setFilterRules(rules);
-    }
-    ~LogRecorder()
-    {
-        QLoggingCategory::setFilterRules({});
-        qInstallMessageHandler(m_previous);
-    }
-    LogRecorder(const LogRecorder&) = delete;
-    LogRecorder& operator=(const LogRecorder&) = delete;
-
-    const std::vector<LoggedMessage>& Logged() const { return g_logged; }
-
-private:
-    QtMessageHandler m_previous;
-};
 
 // What standard error receives while it lives.
 class StandardErrorCapture

@@ -24,21 +24,36 @@ public:
         m_play = nullptr;
         m_covers.clear();
     }
+    void AskAhead(QWindow* window) override { m_askedAhead = window; }
     bool Holds() const override { return m_holds; }
     bool CanHold() const override { return m_canHold; }
+    bool MayBeAsking() const override { return m_asking; }
+    LockLoss WhyNotHeld() const override { return m_canHold ? m_loss : LockLoss::NoWay; }
 
     void SetHolds(bool holds)
     {
         m_holds = holds;
         emit holdChanged();
     }
+    // The desktop shows its question, or has closed it with `loss`.
+    void SetAsking(bool asking, LockLoss loss = LockLoss::NotAnswered)
+    {
+        m_asking = asking;
+        m_loss = loss;
+        emit holdChanged();
+    }
+    void RefuseAhead() { emit refusedAhead(); }
+    QWindow* AskedAhead() const { return m_askedAhead; }
     QWindow* Play() const { return m_play; }
     const std::vector<QWindow*>& Covers() const { return m_covers; }
 
 private:
     bool m_holds;
     const bool m_canHold;
+    bool m_asking = false;
+    LockLoss m_loss = LockLoss::NotAnswered;
     QWindow* m_play = nullptr;
+    QWindow* m_askedAhead = nullptr;
     std::vector<QWindow*> m_covers;
 };
 

@@ -1,5 +1,6 @@
 #include "platform/lock/KeyboardLock.h"
 #include "tests/support/FakeDesktopGrab.h"
+#include "tests/support/LogRecorder.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -117,6 +118,25 @@ TEST(KeyboardLock, ALockNotGrantedWithinTheGraceTimeIsLostUntilGranted)
     EXPECT_TRUE(QTest::qWaitFor([&] { return desktop.lock->IsLost(); }, 4000));
     desktop.grab->SetHolds(true);
     EXPECT_FALSE(desktop.lock->IsLost());
+}
+
+TEST(KeyboardLock, NoLossIsToldWhileTheDesktopAsksItsUserAndThenItSaysWhy)
+{
+    LockOnFakeDesktop desktop(false, true);
+    const LogRecorder log;
+    desktop.grab->SetAsking(true);
+    desktop.EngageShown();
+    QTest::qWait(2500); // longer than the grace time: a parent may read the question slowly
+    EXPECT_FALSE(desktop.lock->IsLost());
+
+    desktop.grab->SetAsking(false, LockLoss::Refused); // closed without a grant
+    EXPECT_FALSE(desktop.lock->IsLost());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return desktop.lock->IsLost(); }, 4000));
+    ASSERT_EQ(log.Logged().size(), 1u);
+    EXPECT_EQ(log.Logged()[0].type, QtWarningMsg);
+    EXPECT_NE(log.Logged()[0].text.find("cannot grab the keyboard (the desktop refused)"),
+              std::string::npos)
+        << log.Logged()[0].text;
 }
 
 TEST(KeyboardLock, AMomentWithoutTheGrabIsNoLoss)

@@ -27,8 +27,13 @@ public:
     static Inhibitor Nth(std::uintptr_t n) { return reinterpret_cast<Inhibitor>(n); }
 };
 
+using Part = ShortcutsInhibitors::Part;
+using Word = ShortcutsInhibitors::Word;
+constexpr Part kPlay = Part::Play;
+
 int windowA;
 int windowB;
+int windowC;
 int surface1;
 int surface2;
 int surface3;
@@ -39,18 +44,18 @@ TEST(ShortcutsInhibitors, AsksOncePerSurfaceAndAgainForEachNewSurface)
 {
     RecordedRequests requests;
     ShortcutsInhibitors inhibitors(requests);
-    inhibitors.SurfaceShown(&windowA, &surface1);
-    inhibitors.SurfaceShown(&windowA, &surface1); // a second expose of the same surface
+    inhibitors.SurfaceShown(&windowA, &surface1, kPlay);
+    inhibitors.SurfaceShown(&windowA, &surface1, kPlay); // a second expose of the same surface
     EXPECT_EQ(requests.inhibitedSurfaces, std::vector<void*>{&surface1});
 
     // Shown again with a new surface: the old inhibitor goes, a new one is asked for.
-    inhibitors.SurfaceShown(&windowA, &surface2);
+    inhibitors.SurfaceShown(&windowA, &surface2, kPlay);
     EXPECT_EQ(requests.inhibitedSurfaces, (std::vector<void*>{&surface1, &surface2}));
     EXPECT_EQ(requests.destroyed, std::vector<void*>{RecordedRequests::Nth(1)});
 
     // Hidden, then shown on a surface at the address of the old one.
     inhibitors.SurfaceGone(&windowA);
-    inhibitors.SurfaceShown(&windowA, &surface2);
+    inhibitors.SurfaceShown(&windowA, &surface2, kPlay);
     EXPECT_EQ(requests.inhibitedSurfaces.size(), 3u);
     EXPECT_EQ(requests.destroyed.size(), 2u);
 }
@@ -59,8 +64,8 @@ TEST(ShortcutsInhibitors, EachWindowFollowsTheCompositorsWordOnItsOwnInhibitor)
 {
     RecordedRequests requests;
     ShortcutsInhibitors inhibitors(requests);
-    inhibitors.SurfaceShown(&windowA, &surface1);
-    inhibitors.SurfaceShown(&windowB, &surface2);
+    inhibitors.SurfaceShown(&windowA, &surface1, kPlay);
+    inhibitors.SurfaceShown(&windowB, &surface2, kPlay);
     EXPECT_FALSE(inhibitors.IsActive(&windowA)); // asked, not granted yet
 
     inhibitors.SetActive(RecordedRequests::Nth(1), true);
@@ -73,7 +78,7 @@ TEST(ShortcutsInhibitors, EachWindowFollowsTheCompositorsWordOnItsOwnInhibitor)
     EXPECT_FALSE(inhibitors.IsActive(nullptr));
 
     // A late word about the inhibitor of a surface that is gone changes nothing.
-    inhibitors.SurfaceShown(&windowA, &surface3);
+    inhibitors.SurfaceShown(&windowA, &surface3, kPlay);
     inhibitors.SetActive(RecordedRequests::Nth(1), true);
     EXPECT_FALSE(inhibitors.IsActive(&windowA));
     inhibitors.SetActive(RecordedRequests::Nth(3), true);
@@ -89,11 +94,11 @@ TEST(ShortcutsInhibitors, AsksNothingWithoutTheManagerOrASurface)
     RecordedRequests requests;
     requests.available = false;
     ShortcutsInhibitors inhibitors(requests);
-    inhibitors.SurfaceShown(&windowA, &surface1);
+    inhibitors.SurfaceShown(&windowA, &surface1, kPlay);
     EXPECT_TRUE(requests.inhibitedSurfaces.empty());
 
     requests.available = true;
-    inhibitors.SurfaceShown(&windowA, nullptr);
+    inhibitors.SurfaceShown(&windowA, nullptr, kPlay);
     EXPECT_TRUE(requests.inhibitedSurfaces.empty());
     inhibitors.SurfaceGone(&windowB); // never seen
     EXPECT_TRUE(requests.destroyed.empty());
@@ -104,14 +109,72 @@ TEST(ShortcutsInhibitors, ClearAndDestructionGiveEveryInhibitorBack)
     RecordedRequests requests;
     {
         ShortcutsInhibitors inhibitors(requests);
-        inhibitors.SurfaceShown(&windowA, &surface1);
-        inhibitors.SurfaceShown(&windowB, &surface2);
+        inhibitors.SurfaceShown(&windowA, &surface1, kPlay);
+        inhibitors.SurfaceShown(&windowB, &surface2, kPlay);
         inhibitors.Clear();
         std::ranges::sort(requests.destroyed);
         EXPECT_EQ(requests.destroyed,
                   (std::vector<void*>{RecordedRequests::Nth(1), RecordedRequests::Nth(2)}));
-        inhibitors.SurfaceShown(&windowA, &surface3);
+        inhibitors.SurfaceShown(&windowA, &surface3, kPlay);
     }
     EXPECT_EQ(requests.destroyed.size(), 3u);
     EXPECT_EQ(requests.destroyed.back(), RecordedRequests::Nth(3));
+}
+
+TEST(ShortcutsInhibitors, TheWordOnAnInhibitorTellsARefusalFromAGrantTakenBack)
+{
+    RecordedRequests requests;
+    ShortcutsInhibitors inhibitors(requests);
+    inhibitors.SurfaceShown(&windowA, &surface1, kPlay);
+    inhibitors.SurfaceShown(&windowB, &surface2, kPlay);
+    EXPECT_EQ(inhibitors.WordOn(&windowA), Word::None);
+
+    inhibitors.SetActive(RecordedRequests::Nth(1), false);
+    inhibitors.SetActive(RecordedRequests::Nth(2), true);
+    EXPECT_EQ(inhibitors.WordOn(&windowA), Word::Refused);
+    EXPECT_EQ(inhibitors.WordOn(&windowB), Word::Granted);
+    inhibitors.SetActive(RecordedRequests::Nth(2), false);
+    EXPECT_EQ(inhibitors.WordOn(&windowB), Word::TakenBack);
+    inhibitors.SetActive(RecordedRequests::Nth(2), true); // given again
+    EXPECT_EQ(inhibitors.WordOn(&windowB), Word::Granted);
+}
+
+TEST(ShortcutsInhibitors, CoversAskOnlyOnceThePlayWindowIsGranted)
+{
+    RecordedRequests requests;
+    ShortcutsInhibitors inhibitors(requests);
+    inhibitors.SurfaceShown(&windowB, &surface2, Part::Cover); // before the play window
+    inhibitors.SurfaceShown(&windowA, &surface1, kPlay);
+    inhibitors.SurfaceShown(&windowC, &surface3, Part::Cover);
+    EXPECT_EQ(requests.inhibitedSurfaces, std::vector<void*>{&surface1});
+    inhibitors.SurfaceGone(&windowC); // a cover that never asked gives nothing back
+    EXPECT_TRUE(requests.destroyed.empty());
+
+    inhibitors.SetActive(RecordedRequests::Nth(1), true);
+    EXPECT_EQ(requests.inhibitedSurfaces, (std::vector<void*>{&surface1, &surface2}));
+    inhibitors.SurfaceShown(&windowC, &surface3, Part::Cover); // a screen plugged in later
+    EXPECT_EQ(requests.inhibitedSurfaces.size(), 3u);
+}
+
+TEST(ShortcutsInhibitors, TheKeyboardLeavingTheProgramWhileAnAnswerIsDueIsAQuestion)
+{
+    RecordedRequests requests;
+    ShortcutsInhibitors inhibitors(requests);
+    inhibitors.KeyboardTo(&windowA);
+    inhibitors.SurfaceShown(&windowA, &surface1, Part::Ahead);
+    EXPECT_FALSE(inhibitors.MayBeAsking()); // the window has the keyboard: no question is up
+
+    inhibitors.KeyboardTo(nullptr);
+    EXPECT_TRUE(inhibitors.MayBeAsking());
+    inhibitors.KeyboardTo(&windowB); // another window of the program: no question either
+    EXPECT_FALSE(inhibitors.MayBeAsking());
+    EXPECT_TRUE(inhibitors.QuestionSeen(&windowA)); // the question closed without a word
+
+    // Once answered, the keyboard going away is no question.
+    inhibitors.SurfaceShown(&windowC, &surface2, kPlay);
+    inhibitors.SetActive(RecordedRequests::Nth(2), true);
+    inhibitors.SetActive(RecordedRequests::Nth(1), true);
+    inhibitors.KeyboardTo(nullptr);
+    EXPECT_FALSE(inhibitors.MayBeAsking());
+    EXPECT_FALSE(inhibitors.QuestionSeen(&windowC));
 }
