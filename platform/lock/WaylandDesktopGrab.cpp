@@ -121,6 +121,16 @@ void WaylandDesktopGrab::AskFor(QWindow* window)
     Update();
 }
 
+// A compositor that hands the keyboard only to a window the user asked for
+// (GNOME) gets the request once the play is on the screen: Qt asks it for
+// activation with a token from the window that has the keyboard, made with
+// the serial of the key or click that started the play.
+void WaylandDesktopGrab::TakeKeyboard(QWindow& play)
+{
+    qCInfo(lcLock, "the play is shown without the keyboard; it asks the desktop for it");
+    play.requestActivate();
+}
+
 void WaylandDesktopGrab::Forget(QWindow* window)
 {
     m_inhibitors.SurfaceGone(window);
@@ -250,6 +260,8 @@ bool WaylandDesktopGrab::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Expose:
         if (window->isExposed())
             AskFor(window);
+        if (window == m_play && window->isExposed() && QGuiApplication::focusWindow() != window)
+            TakeKeyboard(*window);
         break;
     case QEvent::Hide:
         Forget(window);
