@@ -16,6 +16,7 @@ TEST_PACKAGES=(
     googletest libgtest-dev libbenchmark-dev clang-format
     xvfb openbox xfwm4 metacity dbus-daemon xdotool imagemagick x11-utils x11-xserver-utils xterm
     sway xwayland grim jq python3
+    kwin-wayland dbus-bin python3-dbus python3-gi zenity
     pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber python3-numpy python3-xlib
     desktop-file-utils appstream man-db
 )

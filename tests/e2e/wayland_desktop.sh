@@ -88,36 +88,6 @@ sway_ready() {
         swaymsg -s "$SWAYSOCK" -t get_version >/dev/null 2>&1
 }
 
-# One virtual keyboard and one virtual pointer for the whole test (see
-# wayland_input.py), run as a coprocess that answers each request once sway
-# has handled it. A Shift tap makes the keyboard the seat's before any client
-# has the focus, so no client sees a keymap change in front of its first key.
-start_input() {
-    coproc INPUT { exec python3 "$e2e_dir/wayland_input.py" 2>>"$work/input.log"; }
-    pids+=("$INPUT_PID")
-    key Shift_L
-}
-
-# Types the chords "$@" (xdotool-like: k, Return, super+shift+q, Super_L) in
-# one go; returns once sway has handled them.
-key() {
-    local reply=""
-    echo "$*" >&"${INPUT[1]}"
-    read -r -t 10 reply <&"${INPUT[0]}" || true
-    [ "$reply" = ok ] ||
-        fail_hard "the virtual keyboard failed on '$*': ${reply:-no answer} $(tail -n 3 "$work/input.log")"
-}
-
-# Types the chords "$2..." one by one, $1 seconds apart.
-type_slowly() {
-    local pause=$1 chord
-    shift
-    for chord in "$@"; do
-        key "$chord"
-        sleep "$pause"
-    done
-}
-
 # The markers left so far, space-separated.
 fired_markers() { ls "$markers" | tr '\n' ' ' | sed 's/ $//'; }
 

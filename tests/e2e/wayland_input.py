@@ -2,25 +2,31 @@
 """One virtual keyboard and one virtual pointer on a Wayland compositor, for
 a whole test run.
 
-Speaks the Wayland wire protocol directly (zwp_virtual_keyboard_v1 and
-zwlr_virtual_pointer_v1), so it needs nothing beyond Python. Both are made
-once and kept until standard input ends: a new keyboard per key makes the
-compositor switch keymaps in front of the focused client each time, and the
-first key after such a switch can be lost. The pointer sends nothing itself;
-it is there so that the seat has a pointer, without which the compositor
-gives clients no wl_pointer and its own cursor commands reach nobody.
+Speaks the Wayland wire protocol directly, so it needs nothing beyond
+Python. Two kinds of compositor are served, by what the compositor offers:
 
-The keymap is an ordinary US pc105 one and keys are sent by their evdev
-codes, so a client sees the same key codes and keysyms as from a real
-keyboard. Modifier keys are pressed as keys and, since a compositor does not
-derive a virtual keyboard's modifier state from its keys, their state is sent
-after each of them, in the order a hardware keyboard's events come.
+- wlroots compositors such as sway: zwp_virtual_keyboard_v1 and
+  zwlr_virtual_pointer_v1. The pointer sends nothing itself; it is there so
+  that the seat has a pointer, without which the compositor gives clients no
+  wl_pointer and its own cursor commands reach nobody. The keymap is an
+  ordinary US pc105 one and keys are sent by their evdev codes, so a client
+  sees the same key codes and keysyms as from a real keyboard. Modifier keys
+  are pressed as keys and, since a compositor does not derive a virtual
+  keyboard's modifier state from its keys, their state is sent after each of
+  them, in the order a hardware keyboard's events come.
+- KWin: org_kde_kwin_fake_input (version 4), whose keys KWin treats as its
+  own keyboard's, modifiers included, and whose pointer it moves.
+
+Both are made once and kept until standard input ends: a new keyboard per key
+makes the compositor switch keymaps in front of the focused client each time,
+and the first key after such a switch can be lost.
 
 Reads one line per request from standard input and answers each with one
 line, "ok" or "error: ...", once the compositor has handled every event of
-the request (a wl_display.sync round trip). A request is chords separated by
-spaces, each like xdotool's: "k", "Return", "super+Return", "ctrl+Escape",
-"super+shift+q", "Super_L" (a tap of the key alone).
+the request (a wl_display.sync round trip). A request is words separated by
+spaces, each a chord like xdotool's: "k", "Return", "super+Return",
+"ctrl+Escape", "super+shift+q", "Super_L" (a tap of the key alone); with the
+fake input also "move:X,Y", the pointer to that position of the layout.
 Usage: wayland_input.py   (with WAYLAND_DISPLAY and XDG_RUNTIME_DIR set)
 """
 
@@ -43,7 +49,8 @@ KEYMAP = b"""xkb_keymap {
 # evdev codes (linux/input-event-codes.h) of the keys the tests use.
 KEYS = {"Escape": 1, "BackSpace": 14, "Tab": 15, "Return": 28, "space": 57,
         "Control_L": 29, "Shift_L": 42, "Alt_L": 56, "Super_L": 125,
-        "Left": 105, "Right": 106, "Up": 103, "Down": 108}
+        "Left": 105, "Right": 106, "Up": 103, "Down": 108,
+        "Prior": 104, "Next": 109}
 KEYS.update({str(d): 2 + (d - 1) % 10 for d in range(10)})
 for row, first in (("qwertyuiop", 16), ("asdfghjkl", 30), ("zxcvbnm", 44)):
     KEYS.update({c: first + i for i, c in enumerate(row)})
@@ -72,6 +79,7 @@ class Connection:
         self.sock.connect(path)
         self.next_id = 2  # 1 is wl_display
         self.buffer = b""
+        self.registry = None  # wl_registry's id, once asked for
         self.globals = {}  # interface -> the global's name
 
     def new_id(self):
@@ -125,60 +133,40 @@ def pack_string(text):
     return struct.pack("<I", len(data)) + data + b"\0" * (-len(data) % 4)
 
 
-class Devices:
-    """The keyboard, and the pointer that only has to exist."""
+class Keyboard:
+    """Chords typed as key presses and releases on the connection `conn`,
+    whose globals are known; a subclass sends each key."""
 
-    def __init__(self):
-        self.conn = Connection()
-        registry = self.conn.new_id()
-        self.conn.send(1, 1, struct.pack("<I", registry))  # get_registry
-
-        def on_global(obj, opcode, payload):
-            if obj == registry and opcode == 0:
-                (name,) = struct.unpack_from("<I", payload)
-                interface = string_at(payload, 4)
-                self.conn.globals[interface] = name
-
-        self.conn.roundtrip(on_global)
-        seat = self.bind(registry, "wl_seat", 1)
-        manager = self.bind(registry, "zwp_virtual_keyboard_manager_v1", 1)
-        pointers = self.bind(registry, "zwlr_virtual_pointer_manager_v1", 1)
-        self.conn.send(pointers, 0, struct.pack("<II", seat, self.conn.new_id()))
-        self.keyboard = self.conn.new_id()
-        self.conn.send(manager, 0, struct.pack("<II", seat, self.keyboard))
-        fd = os.memfd_create("keymap")
-        os.write(fd, KEYMAP + b"\0")
-        self.conn.send(self.keyboard, 0, struct.pack("<II", 1, len(KEYMAP) + 1),
-                       fds=[fd])  # keymap, format xkb_v1
-        os.close(fd)
-        self.conn.roundtrip()
+    def __init__(self, conn):
+        self.conn = conn
         self.held = []
-        self.start = time.monotonic()
 
-    def bind(self, registry, interface, version):
+    def bind(self, interface, version):
         if interface not in self.conn.globals:
             raise ProtocolError(f"the compositor has no {interface}")
         obj = self.conn.new_id()
-        self.conn.send(registry, 0, struct.pack("<I", self.conn.globals[interface])
+        self.conn.send(self.conn.registry, 0,
+                       struct.pack("<I", self.conn.globals[interface])
                        + pack_string(interface) + struct.pack("<II", version, obj))
         return obj
 
     def key(self, code, state):
-        millis = int((time.monotonic() - self.start) * 1000)
-        self.conn.send(self.keyboard, 1, struct.pack("<III", millis, code, state))
+        self.send_key(code, state)
         self.conn.roundtrip()
         if state == PRESSED:
             self.held.append(code)
         else:
             self.held.remove(code)
-        if code in MASKS:
-            mask = 0
-            for held in self.held:
-                mask |= MASKS.get(held, 0)
-            self.conn.send(self.keyboard, 2, struct.pack("<IIII", mask, 0, 0, 0))
-            self.conn.roundtrip()
+        self.held_changed(code)
 
-    def chord(self, text):
+    def send_key(self, code, state):
+        raise NotImplementedError
+
+    def held_changed(self, code):
+        """Tells the compositor what it needs after `code` went down or up."""
+
+    def word(self, text):
+        """Types the chord `text`."""
         *mods, name = text.split("+")
         codes = [KEYS[MODIFIERS[m.lower()]] for m in mods]
         if name not in KEYS:
@@ -196,16 +184,91 @@ class Devices:
             self.key(code, RELEASED)
 
 
+class VirtualKeyboard(Keyboard):
+    """A wlroots virtual keyboard with its own keymap, and the pointer that
+    only has to exist."""
+
+    def __init__(self, conn):
+        super().__init__(conn)
+        seat = self.bind("wl_seat", 1)
+        manager = self.bind("zwp_virtual_keyboard_manager_v1", 1)
+        pointers = self.bind("zwlr_virtual_pointer_manager_v1", 1)
+        self.conn.send(pointers, 0, struct.pack("<II", seat, self.conn.new_id()))
+        self.keyboard = self.conn.new_id()
+        self.conn.send(manager, 0, struct.pack("<II", seat, self.keyboard))
+        fd = os.memfd_create("keymap")
+        os.write(fd, KEYMAP + b"\0")
+        self.conn.send(self.keyboard, 0, struct.pack("<II", 1, len(KEYMAP) + 1),
+                       fds=[fd])  # keymap, format xkb_v1
+        os.close(fd)
+        self.conn.roundtrip()
+        self.start = time.monotonic()
+
+    def send_key(self, code, state):
+        millis = int((time.monotonic() - self.start) * 1000)
+        self.conn.send(self.keyboard, 1, struct.pack("<III", millis, code, state))
+
+    def held_changed(self, code):
+        if code in MASKS:
+            mask = 0
+            for held in self.held:
+                mask |= MASKS.get(held, 0)
+            self.conn.send(self.keyboard, 2, struct.pack("<IIII", mask, 0, 0, 0))
+            self.conn.roundtrip()
+
+
+class FakeInput(Keyboard):
+    """KWin's fake input: keys by their evdev codes, and the pointer."""
+
+    def __init__(self, conn):
+        super().__init__(conn)
+        self.device = self.bind("org_kde_kwin_fake_input", 4)
+        self.conn.send(self.device, 0, pack_string("Tapnest end-to-end test")
+                       + pack_string("types and clicks as a child would"))
+        self.conn.roundtrip()
+
+    def send_key(self, code, state):
+        self.conn.send(self.device, 10, struct.pack("<II", code, state))
+
+    def word(self, text):
+        if not text.startswith("move:"):
+            super().word(text)
+            return
+        x, y = (int(n) for n in text[len("move:"):].split(","))
+        # pointer_motion_absolute, in 24.8 fixed point.
+        self.conn.send(self.device, 9, struct.pack("<ii", x * 256, y * 256))
+        self.conn.roundtrip()
+
+
+def open_devices():
+    """The fake input where the compositor is KWin, else a virtual keyboard."""
+    conn = Connection()
+    conn.registry = conn.new_id()
+    conn.send(1, 1, struct.pack("<I", conn.registry))  # get_registry
+
+    def on_global(obj, opcode, payload):
+        if obj == conn.registry and opcode == 0:
+            (name,) = struct.unpack_from("<I", payload)
+            conn.globals[string_at(payload, 4)] = name
+
+    conn.roundtrip(on_global)
+    if "org_kde_kwin_fake_input" in conn.globals:
+        return FakeInput(conn)
+    return VirtualKeyboard(conn)
+
+
 def main():
-    devices = Devices()
+    devices = open_devices()
     for line in sys.stdin:
         try:
-            for chord in line.split():
-                devices.chord(chord)
+            for word in line.split():
+                devices.word(word)
             print("ok", flush=True)
         except KeyError as unknown:
             devices.release_all()
             print(f"error: unknown key {unknown}", flush=True)
+        except ValueError:
+            print(f"error: bad position in '{line.strip()}'", flush=True)
     devices.release_all()
 
 

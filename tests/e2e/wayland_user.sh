@@ -1,7 +1,7 @@
 # Shared by the end-to-end tests on Wayland compositors: a private copy of the
 # program owned by an ordinary user, the compositor and the program run as
-# that user, failures that end the test or are gathered, waiting, and reading
-# screenshots.
+# that user, failures that end the test or are gathered, waiting, typing, and
+# reading screenshots.
 # Sourced after `set -euo pipefail` with the build/bin directory as $1.
 #
 # Compositors refuse to run as root and Xwayland refuses a uid without a
@@ -74,15 +74,54 @@ rm -f "$work/app/Kipo.ini"
 chown -R "$e2e_user:" "$work/runtime" "$work/home" "$markers" "$work/app"
 export XDG_RUNTIME_DIR=$work/runtime
 
-# Starts "$2..." as the user in the background, in a clean environment to
-# which leading NAME=value words are added, with its output going to the file
-# $1. $! is then the command's own pid (setpriv and env exec it).
+# The words that run a command as the user, in a clean environment to which
+# leading NAME=value words of the command are added; setpriv and env exec it.
+as_user=(setpriv --reuid="$e2e_user" --regid="$e2e_user" --init-groups --
+    env -i HOME="$work/home" PATH=/usr/bin:/bin LANG=C.UTF-8 XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR")
+
+# Starts "$2..." as the user in the background, with its output going to the
+# file $1. $! is then the command's own pid.
 spawn_as_user() {
     local log=$1
     shift
-    setpriv --reuid="$e2e_user" --regid="$e2e_user" --init-groups -- \
-        env -i HOME="$work/home" PATH=/usr/bin:/bin LANG=C.UTF-8 \
-        XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" "$@" >"$log" 2>&1 &
+    "${as_user[@]}" "$@" >"$log" 2>&1 &
+}
+
+# One keyboard and pointer for the whole test (see wayland_input.py), run
+# as a coprocess that answers each request once the compositor at
+# $WAYLAND_DISPLAY has handled it. It runs as the user, from a copy the user
+# can read wherever the sources are: KWin lends its fake input only to a
+# client whose program file it can read. A Shift tap makes the keyboard the
+# seat's before any client has the focus, so no client sees a keymap change
+# in front of its first key.
+start_input() {
+    cp "$e2e_dir/wayland_input.py" "$work/wayland_input.py"
+    coproc INPUT {
+        exec "${as_user[@]}" WAYLAND_DISPLAY="$WAYLAND_DISPLAY" \
+            python3 "$work/wayland_input.py" 2>>"$work/input.log"
+    }
+    pids+=("$INPUT_PID")
+    key Shift_L
+}
+
+# Types the chords "$@" (xdotool-like: k, Return, super+shift+q, Super_L) in
+# one go; returns once the compositor has handled them.
+key() {
+    local reply=""
+    echo "$*" >&"${INPUT[1]}"
+    read -r -t 10 reply <&"${INPUT[0]}" || true
+    [ "$reply" = ok ] ||
+        fail_hard "the virtual keyboard failed on '$*': ${reply:-no answer} $(tail -n 3 "$work/input.log")"
+}
+
+# Types the chords "$2..." one by one, $1 seconds apart.
+type_slowly() {
+    local pause=$1 chord
+    shift
+    for chord in "$@"; do
+        key "$chord"
+        sleep "$pause"
+    done
 }
 
 # The program, the user's, rewrites Kipo.ini by renaming a new file over it
