@@ -108,19 +108,6 @@ key() {
         fail_hard "the virtual keyboard failed on '$*': ${reply:-no answer} $(tail -n 3 "$work/input.log")"
 }
 
-# Types the chords "$2..." one by one, $1 seconds apart.
-type_slowly() {
-    local pause=$1 chord
-    shift
-    for chord in "$@"; do
-        key "$chord"
-        sleep "$pause"
-    done
-}
-
-# The markers left so far, space-separated.
-fired_markers() { ls "$markers" | tr '\n' ' ' | sed 's/ $//'; }
-
 # Clicks the left button at the layout position $1,$2.
 click() {
     swaymsg seat seat0 cursor set "$1" "$2" >/dev/null
