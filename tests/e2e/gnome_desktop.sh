@@ -73,8 +73,7 @@ start_gnome() {
     pids+=("$!")
     spawn_as_user "$work/bus.log" "${gnome_env[@]}" dbus-daemon --nofork --session \
         --address="unix:path=$XDG_RUNTIME_DIR/bus"
-    session_bus_pid=$!
-    pids+=("$session_bus_pid")
+    pids+=("$!")
     wait_for 5 test -S "$XDG_RUNTIME_DIR/sysbus" -a -S "$XDG_RUNTIME_DIR/bus" ||
         fail_hard "the buses did not open their sockets"
     spawn_as_user "$work/shell.log" "${gnome_env[@]}" gnome-shell --headless --wayland --no-x11 \
@@ -89,6 +88,9 @@ start_gnome() {
     # Copies of the coprocess's pipes, which unlike its own reach subshells
     # such as $(js ...).
     exec {shell_in}>&"${SHELL_IO[1]}" {shell_out}<&"${SHELL_IO[0]}"
+    # The seat has a keyboard for its clients only from the first key on; a
+    # client started before it would miss the first key it is sent.
+    key Shift_L
     # GNOME opens the overview when it starts.
     wait_for 10 js_true '!Main.layoutManager._startingUp' || fail_hard "the shell did not finish starting"
     js 'Main.overview.hide()' >/dev/null
@@ -219,7 +221,7 @@ stored_answer() {
         --dest org.freedesktop.impl.portal.PermissionStore \
         --object-path /org/freedesktop/impl/portal/PermissionStore \
         --method org.freedesktop.impl.portal.PermissionStore.Lookup gnome shortcuts-inhibitor \
-        2>/dev/null | sed -n "s/.*'$app_id': \['\([A-Z]*\)'\].*/\1/p"
+        2>/dev/null | sed -n "s/.*'$app_id.desktop': \['\([A-Z]*\)'\].*/\1/p"
 }
 
 # Sends a notification as the user's programs do, on the session bus.

@@ -1,8 +1,8 @@
 /* exported init, enable, disable */
 // The end-to-end test's own extension. It puts the shell in unsafe mode, so
 // that the test may use org.gnome.Shell.Eval and org.gnome.Shell.Screenshot,
-// and keeps global.e2e.events: one word a line for each thing the shell did
-// that a desktop shortcut can set off, so that the test sees a shortcut fire
+// and keeps global.e2e.events: a word for each thing the shell did that a
+// desktop shortcut can set off, so that the test sees a shortcut fire
 // without replacing the shell's own handler of it.
 const { Meta } = imports.gi;
 const Main = imports.ui.main;
