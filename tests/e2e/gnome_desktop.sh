@@ -7,9 +7,9 @@
 # work directory and the failures).
 # Sourced after `set -euo pipefail` with the build/bin directory as $1.
 #
-# Every program the shell and its buses start runs as the user; the program's
-# and the test window's Wayland traffic is logged (WAYLAND_DEBUG), so that a
-# test sees which keys reached them.
+# Every program the shell and its buses start runs as the user. The
+# program's Wayland traffic is logged (WAYLAND_DEBUG), so that a test sees
+# which keys reached it and what became of its shortcuts inhibitors.
 
 source "$(dirname "${BASH_SOURCE[0]}")/wayland_user.sh"
 
@@ -199,7 +199,7 @@ inhibitors() {
 # Opens a plain GTK window of another program, which has the focus once this
 # returns; sets test_window_pid.
 open_test_window() {
-    spawn_as_user "$work/window.log" "${gnome_env[@]}" WAYLAND_DEBUG=1 gjs -c "
+    spawn_as_user "$work/window.log" "${gnome_env[@]}" gjs -c "
         imports.gi.versions.Gtk = '4.0';
         const { Gtk, GLib } = imports.gi;
         Gtk.init();

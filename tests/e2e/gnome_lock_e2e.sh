@@ -208,6 +208,7 @@ if ! play_focused; then
     give_play_focus
 fi
 wait_for 3 play_full_screen || fail "the play is not full screen on the primary monitor: $(play_windows)"
+[ "$(play_window | jq -r .app_id)" = "$app_id" ] || fail "GNOME does not know the play as $app_id: $(play_window)"
 wait_for 3 cover_full_screen || fail "no cover is full screen on the second monitor: $(play_windows)"
 shot 0 play
 read -r _ _ width height < <(monitor_rect 0)
