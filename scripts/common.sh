@@ -16,7 +16,9 @@ TEST_PACKAGES=(
     googletest libgtest-dev libbenchmark-dev clang-format
     xvfb openbox xfwm4 metacity dbus-daemon xdotool imagemagick x11-utils x11-xserver-utils xterm
     sway xwayland grim jq python3
-    kwin-wayland dbus-bin python3-dbus python3-gi zenity
+    kwin-wayland dbus-bin zenity
+    gnome-shell gnome-settings-daemon gir1.2-mutter-11 gir1.2-gtk-4.0 gjs libglib2.0-bin
+    xdg-desktop-portal libnotify-bin python3-dbus python3-gi
     pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber python3-numpy python3-xlib
     desktop-file-utils appstream man-db
 )

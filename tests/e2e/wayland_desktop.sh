@@ -88,8 +88,6 @@ sway_ready() {
         swaymsg -s "$SWAYSOCK" -t get_version >/dev/null 2>&1
 }
 
-# The markers left so far, space-separated.
-fired_markers() { ls "$markers" | tr '\n' ' ' | sed 's/ $//'; }
 
 # Clicks the left button at the layout position $1,$2.
 click() {

@@ -50,7 +50,7 @@ KEYMAP = b"""xkb_keymap {
 KEYS = {"Escape": 1, "BackSpace": 14, "Tab": 15, "Return": 28, "space": 57,
         "Control_L": 29, "Shift_L": 42, "Alt_L": 56, "Super_L": 125,
         "Left": 105, "Right": 106, "Up": 103, "Down": 108,
-        "Prior": 104, "Next": 109}
+        "Prior": 104, "Next": 109, "Page_Down": 109, "Print": 99}
 KEYS.update({str(d): 2 + (d - 1) % 10 for d in range(10)})
 for row, first in (("qwertyuiop", 16), ("asdfghjkl", 30), ("zxcvbnm", 44)):
     KEYS.update({c: first + i for i, c in enumerate(row)})
@@ -64,6 +64,15 @@ MASKS = {KEYS["Shift_L"]: 1, KEYS["Control_L"]: 4, KEYS["Alt_L"]: 8,
          KEYS["Super_L"]: 64}
 
 PRESSED, RELEASED = 1, 0
+
+
+def chord_codes(text):
+    """The evdev codes of a chord like "super+shift+q", modifiers first."""
+    *mods, name = text.split("+")
+    codes = [KEYS[MODIFIERS[m.lower()]] for m in mods]
+    if name not in KEYS:
+        raise KeyError(name)
+    return codes + [KEYS[name]]
 
 
 class ProtocolError(Exception):
@@ -167,11 +176,7 @@ class Keyboard:
 
     def word(self, text):
         """Types the chord `text`."""
-        *mods, name = text.split("+")
-        codes = [KEYS[MODIFIERS[m.lower()]] for m in mods]
-        if name not in KEYS:
-            raise KeyError(name)
-        codes.append(KEYS[name])
+        codes = chord_codes(text)
         for code in codes:
             self.key(code, PRESSED)
             time.sleep(0.01)

@@ -37,10 +37,13 @@ fail() {
     failures+=("$*")
 }
 # A failure after which nothing more can be checked, even when keeping going.
+# From a subshell, such as a $(...), it ends the test too.
 fail_hard() {
     echo "FAIL: $*" >&2
+    [ "$BASHPID" = "$$" ] || kill -s USR1 "$$"
     exit 1
 }
+trap 'exit 1' USR1
 keeping_going() { [ "${TAPNEST_E2E_KEEP_GOING:-0}" = 1 ]; }
 # Ends the test: "$1: passed", or the failures seen when keeping going.
 finish() {
@@ -74,13 +77,13 @@ rm -f "$work/app/Kipo.ini"
 chown -R "$e2e_user:" "$work/runtime" "$work/home" "$markers" "$work/app"
 export XDG_RUNTIME_DIR=$work/runtime
 
-# The words that run a command as the user, in a clean environment to which
-# leading NAME=value words of the command are added; setpriv and env exec it.
+# Runs the command that follows it as the user, in a clean environment to
+# which leading NAME=value words are added; setpriv and env exec it.
 as_user=(setpriv --reuid="$e2e_user" --regid="$e2e_user" --init-groups --
     env -i HOME="$work/home" PATH=/usr/bin:/bin LANG=C.UTF-8 XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR")
 
-# Starts "$2..." as the user in the background, with its output going to the
-# file $1. $! is then the command's own pid.
+# Starts "$2..." as the user in the background (see as_user), with its output
+# going to the file $1. $! is then the command's own pid.
 spawn_as_user() {
     local log=$1
     shift
@@ -114,7 +117,9 @@ key() {
         fail_hard "the virtual keyboard failed on '$*': ${reply:-no answer} $(tail -n 3 "$work/input.log")"
 }
 
-# Types the chords "$2..." one by one, $1 seconds apart.
+}
+
+# Types the chords "$2..." one by one with the harness's key, $1 seconds apart.
 type_slowly() {
     local pause=$1 chord
     shift
@@ -123,6 +128,9 @@ type_slowly() {
         sleep "$pause"
     done
 }
+
+# The markers left so far, space-separated.
+fired_markers() { ls "$markers" | tr '\n' ' ' | sed 's/ $//'; }
 
 # The program, the user's, rewrites Kipo.ini by renaming a new file over it
 # in its own folder, so a file written by the test needs no other owner.
