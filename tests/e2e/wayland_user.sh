@@ -117,8 +117,6 @@ key() {
         fail_hard "the virtual keyboard failed on '$*': ${reply:-no answer} $(tail -n 3 "$work/input.log")"
 }
 
-}
-
 # Types the chords "$2..." one by one with the harness's key, $1 seconds apart.
 type_slowly() {
     local pause=$1 chord
