@@ -161,8 +161,10 @@ LockLoss WaylandDesktopGrab::WhyNotHeld() const
     case ShortcutsInhibitors::Word::TakenBack:
         return LockLoss::TakenBack;
     default:
-        // A question that closed without an answer was a refusal.
-        return m_inhibitors.QuestionSeen(keyboard) ? LockLoss::Refused : LockLoss::NotAnswered;
+        // A question that closed without an answer was a refusal, and a
+        // desktop that refused ahead keeps its answer without a word.
+        return m_inhibitors.QuestionSeen(keyboard) || m_refusedAhead ? LockLoss::Refused
+                                                                     : LockLoss::NotAnswered;
     }
 }
 
@@ -227,6 +229,7 @@ void WaylandDesktopGrab::FinishAhead(bool granted, const char* how)
     qCInfo(lcLock, "asked the desktop ahead of any play to hold its shortcuts back: %s", how);
     EndAhead();
     DispatchWhileNeeded();
+    m_refusedAhead = !granted;
     if (!granted)
         emit refusedAhead();
 }

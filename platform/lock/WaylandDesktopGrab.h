@@ -62,6 +62,7 @@ private:
     std::vector<QPointer<QWindow>> m_covers;
     QPointer<QWindow> m_ahead; // the window asked on ahead, until the answer
     bool m_askedAhead = false;
+    bool m_refusedAhead = false;
     QTimer m_aheadTimer;    // the time the answer to the question ahead may take
     QTimer m_dispatchTimer; // reads the compositor's answers
     bool m_held = false;

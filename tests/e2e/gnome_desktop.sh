@@ -224,12 +224,24 @@ stored_answer() {
         2>/dev/null | sed -n "s/.*'$app_id.desktop': \['\([A-Z]*\)'\].*/\1/p"
 }
 
+# Lets GNOME forget its answer for the program, with the command the help
+# gives the parent, so that it asks again.
+forget_answer() {
+    "${as_user[@]}" "${gnome_env[@]}" gdbus call --session \
+        --dest org.freedesktop.impl.portal.PermissionStore \
+        --object-path /org/freedesktop/impl/portal/PermissionStore \
+        --method org.freedesktop.impl.portal.PermissionStore.DeletePermission \
+        gnome shortcuts-inhibitor "$app_id.desktop" >/dev/null
+}
+
 # Sends a notification as the user's programs do, on the session bus.
 notify() { "${as_user[@]}" "${gnome_env[@]}" notify-send "$@"; }
 
 # The program's windows, and whether its welcome dialog has the focus.
 app_windows() { windows | jq -c --argjson pid "$app_pid" '[.[] | select(.pid == $pid)]'; }
 welcome_focused() { [ "$(focused title)" = "$welcome_title" ] && [ "$(focused pid)" = "$app_pid" ]; }
+# The welcome dialog's frame as "x y width height".
+welcome_rect() { app_windows | jq -r --arg title "$welcome_title" '.[] | select(.title == $title) | .rect'; }
 
 # Starts the program natively on Wayland and waits for its welcome dialog to
 # be on the screen; sets app_pid.

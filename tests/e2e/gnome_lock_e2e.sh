@@ -8,6 +8,8 @@
 # asked about. During the play every shortcut reaches the play instead of
 # firing, the hot corner does nothing and a notification leaves the keyboard
 # with the play. The quit word ends the play, and the shortcuts fire again.
+# Last, a parent who denies, after GNOME forgot the answer, sees a note in the
+# welcome dialog and on the play screen.
 # Usage: gnome_lock_e2e.sh <build/bin directory>
 set -euo pipefail
 
@@ -243,4 +245,36 @@ wait_for 3 play_ended || fail_hard "the quit word did not end the play"
 wait_for 3 welcome_shown || fail "the welcome dialog is not back after the play"
 check_shortcuts_fire "after the play"
 [ "$(js global.e2e.questions)" = 1 ] || fail "GNOME asked $(js global.e2e.questions) times, not once"
+
+# g. A parent who denies. With the help's command GNOME forgets the answer
+# and asks again when the program next opens; Escape denies. The welcome
+# dialog then grows a note above its buttons, the play is not asked about
+# and, once its grace time is over, says that the system keys are not
+# locked, on the screen and on standard error.
+# (The last Escape of the shortcuts' check may have closed the welcome dialog.)
+kill "$app_pid" 2>/dev/null || true
+app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
+wait_for 5 app_ended || fail_hard "the program did not end"
+forget_answer
+[ -z "$(stored_answer)" ] || fail_hard "GNOME still keeps the answer '$(stored_answer)' for $app_id"
+start_tapnest
+wait_for 5 js_true 'global.e2e.questionsShown > 0' || fail_hard "GNOME did not ask again after forgetting"
+read -r _ _ _ asked_height < <(welcome_rect)
+key Escape
+denied() { [ "$(stored_answer)" = DENIED ]; }
+wait_for 3 denied || fail "Escape did not deny: GNOME keeps '$(stored_answer)'"
+note_added() { read -r _ _ _ height < <(welcome_rect) && [ "$height" -gt "$asked_height" ]; }
+wait_for 5 note_added || fail "the welcome dialog shows no note after Deny: $(welcome_rect)"
+shot 0 welcome-denied # kept with the work directory, to be looked at
+wait_for 3 welcome_focused || fail_hard "the welcome dialog does not have the focus, $(focus_description) has"
+questions_before_play=$(js global.e2e.questions)
+key Return
+wait_for 3 play_focused || fail_hard "Enter did not start a play with the keyboard: $(focus_description) has"
+note_shown() { shot 0 denied && [ "$(note_pixels denied)" -gt 20 ]; }
+wait_for 5 note_shown || fail "the play does not say that the system keys are not locked"
+grep -q "cannot grab the keyboard (the desktop refused)" "$work/tapnest.log" ||
+    fail "standard error does not say that the desktop refused the lock"
+[ "$(js global.e2e.questions)" = "$questions_before_play" ] || fail "GNOME asked during the denied play"
+type_slowly 0.35 k o l o 4 8 6
+wait_for 3 play_ended || fail_hard "the quit word did not end the denied play"
 finish "end-to-end GNOME lock"

@@ -26,7 +26,8 @@ line, "ok" or "error: ...", once the compositor has handled every event of
 the request (a wl_display.sync round trip). A request is words separated by
 spaces, each a chord like xdotool's: "k", "Return", "super+Return",
 "ctrl+Escape", "super+shift+q", "Super_L" (a tap of the key alone); with the
-fake input also "move:X,Y", the pointer to that position of the layout.
+fake input also "move:X,Y", the pointer to that position of the layout, and
+"click", the left button where the pointer is.
 Usage: wayland_input.py   (with WAYLAND_DISPLAY and XDG_RUNTIME_DIR set)
 """
 
@@ -236,6 +237,11 @@ class FakeInput(Keyboard):
         self.conn.send(self.device, 10, struct.pack("<II", code, state))
 
     def word(self, text):
+        if text == "click":
+            for state in (PRESSED, RELEASED):  # button, BTN_LEFT
+                self.conn.send(self.device, 2, struct.pack("<II", 0x110, state))
+            self.conn.roundtrip()
+            return
         if not text.startswith("move:"):
             super().word(text)
             return
