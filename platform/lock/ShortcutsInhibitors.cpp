@@ -12,11 +12,10 @@ void ShortcutsInhibitors::SurfaceShown(const void* window, void* surface, Part p
             return;
         SurfaceGone(window);
     }
-    const bool playGranted = std::ranges::any_of(m_windows, [](const auto& item) {
-        return item.second.part == Part::Play && item.second.word == Word::Granted;
-    });
+    const bool coversMayAsk = std::ranges::any_of(
+        m_windows, [](const auto& item) { return CoversMayAskAfter(item.second); });
     Entry& entry = m_windows[window] = {.part = part, .surface = surface};
-    if (part != Part::Cover || playGranted) {
+    if (part != Part::Cover || coversMayAsk) {
         Ask(entry);
         if (!entry.inhibitor)
             m_windows.erase(window);
@@ -26,6 +25,15 @@ void ShortcutsInhibitors::SurfaceShown(const void* window, void* surface, Part p
 void ShortcutsInhibitors::Ask(Entry& entry)
 {
     entry.inhibitor = m_requests.Inhibit(entry.surface);
+}
+
+// A compositor that granted the play window without a question knows the
+// answer for the covers too; one that asked its user first asks for every
+// window, so the covers do without (the lock hands the keyboard from a cover
+// back to the play).
+bool ShortcutsInhibitors::CoversMayAskAfter(const Entry& entry)
+{
+    return entry.part == Part::Play && entry.word == Word::Granted && !entry.questionSeen;
 }
 
 void ShortcutsInhibitors::AskForWaitingCovers()
@@ -68,7 +76,7 @@ void ShortcutsInhibitors::SetActive(InhibitorRequests::Inhibitor inhibitor, bool
         entry.word = Word::TakenBack;
     else
         entry.word = Word::Refused;
-    if (entry.part == Part::Play && active)
+    if (CoversMayAskAfter(entry))
         AskForWaitingCovers();
 }
 

@@ -15,7 +15,9 @@
 // A compositor may ask its user before it answers, in a question of its own
 // that takes the keyboard from every window of the program. Each window of a
 // play would then be asked about, so a cover asks only once the play window's
-// inhibitor is granted: the compositor knows the answer by then.
+// inhibitor is granted without a question: the compositor knows the answer by
+// then. One that asked about the play window asks about each window and
+// remembers nothing, and the covers do not ask at all.
 class ShortcutsInhibitors
 {
 public:
@@ -70,6 +72,7 @@ private:
         bool questionSeen = false;
     };
 
+    static bool CoversMayAskAfter(const Entry& entry);
     void Ask(Entry& entry);
     void AskForWaitingCovers();
     bool Waits(const Entry& entry) const { return entry.inhibitor && entry.word == Word::None; }

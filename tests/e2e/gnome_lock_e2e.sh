@@ -9,7 +9,8 @@
 # firing, the hot corner does nothing and a notification leaves the keyboard
 # with the play. The quit word ends the play, and the shortcuts fire again.
 # Last, a parent who denies, after GNOME forgot the answer, sees a note in the
-# welcome dialog and on the play screen.
+# welcome dialog and on the play screen; and a copy that GNOME does not know
+# by name is asked about once at its play, which tells no loss meanwhile.
 # Usage: gnome_lock_e2e.sh <build/bin directory>
 set -euo pipefail
 
@@ -277,4 +278,46 @@ grep -q "cannot grab the keyboard (the desktop refused)" "$work/tapnest.log" ||
 [ "$(js global.e2e.questions)" = "$questions_before_play" ] || fail "GNOME asked during the denied play"
 type_slowly 0.35 k o l o 4 8 6
 wait_for 3 play_ended || fail_hard "the quit word did not end the denied play"
+
+# h. A copy that GNOME does not know by name (no desktop entry): GNOME keeps
+# no answer and asks again at the play, once, over it. While the question is
+# open no loss of the lock is told, however long the parent takes; after
+# Allow the play holds the shortcuts back and tells no loss either.
+kill "$app_pid"
+wait_for 5 app_ended || fail_hard "the program did not end"
+rm "$work/home/.local/share/applications/$app_id.desktop"
+app_unknown() { js_true "Shell.AppSystem.get_default().lookup_app('$app_id.desktop') === null"; }
+# GNOME reads its folders of desktop entries again some seconds after a change.
+wait_for 10 app_unknown || fail_hard "GNOME still knows $app_id after its desktop entry went"
+start_tapnest
+wait_for 5 js_true 'global.e2e.questionsShown > 0' || fail_hard "GNOME did not ask at the welcome dialog of a copy"
+key Return
+wait_for 3 welcome_focused || fail_hard "the welcome dialog does not have the focus, $(focus_description) has"
+questions_before_play=$(js global.e2e.questions)
+key Return
+wait_for 5 js_true 'global.e2e.questionsShown > 0' || fail_hard "GNOME did not ask at the play of a copy"
+sleep 3 # longer than the grace time of the lock
+! grep -q "cannot grab the keyboard" "$work/tapnest.log" ||
+    fail "the play told a lost lock while GNOME's question was open"
+key Return
+wait_for 3 play_focused || fail_hard "the play did not get the keyboard back after Allow: $(focus_description) has"
+check_shortcuts_swallowed_quickly() {
+    local chord mark
+    for chord in Super_L alt+Tab; do
+        forget_events
+        mark=$(log_mark "$work/tapnest.log")
+        key "$chord"
+        wait_for 2 key_reached "$work/tapnest.log" "$mark" "$key_code" && [ -z "$(shell_events)" ] ||
+            fail "$chord was not held back from the play of a copy: the shell did '$(shell_events)'"
+    done
+}
+check_shortcuts_swallowed_quickly
+sleep 2.5 # the grace time, to see that no loss is told after the grant
+shot 0 copy
+[ "$(note_pixels copy)" = 0 ] || fail "the play of a copy says that the system keys are not locked"
+! grep -q "cannot grab the keyboard" "$work/tapnest.log" || fail "the play of a copy told a lost lock"
+asked=$(($(js global.e2e.questions) - questions_before_play))
+[ "$asked" = 1 ] || fail "GNOME asked $asked times during the play of a copy, not once"
+type_slowly 0.35 k o l o 4 8 6
+wait_for 3 play_ended || fail_hard "the quit word did not end the copy's play"
 finish "end-to-end GNOME lock"

@@ -156,6 +156,20 @@ TEST(ShortcutsInhibitors, CoversAskOnlyOnceThePlayWindowIsGranted)
     EXPECT_EQ(requests.inhibitedSurfaces.size(), 3u);
 }
 
+TEST(ShortcutsInhibitors, CoversDoNotAskACompositorThatAskedItsUserAboutThePlayWindow)
+{
+    RecordedRequests requests;
+    ShortcutsInhibitors inhibitors(requests);
+    inhibitors.KeyboardTo(&windowA);
+    inhibitors.SurfaceShown(&windowA, &surface1, kPlay);
+    inhibitors.SurfaceShown(&windowB, &surface2, Part::Cover);
+    inhibitors.KeyboardTo(nullptr); // the compositor's question
+    inhibitors.SetActive(RecordedRequests::Nth(1), true);
+    inhibitors.KeyboardTo(&windowA);
+    inhibitors.SurfaceShown(&windowC, &surface3, Part::Cover);
+    EXPECT_EQ(requests.inhibitedSurfaces, std::vector<void*>{&surface1});
+}
+
 TEST(ShortcutsInhibitors, TheKeyboardLeavingTheProgramWhileAnAnswerIsDueIsAQuestion)
 {
     RecordedRequests requests;
