@@ -153,6 +153,7 @@ for corner in "${corners[@]}"; do
     [ "$x" -ge "$output_width" ] || ! has_fired "corner/$name" ||
         fail "the corner $name of the play's output reacted during the play"
 done
+forget_fired
 recover
 
 # e. KWin gives the keyboard to any new window, even over a full-screen one,
