@@ -63,6 +63,7 @@ void WaylandDesktopGrab::Engage(QWindow* play)
 {
     ReleaseAll();
     m_play = play;
+    m_playAskedForKeyboard = false;
     Watch(play);
     DispatchWhileNeeded();
 }
@@ -85,7 +86,7 @@ void WaylandDesktopGrab::RemoveCover(QWindow* cover)
 void WaylandDesktopGrab::ReleaseAll()
 {
     if (m_ahead)
-        qCInfo(lcLock, "a play started before the desktop answered the question ahead of it");
+        qCInfo(lcLock, "the desktop left the question ahead of the plays unanswered");
     EndAhead();
     for (QWindow* window : m_covers) {
         if (window)
@@ -122,11 +123,17 @@ void WaylandDesktopGrab::AskFor(QWindow* window)
 }
 
 // A compositor that hands the keyboard only to a window the user asked for
-// (GNOME) gets the request once the play is on the screen: Qt asks it for
-// activation with a token from the window that has the keyboard, made with
-// the serial of the key or click that started the play.
+// may leave it with the window that started the play. Once the play is on
+// the screen it asks for it, once: Qt asks the compositor for activation with
+// a token from the window that has the keyboard, made with the serial of the
+// key or click that started the play. While no window of the program has the
+// keyboard (a question of the compositor) there is nothing to ask with.
 void WaylandDesktopGrab::TakeKeyboard(QWindow& play)
 {
+    const QWindow* focus = QGuiApplication::focusWindow();
+    if (m_playAskedForKeyboard || !focus || focus == &play)
+        return;
+    m_playAskedForKeyboard = true;
     qCInfo(lcLock, "the play is shown without the keyboard; it asks the desktop for it");
     play.requestActivate();
 }
@@ -263,7 +270,7 @@ bool WaylandDesktopGrab::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Expose:
         if (window->isExposed())
             AskFor(window);
-        if (window == m_play && window->isExposed() && QGuiApplication::focusWindow() != window)
+        if (window == m_play && window->isExposed())
             TakeKeyboard(*window);
         break;
     case QEvent::Hide:

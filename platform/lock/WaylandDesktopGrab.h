@@ -63,6 +63,7 @@ private:
     QPointer<QWindow> m_ahead; // the window asked on ahead, until the answer
     bool m_askedAhead = false;
     bool m_refusedAhead = false;
+    bool m_playAskedForKeyboard = false;
     QTimer m_aheadTimer;    // the time the answer to the question ahead may take
     QTimer m_dispatchTimer; // reads the compositor's answers
     bool m_held = false;

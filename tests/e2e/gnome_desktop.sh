@@ -9,7 +9,8 @@
 #
 # Every program the shell and its buses start runs as the user. The
 # program's Wayland traffic is logged (WAYLAND_DEBUG), so that a test sees
-# which keys reached it and what became of its shortcuts inhibitors.
+# which keys reached it and what became of its shortcuts inhibitors, and so
+# is what its lock makes of the desktop's answers (tapnest.lock).
 
 source "$(dirname "${BASH_SOURCE[0]}")/wayland_user.sh"
 
@@ -247,6 +248,7 @@ welcome_rect() { app_windows | jq -r --arg title "$welcome_title" '.[] | select(
 # be on the screen; sets app_pid.
 start_tapnest() {
     spawn_as_user "$work/tapnest.log" "${gnome_env[@]}" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
+        QT_LOGGING_RULES="tapnest.lock=true" \
         "$work/app/tapnest"
     app_pid=$!
     pids+=("$app_pid")

@@ -186,6 +186,8 @@ else
     fail "GNOME did not ask to inhibit the shortcuts while the welcome dialog was up"
 fi
 wait_for 3 welcome_focused || fail_hard "the welcome dialog does not have the focus, $(focus_description) has"
+grep -q "asked the desktop ahead of any play to hold its shortcuts back: granted" "$work/tapnest.log" ||
+    fail "the program did not take GNOME's Allow as the answer to its question"
 forget_events
 key Super_L
 wait_for 3 fired overview || fail "Super does not open the overview from the welcome dialog"
@@ -273,6 +275,8 @@ key Return
 wait_for 3 play_focused || fail_hard "Enter did not start a play with the keyboard: $(focus_description) has"
 note_shown() { shot 0 denied && [ "$(note_pixels denied)" -gt 20 ]; }
 wait_for 5 note_shown || fail "the play does not say that the system keys are not locked"
+grep -q "asked the desktop ahead of any play to hold its shortcuts back: refused" "$work/tapnest.log" ||
+    fail "the program did not take GNOME's Deny as the answer to its question"
 grep -q "cannot grab the keyboard (the desktop refused)" "$work/tapnest.log" ||
     fail "standard error does not say that the desktop refused the lock"
 [ "$(js global.e2e.questions)" = "$questions_before_play" ] || fail "GNOME asked during the denied play"
