@@ -195,14 +195,6 @@ welcome_focused() { has_focus "$app_pid" "$welcome_title"; }
 # Starts the program natively on Wayland and waits for its welcome dialog to
 # have the focus; sets app_pid.
 start_tapnest() {
-    spawn_as_user "$work/tapnest.log" QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$WAYLAND_DISPLAY" \
-        DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" \
-        ${TAPNEST_E2E_WAYLAND_DEBUG:+WAYLAND_DEBUG=1} "$work/app/tapnest"
-    app_pid=$!
-    pids+=("$app_pid")
-    wait_for 20 welcome_opened || fail_hard "the welcome dialog did not open with the focus"
-}
-welcome_opened() {
-    kill -0 "$app_pid" 2>/dev/null || fail_hard "the program ended: $(tail -n 5 "$work/tapnest.log")"
-    welcome_focused
+    launch_tapnest QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$WAYLAND_DISPLAY" \
+        DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS"
 }
