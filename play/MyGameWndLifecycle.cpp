@@ -68,16 +68,18 @@ void CMyGameWnd::ChooseColors()
         m_colors = {m_settings.backgroundColor, kHintTextColor};
 }
 
+// The covers go up first: a desktop that gives the keyboard to each new
+// window (GNOME) then gives it to the play last.
 void CMyGameWnd::EnterFullScreen()
 {
     QScreen* screen = QGuiApplication::primaryScreen();
+    m_covers.Show(screen, ColorFromRef(m_colors.back));
     if (QWindow* handle = windowHandle())
         handle->setScreen(screen);
     setGeometry(screen->geometry());
     showFullScreen();
     raise();
     activateWindow();
-    m_covers.Show(screen, ColorFromRef(m_colors.back));
 }
 
 void CMyGameWnd::PresentFrame()

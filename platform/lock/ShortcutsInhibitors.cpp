@@ -22,9 +22,11 @@ void ShortcutsInhibitors::SurfaceShown(const void* window, void* surface, Part p
     }
 }
 
+// A question may open before any window of the program had the keyboard.
 void ShortcutsInhibitors::Ask(Entry& entry)
 {
     entry.inhibitor = m_requests.Inhibit(entry.surface);
+    entry.questionSeen = !m_keyboard;
 }
 
 // A compositor that granted the play window without a question knows the

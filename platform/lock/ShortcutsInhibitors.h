@@ -55,8 +55,9 @@ public:
     // True while the compositor grants the inhibitor of `window`.
     bool IsActive(const void* window) const;
     Word WordOn(const void* window) const;
-    // The keyboard left every window of the program while the inhibitor of
-    // `window` waited for its answer: what a question of the compositor does.
+    // No window of the program had the keyboard at some time while the
+    // inhibitor of `window` waited for its answer: what a question of the
+    // compositor does.
     bool QuestionSeen(const void* window) const;
     // An inhibitor waits for its answer while no window of the program has the
     // keyboard: the compositor may be asking its user right now.

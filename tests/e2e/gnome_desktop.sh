@@ -247,14 +247,9 @@ welcome_rect() { app_windows | jq -r --arg title "$welcome_title" '.[] | select(
 # Starts the program natively on Wayland and waits for its welcome dialog to
 # be on the screen; sets app_pid.
 start_tapnest() {
-    spawn_as_user "$work/tapnest.log" "${gnome_env[@]}" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
-        QT_LOGGING_RULES="tapnest.lock=true" \
-        "$work/app/tapnest"
-    app_pid=$!
-    pids+=("$app_pid")
-    wait_for 20 welcome_shown || fail_hard "the welcome dialog did not open"
+    launch_tapnest welcome_shown "${gnome_env[@]}" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
+        QT_LOGGING_RULES="tapnest.lock=true"
 }
 welcome_shown() {
-    kill -0 "$app_pid" 2>/dev/null || fail_hard "the program ended: $(tail -n 5 "$work/tapnest.log")"
     [ "$(app_windows | jq -r --arg title "$welcome_title" '.[] | select(.title == $title) | .title')" ]
 }

@@ -195,6 +195,6 @@ welcome_focused() { has_focus "$app_pid" "$welcome_title"; }
 # Starts the program natively on Wayland and waits for its welcome dialog to
 # have the focus; sets app_pid.
 start_tapnest() {
-    launch_tapnest QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$WAYLAND_DISPLAY" \
+    launch_tapnest welcome_focused QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$WAYLAND_DISPLAY" \
         DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS"
 }

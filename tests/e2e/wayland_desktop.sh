@@ -154,6 +154,6 @@ welcome_focused() { [ "$(focused name)" = "$welcome_title" ] && [ "$(focused pid
 # Starts the program natively on Wayland, or with $1 = xcb through XWayland,
 # and waits for its welcome dialog to have the focus; sets app_pid.
 start_tapnest() {
-    launch_tapnest QT_QPA_PLATFORM="${1:-wayland}" WAYLAND_DISPLAY="$WAYLAND_DISPLAY" \
+    launch_tapnest welcome_focused QT_QPA_PLATFORM="${1:-wayland}" WAYLAND_DISPLAY="$WAYLAND_DISPLAY" \
         ${DISPLAY:+DISPLAY=$DISPLAY}
 }

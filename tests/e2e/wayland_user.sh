@@ -154,18 +154,20 @@ colours_in() {
 
 welcome_title="Welcome to Tapnest 2.2 !"
 
-# Starts the program with the NAME=value words "$@" added to its environment
-# and waits until its welcome dialog has the focus (the harness's
-# welcome_focused); sets app_pid. TAPNEST_E2E_WAYLAND_DEBUG=1 logs the
-# program's Wayland traffic with its output.
+# Starts the program with the NAME=value words "$2..." added to its
+# environment and waits until the harness's test $1 of its welcome dialog
+# holds (welcome_focused, say); sets app_pid. TAPNEST_E2E_WAYLAND_DEBUG=1
+# logs the program's Wayland traffic with its output.
 launch_tapnest() {
+    local ready=$1
+    shift
     spawn_as_user "$work/tapnest.log" "$@" ${TAPNEST_E2E_WAYLAND_DEBUG:+WAYLAND_DEBUG=1} \
         "$work/app/tapnest"
     app_pid=$!
     pids+=("$app_pid")
-    wait_for 20 welcome_opened || fail_hard "the welcome dialog did not open with the focus"
+    wait_for 20 welcome_opened "$ready" || fail_hard "the welcome dialog did not open ($ready)"
 }
 welcome_opened() {
     kill -0 "$app_pid" 2>/dev/null || fail_hard "the program ended: $(tail -n 5 "$work/tapnest.log")"
-    welcome_focused
+    "$1"
 }

@@ -143,6 +143,7 @@ TEST(ShortcutsInhibitors, CoversAskOnlyOnceThePlayWindowIsGranted)
 {
     RecordedRequests requests;
     ShortcutsInhibitors inhibitors(requests);
+    inhibitors.KeyboardTo(&windowA);
     inhibitors.SurfaceShown(&windowB, &surface2, Part::Cover); // before the play window
     inhibitors.SurfaceShown(&windowA, &surface1, kPlay);
     inhibitors.SurfaceShown(&windowC, &surface3, Part::Cover);
@@ -184,9 +185,16 @@ TEST(ShortcutsInhibitors, TheKeyboardLeavingTheProgramWhileAnAnswerIsDueIsAQuest
     EXPECT_FALSE(inhibitors.MayBeAsking());
     EXPECT_TRUE(inhibitors.QuestionSeen(&windowA)); // the question closed without a word
 
+    // Asked while no window has the keyboard: the question may be up already.
+    inhibitors.KeyboardTo(nullptr);
+    inhibitors.SurfaceShown(&windowB, &surface3, kPlay);
+    EXPECT_TRUE(inhibitors.QuestionSeen(&windowB));
+    inhibitors.SurfaceGone(&windowB);
+    inhibitors.KeyboardTo(&windowB);
+
     // Once answered, the keyboard going away is no question.
     inhibitors.SurfaceShown(&windowC, &surface2, kPlay);
-    inhibitors.SetActive(RecordedRequests::Nth(2), true);
+    inhibitors.SetActive(RecordedRequests::Nth(3), true);
     inhibitors.SetActive(RecordedRequests::Nth(1), true);
     inhibitors.KeyboardTo(nullptr);
     EXPECT_FALSE(inhibitors.MayBeAsking());
