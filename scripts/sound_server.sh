@@ -4,6 +4,8 @@
 # sockets, state and settings are all under $work.
 # Sourced after desktop.sh (which makes $work and ends $pids at exit).
 
+source "$(dirname "${BASH_SOURCE[0]}")/private_bus.sh"
+
 sound_dir=$work/sound
 sound_kind=pulseaudio
 sound_sink=tapnest_out
@@ -46,18 +48,7 @@ sound_daemon() {
 # A D-Bus session of the private server's own, which WirePlumber needs; it
 # activates no services.
 start_sound_bus() {
-    cat >"$sound_dir/bus.conf" <<EOF
-<busconfig>
-  <type>session</type>
-  <listen>unix:path=$sound_dir/runtime/bus</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-EOF
+    write_private_bus_config "$sound_dir/bus.conf" "unix:path=$sound_dir/runtime/bus"
     local bus
     bus=$(env -u DISPLAY dbus-daemon --config-file="$sound_dir/bus.conf" --fork \
         --print-address=1 --print-pid=1)

@@ -7,6 +7,7 @@
 # Sourced after `set -euo pipefail` with the build/bin directory as $1.
 
 source "$(dirname "${BASH_SOURCE[0]}")/wayland_user.sh"
+source "$e2e_dir/../../scripts/private_bus.sh"
 
 # Each output's size; the second stands right of the first.
 output_width=1280
@@ -39,21 +40,7 @@ start_kwin() {
 
 # A session bus of the user's that the test, root, may use too.
 start_session_bus() {
-    cat >"$work/bus.conf" <<EOF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>$DBUS_SESSION_BUS_ADDRESS</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow user="root"/>
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-EOF
+    write_private_bus_config "$work/bus.conf" "$DBUS_SESSION_BUS_ADDRESS" root
     spawn_as_user "$work/bus.log" dbus-daemon --nofork --config-file="$work/bus.conf"
     pids+=("$!")
     wait_for 5 bus_answers org.freedesktop.DBus / ||
