@@ -244,6 +244,32 @@ welcome_focused() { [ "$(focused title)" = "$welcome_title" ] && [ "$(focused pi
 # The welcome dialog's frame as "x y width height".
 welcome_rect() { app_windows | jq -r --arg title "$welcome_title" '.[] | select(.title == $title) | .rect'; }
 
+# The play's windows: the play on the primary monitor, where the pictures
+# are, and a cover on each other monitor, all with the play's title.
+play_windows() {
+    app_windows | jq -c --arg title "$play_title" '[.[] | select(.title == $title)]'
+}
+play_window() { play_windows | jq -c '.[] | select(.monitor == 0)'; }
+play_open() { [ "$(play_windows)" != "[]" ]; }
+play_focused() {
+    [ "$(windows | jq -r '.[] | select(.focus) | "\(.title) \(.pid) \(.monitor)"')" = \
+        "$play_title $app_pid 0" ]
+}
+# Gives the play the focus, to check on after a failure to do so.
+give_play_focus() {
+    js "global.get_window_actors().map(a => a.meta_window).find(w =>
+        w.title === '$play_title' && w.get_pid() === $app_pid && w.get_monitor() === 0)
+        .activate(global.get_current_time())" >/dev/null
+    wait_for 2 play_focused || fail_hard "the play cannot be given the focus"
+}
+play_full_screen() {
+    [ "$(play_window | jq -r '"\(.fullscreen) \(.rect)"')" = "true $(monitor_rect 0)" ]
+}
+cover_full_screen() {
+    [ "$(play_windows | jq -r '.[] | select(.monitor == 1) | "\(.fullscreen) \(.rect)"')" = \
+        "true $(monitor_rect 1)" ]
+}
+
 # Starts the program natively on Wayland and waits for its welcome dialog to
 # be on the screen; sets app_pid.
 start_tapnest() {

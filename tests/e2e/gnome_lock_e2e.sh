@@ -130,31 +130,6 @@ check_shortcuts_swallowed() {
     done
 }
 
-# The play's windows: the play on the primary monitor, where the pictures
-# are, and a cover on each other monitor, all with the play's title.
-play_windows() {
-    app_windows | jq -c --arg title "$play_title" '[.[] | select(.title == $title)]'
-}
-play_window() { play_windows | jq -c '.[] | select(.monitor == 0)'; }
-play_open() { [ "$(play_windows)" != "[]" ]; }
-play_focused() {
-    [ "$(focused title)" = "$play_title" ] && [ "$(focused pid)" = "$app_pid" ] &&
-        [ "$(focused monitor)" = 0 ]
-}
-# Gives the play the focus, to check on after a failure to do so.
-give_play_focus() {
-    js "global.get_window_actors().map(a => a.meta_window).find(w =>
-        w.title === '$play_title' && w.get_pid() === $app_pid && w.get_monitor() === 0)
-        .activate(global.get_current_time())" >/dev/null
-    wait_for 2 play_focused || fail_hard "the play cannot be given the focus"
-}
-play_full_screen() {
-    [ "$(play_window | jq -r '"\(.fullscreen) \(.rect)"')" = "true $(monitor_rect 0)" ]
-}
-cover_full_screen() {
-    [ "$(play_windows | jq -r '.[] | select(.monitor == 1) | "\(.fullscreen) \(.rect)"')" = \
-        "true $(monitor_rect 1)" ]
-}
 covered() { shot 1 cover && [ "$(colours_in cover)" = "$background" ]; }
 
 # Whether GNOME has decided on every shortcuts inhibitor that the program
