@@ -146,13 +146,13 @@ desktop_idle() {
 shell_events() { js 'global.e2e.events.join(" ")'; }
 forget_events() { js 'global.e2e.events = []' >/dev/null; }
 
-# The windows as a JSON array of objects: title, app_id (a Wayland window's
-# app id), pid, monitor, fullscreen, minimized, maximized, focus, and rect,
-# the frame as "x y width height".
+# The windows as a JSON array of objects: id (mutter's, for the window's
+# life), title, app_id (a Wayland window's app id), pid, monitor, fullscreen,
+# minimized, maximized, focus, and rect, the frame as "x y width height".
 windows() {
     js 'JSON.stringify(global.get_window_actors().map(a => a.meta_window).map(w => {
         const r = w.get_frame_rect();
-        return {title: w.title, app_id: w.get_wm_class(), pid: w.get_pid(),
+        return {id: w.get_id(), title: w.title, app_id: w.get_wm_class(), pid: w.get_pid(),
             monitor: w.get_monitor(), fullscreen: w.is_fullscreen(), minimized: w.minimized,
             maximized: w.get_maximized() !== 0, focus: w.has_focus(),
             rect: `${r.x} ${r.y} ${r.width} ${r.height}`};

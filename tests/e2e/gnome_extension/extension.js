@@ -4,7 +4,7 @@
 // and keeps global.e2e.events: a word for each thing the shell did that a
 // desktop shortcut can set off, so that the test sees a shortcut fire
 // without replacing the shell's own handler of it.
-const { Meta } = imports.gi;
+const { GLib, Meta } = imports.gi;
 const Main = imports.ui.main;
 const MessageTray = imports.ui.messageTray;
 
@@ -32,6 +32,13 @@ class Recorder {
         this._watch(Main.overview, 'showing', () => this._note('overview'));
         this._watch(Main.panel.statusArea.dateMenu.menu, 'open-state-changed', (_menu, open) =>
             open && this._note('calendar'));
+        // Each time a window went into or out of full screen, as
+        // {id, title, fullscreen, time}: the window's id, and the time in
+        // microseconds on the monotonic clock, which the test's tools read.
+        this.fullScreenChanges = [];
+        this._windowSignals = new Map();
+        global.get_window_actors().forEach(actor => this._watchWindow(actor.meta_window));
+        this._watch(global.display, 'window-created', (_display, window) => this._watchWindow(window));
         // Everything that takes the keyboard from the windows (switchers,
         // menus, dialogs, the screenshot UI) goes through Main.pushModal.
         this._pushModal = Main.pushModal;
@@ -52,6 +59,16 @@ class Recorder {
         this._signals.push([object, object.connect(signal, handler)]);
     }
 
+    _watchWindow(window) {
+        this._windowSignals.set(window, [
+            window.connect('notify::fullscreen', () => this.fullScreenChanges.push({
+                id: window.get_id(), title: window.get_title(),
+                fullscreen: window.is_fullscreen(), time: GLib.get_monotonic_time(),
+            })),
+            window.connect('unmanaged', () => this._windowSignals.delete(window)),
+        ]);
+    }
+
     _note(what, windowOrActor = null) {
         const window = windowOrActor?.meta_window ?? windowOrActor;
         this.events.push(window ? `${what}:${window.get_title()}` : what);
@@ -60,6 +77,7 @@ class Recorder {
     destroy() {
         Main.pushModal = this._pushModal;
         this._signals.forEach(([object, id]) => object.disconnect(id));
+        this._windowSignals.forEach((ids, window) => ids.forEach(id => window.disconnect(id)));
     }
 }
 
