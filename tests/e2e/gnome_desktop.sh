@@ -18,6 +18,8 @@ app_id=org.quillwork.Tapnest
 extension_uuid=tapnest-e2e@quillwork.org
 play_title=tapnest
 test_window_title="tapnest-e2e window"
+# Options of gnome_shell_io.py, set before start_gnome (see gnome_touch.sh).
+shell_io_options=()
 # Both monitors' shots are taken by the user's shell into this folder.
 mkdir "$work/shots"
 chown "$e2e_user:" "$work/shots"
@@ -83,7 +85,8 @@ start_gnome() {
     pids+=("$shell_pid")
     wait_for 30 shell_ready || fail_hard "the shell did not load the test's extension"
     coproc SHELL_IO {
-        exec "${as_user[@]}" "${gnome_env[@]}" python3 "$e2e_dir/gnome_shell_io.py" 2>>"$work/io.log"
+        exec "${as_user[@]}" "${gnome_env[@]}" python3 "$e2e_dir/gnome_shell_io.py" \
+            "${shell_io_options[@]}" 2>>"$work/io.log"
     }
     pids+=("$SHELL_IO_PID")
     # Copies of the coprocess's pipes, which unlike its own reach subshells

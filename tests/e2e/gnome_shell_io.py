@@ -15,7 +15,15 @@ Reads one request a line from standard input and answers each with one line,
   eval EXPRESSION     prints the expression's value as the shell's text of it
   shot X Y W H FILE   writes that part of the screen to FILE as a PNG
   move DX DY          moves the pointer by DX,DY pixels
-Usage: gnome_shell_io.py   (as the session's user, with its bus address)
+With --touch, also a touchscreen over every monitor (see gnome_touch.py;
+PipeWire must run), in the layout's coordinates; a gesture that ends with
+fingers lifted answers when, in microseconds on the monotonic clock:
+  tap X Y                         one finger taps
+  drag X Y DX DY SECONDS          one finger moves by DX,DY
+  swipe FINGERS X Y DX DY SECONDS fingers side by side move together
+  hold-tap FINGERS X Y SECONDS    fingers held, then one more taps beside them
+Usage: gnome_shell_io.py [--touch]   (as the session's user, with its bus
+address)
 """
 
 import os
@@ -25,6 +33,7 @@ import time
 import dbus
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from gnome_touch import Touchscreen  # noqa: E402
 from wayland_input import chord_codes  # noqa: E402
 
 # mutter hands injected events to its input thread; a key's handling in the
@@ -33,7 +42,7 @@ SETTLE_SECONDS = 0.05
 
 
 class Shell:
-    def __init__(self):
+    def __init__(self, touch):
         bus = dbus.SessionBus()
         desktop = bus.get_object("org.gnome.Mutter.RemoteDesktop",
                                  "/org/gnome/Mutter/RemoteDesktop")
@@ -42,6 +51,7 @@ class Shell:
         self.input = dbus.Interface(
             bus.get_object("org.gnome.Mutter.RemoteDesktop", path),
             "org.gnome.Mutter.RemoteDesktop.Session")
+        self.touch = Touchscreen(bus, path) if touch else None
         self.input.Start()
         self.shell = dbus.Interface(
             bus.get_object("org.gnome.Shell", "/org/gnome/Shell"),
@@ -82,11 +92,35 @@ class Shell:
         time.sleep(SETTLE_SECONDS)
         return ""
 
+    def touch_requests(self):
+        """The touch gestures as requests, which take their words as
+        numbers (fingers as a count) and settle as a key does."""
+        def settled(gesture, *kinds):
+            def request(*words):
+                if len(words) != len(kinds):
+                    raise TypeError(f"{len(kinds)} numbers expected")
+                try:
+                    lifted = gesture(*(kind(word) for kind, word in zip(kinds, words)))
+                finally:
+                    touch.lift_all()  # no finger stays down after a failure
+                time.sleep(SETTLE_SECONDS)
+                return "" if lifted is None else str(lifted)
+            return request
+        touch = self.touch
+        return {
+            "tap": settled(touch.tap, float, float),
+            "drag": settled(touch.drag, float, float, float, float, float),
+            "swipe": settled(touch.swipe, int, float, float, float, float, float),
+            "hold-tap": settled(touch.hold_tap, int, float, float, float),
+        }
+
 
 def main():
-    shell = Shell()
+    shell = Shell(touch="--touch" in sys.argv[1:])
     requests = {"key": shell.key, "eval": shell.eval, "shot": shell.shot,
                 "move": shell.move}
+    if shell.touch:
+        requests.update(shell.touch_requests())
     for line in sys.stdin:
         verb, _, rest = line.rstrip("\n").partition(" ")
         words = [rest] if verb == "eval" else rest.split()
