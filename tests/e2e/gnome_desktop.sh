@@ -92,6 +92,8 @@ start_gnome() {
     # Copies of the coprocess's pipes, which unlike its own reach subshells
     # such as $(js ...).
     exec {shell_in}>&"${SHELL_IO[1]}" {shell_out}<&"${SHELL_IO[0]}"
+    shell_io_pid=$SHELL_IO_PID
+    cleanup_steps+=(stop_shell_io)
     # The seat has a keyboard for its clients only from the first key on; a
     # client started before it would miss the first key it is sent.
     key Shift_L
@@ -104,6 +106,16 @@ start_gnome() {
     wait_for 10 js_true 'global.display.get_keybinding_action(58, 12) !== 0' ||
         fail_hard "the settings daemon did not take its custom shortcut: $(tail -n 3 "$work/media-keys.log")"
     wait_for 5 desktop_idle || fail_hard "the desktop is not idle after its start"
+}
+
+# Lets gnome_shell_io.py end its sessions, and waits up to 3 s for it to
+# end: mutter 43 does not end while a remote desktop session's screen cast
+# is open (its shutdown loops over such a session without closing it).
+stop_shell_io() {
+    exec {shell_in}>&-
+    [ -z "${SHELL_IO[1]:-}" ] || eval "exec ${SHELL_IO[1]}>&-"
+    shell_io_ended() { ! kill -0 "$shell_io_pid" 2>/dev/null; }
+    wait_for 3 shell_io_ended
 }
 
 # Whether the shell, still running, has the test's extension enabled.

@@ -61,6 +61,14 @@ class Shell:
                            "/org/gnome/Shell/Screenshot"),
             "org.gnome.Shell.Screenshot")
 
+    def stop(self):
+        """Ends the session, and its screen cast with it: mutter 43 does not
+        end while a remote desktop session's screen cast is open."""
+        try:
+            self.input.Stop()
+        except dbus.DBusException:
+            pass  # the shell ended it, or ended
+
     def key(self, *chords):
         codes = []
         for chord in chords:
@@ -129,6 +137,7 @@ def main():
         except (KeyError, TypeError, ValueError, RuntimeError,
                 dbus.DBusException) as error:
             print(f"error: {error!r}".replace("\n", " "), flush=True)
+    shell.stop()
 
 
 if __name__ == "__main__":

@@ -18,10 +18,15 @@ bin_dir=$1
 work=$(mktemp -d)
 markers=$work/markers
 pids=()
+# Commands that end something gently before the processes are killed.
+cleanup_steps=()
 failures=()
 cleanup() {
-    local i
+    local i step
+    for step in "${cleanup_steps[@]}"; do $step || true; done
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+    # What has not ended 5 s later is stuck in its own ending.
+    wait_for 5 all_ended || kill -s KILL "${pids[@]}" 2>/dev/null || true
     wait 2>/dev/null || true
     if [ "${TAPNEST_E2E_KEEP:-0}" = 1 ]; then
         echo "work directory kept: $work" >&2
@@ -30,6 +35,10 @@ cleanup() {
     fi
 }
 trap cleanup EXIT
+all_ended() {
+    local pid
+    for pid in "${pids[@]}"; do ! kill -0 "$pid" 2>/dev/null || return 1; done
+}
 
 fail() {
     echo "FAIL: $*" >&2
