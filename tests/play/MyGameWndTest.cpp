@@ -426,7 +426,6 @@ TEST_F(PlayWindowTest, OnGnomeWithATouchScreenTheHintTellsThatTouchGesturesAreNo
     };
     for (const Case& c : {Case{"GNOME", true, false, 2},
                           {"ubuntu:GNOME", true, true, 3},
-                          {"GNOME", false, true, 2},
                           {"GNOME", false, false, 1},
                           {"KDE", true, false, 1}}) {
         const ScopedEnv desktop("XDG_CURRENT_DESKTOP", QByteArray(c.desktop));
