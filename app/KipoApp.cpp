@@ -30,6 +30,6 @@ int CKipoApp::InitInstance()
     // The greeting of a play started at once is heard too.
     PrepareSound();
     CKipoDlg dialog(m_settings);
-    RunModal(dialog);
+    RunMainDialog(dialog);
     return 0;
 }

@@ -3,9 +3,14 @@
 #include "dialogframe/TypedDialog.h"
 #include "play/PlaySession.h"
 
+#include <QPointer>
+
+#include <vector>
+
 struct Settings;
 class QLabel;
 class QMenu;
+class QWindow;
 
 // The welcome dialog: the program's main window. From it the parent starts a play, opens the
 // setup, the list of further picture and sound volumes, the help and, from the dialog's
@@ -41,6 +46,7 @@ private:
     // may lock the system keys, out of the way while a play runs, back in
     // front after it.
     void ConnectPlay();
+    void StepAsideFromPlay(QWindow* focus);
     void OnPlayEnded();
     // One line under the dialog's text, above its buttons, when the desktop
     // will not let the plays lock the system keys: what that means and how
@@ -51,4 +57,5 @@ private:
     QMenu* m_systemMenu;
     PlaySession m_play;
     QLabel* m_lockNote = nullptr;
+    std::vector<QPointer<QWidget>> m_asideFromPlay; // hidden while the play runs
 };

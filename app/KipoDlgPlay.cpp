@@ -3,8 +3,11 @@
 #include "platform/DisplayPlatform.h"
 #include "resources/StringTable.h"
 
+#include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 
@@ -24,6 +27,7 @@ void CKipoDlg::ConnectPlay()
     // Behind the play the dialog takes no key and no click, whichever window
     // manager lets it have the focus.
     connect(&m_play, &PlaySession::starting, this, [this] { setEnabled(false); });
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &CKipoDlg::StepAsideFromPlay);
     connect(&m_play, &PlaySession::ended, this, &CKipoDlg::OnPlayEnded);
     connect(&m_play, &PlaySession::lockRefusedAhead, this, &CKipoDlg::ShowLockRefusedNote);
 }
@@ -33,8 +37,30 @@ void CKipoDlg::OnStart()
     m_play.Start();
 }
 
+// A Wayland compositor may hand the keyboard to any window of the program (GNOME's
+// touch gesture that switches applications does), and nothing holds it on the play
+// there. So once a window of the play has the keyboard, the program's other windows
+// leave the screen until the play ends.
+void CKipoDlg::StepAsideFromPlay(QWindow* focus)
+{
+    if (!m_play.IsPlaying() || !focus || !m_play.Window().OwnsWindow(focus) ||
+        !RunsAsWaylandClient())
+        return;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && !m_play.Window().OwnsWindow(window->windowHandle())) {
+            m_asideFromPlay.emplace_back(window);
+            window->hide();
+        }
+    }
+}
+
 void CKipoDlg::OnPlayEnded()
 {
+    for (const QPointer<QWidget>& window : m_asideFromPlay) {
+        if (window)
+            window->show();
+    }
+    m_asideFromPlay.clear();
     setEnabled(true);
     raise();
     activateWindow();

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QInputDevice>
 #include <QStandardPaths>
 #include <QtGlobal>
 
@@ -26,4 +27,17 @@ bool DesktopEntryInstalled()
 {
     const QString entry = QGuiApplication::desktopFileName() + QStringLiteral(".desktop");
     return !QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entry).isEmpty();
+}
+
+bool RunsAsWaylandClient()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+bool TouchScreenPresent()
+{
+    const QList<const QInputDevice*> devices = QInputDevice::devices();
+    return std::ranges::any_of(devices, [](const QInputDevice* device) {
+        return device->type() == QInputDevice::DeviceType::TouchScreen;
+    });
 }

@@ -12,3 +12,10 @@ bool RunsOnGnome();
 // The program's desktop entry is where desktops look for it, so a desktop
 // knows the program by its name and can remember its answers for it.
 bool DesktopEntryInstalled();
+
+// The program runs as a Wayland client: the compositor decides where its
+// windows go and may hand the keyboard to any of them.
+bool RunsAsWaylandClient();
+
+// A touchscreen is attached: the desktop's touch gestures can reach it.
+bool TouchScreenPresent();

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QEventLoop>
 
 namespace {
 
@@ -34,6 +35,17 @@ int RunModal(QDialog& dialog)
         return dialog.exec();
     ++script->m_runs;
     return RunScripted(script->m_script, dialog, script->m_leftOpen);
+}
+
+// QDialog::exec ends when the dialog is hidden; this loop only when it is done.
+int RunMainDialog(QDialog& dialog)
+{
+    QEventLoop loop;
+    QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    loop.exec();
+    return dialog.result();
 }
 
 ScriptedDialogs::ScriptedDialogs(Script script) : m_script(std::move(script)) {}

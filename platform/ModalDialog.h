@@ -8,6 +8,9 @@ class QDialog;
 
 // Runs `dialog` as a modal window until it ends; its result (QDialog::Accepted or Rejected).
 int RunModal(QDialog& dialog);
+// Runs the program's main `dialog` until it ends, without blocking other windows; it may leave
+// the screen meanwhile (hidden, then shown again) without ending. Its result, as RunModal's.
+int RunMainDialog(QDialog& dialog);
 
 // Test seam: while an object of this class lives, RunModal shows the dialog modally without an
 // event loop of its own, hands it to the script once it is shown and initialised, and returns
@@ -24,6 +27,9 @@ public:
 
 private:
     friend int RunModal(QDialog& dialog);
+    // Runs the program's main `dialog` until it ends, without blocking other windows; it may leave
+    // the screen meanwhile (hidden, then shown again) without ending. Its result, as RunModal's.
+    int RunMainDialog(QDialog& dialog);
     Script m_script;
     int m_runs = 0;
     int m_leftOpen = 0;

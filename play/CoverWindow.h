@@ -1,5 +1,7 @@
 #pragma once
 
+#include "play/FullScreenHold.h"
+
 #include <QColor>
 #include <QWidget>
 
@@ -26,4 +28,5 @@ private:
     QWidget& m_play;
     QScreen* const m_screen;
     QColor m_color;
+    FullScreenHold m_fullScreenHold{*this};
 };

@@ -2,6 +2,7 @@
 
 #include "platform/InputClock.h"
 #include "platform/lock/KeyboardLock.h"
+#include "play/FullScreenHold.h"
 #include "play/PicturePrefetch.h"
 #include "play/PlayDeck.h"
 #include "play/PlayRandom.h"
@@ -12,6 +13,7 @@
 
 #include <deque>
 #include <string>
+#include <vector>
 
 struct Settings;
 
@@ -30,6 +32,8 @@ public:
     // Asks the desktop ahead, on the parent's `window`, whether the plays may
     // hold its shortcuts back; lockRefusedAhead() tells a refusal.
     void AskLockAhead(QWidget& window) { m_lock.AskAhead(&window); }
+    // `window` is the play window's or a cover's.
+    bool OwnsWindow(const QWindow* window) const;
 
     // Read by tests.
     const PlayDeck& Deck() const { return m_deck; }
@@ -93,6 +97,7 @@ private:
     PickRules Rules() const;
     void FillBackground(QPainter& painter) const;
     void DrawHint(QPainter& painter) const;
+    std::vector<const QString*> LastingHintLines() const;
     void SetHintFont(QPainter& painter) const;
     QRect HintLineRect(QPainter& painter, const QString& text, int top) const;
     QRect NotLockedLineRect(QPainter& painter) const;
@@ -106,6 +111,7 @@ private:
     InputClock m_clock;
     KeyboardLock m_lock;
     ScreenCovers m_covers;
+    FullScreenHold m_fullScreenHold{*this};
     PlayRandom m_random;
     PlayDeck m_deck;
     DeckPictures m_pictures;    // m_deck's pictures, shared with the prefetch
@@ -118,5 +124,6 @@ private:
     int m_currentIndex = 0;
     int m_quitState = 0;
     bool m_x11KeyCodes = false;
+    bool m_touchNote = false; // the hint says that touch gestures stay active
     quint64 m_busyUntilTimestamp = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "library/Settings.h"
 #include "platform/ColorRef.h"
+#include "platform/DisplayPlatform.h"
 #include "platform/sound/Sound.h"
 #include "resources/StringTable.h"
 
@@ -27,6 +28,19 @@ const QString& NotLockedText()
     return text;
 }
 
+const QString& TouchNotLockedText()
+{
+    static const QString text = QString::fromStdString(LoadString(kStrTouchNotLocked));
+    return text;
+}
+
+// GNOME's touch gestures reach the desktop whatever the lock holds: no
+// program can keep them away.
+bool TouchGesturesStayActive()
+{
+    return RunsOnGnome() && TouchScreenPresent();
+}
+
 QSize ScreenSizeInPixels()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -38,6 +52,7 @@ QSize ScreenSizeInPixels()
 void CMyGameWnd::PrepareBackground()
 {
     m_backBuffer = QImage(ScreenSizeInPixels(), QImage::Format_RGB32);
+    m_touchNote = TouchGesturesStayActive();
     QPainter painter(&m_backBuffer);
     FillBackground(painter);
     DrawHint(painter);
@@ -49,15 +64,30 @@ void CMyGameWnd::FillBackground(QPainter& painter) const
     painter.fillRect(m_backBuffer.rect(), ColorFromRef(m_colors.back));
 }
 
-// The hint at the top left and, while the desktop's own shortcuts work during
-// the play, a second line under it that tells the parent so. Each line is
-// drawn on its own background, over whatever picture lies there.
+// The hint at the top left: the quit word and, where the desktop's touch
+// gestures stay active, a line that says so. While the desktop's own
+// shortcuts work during the play, a line under them tells the parent that
+// too. Each line is drawn on its own background, over whatever picture lies
+// there.
 void CMyGameWnd::DrawHint(QPainter& painter) const
 {
     SetHintFont(painter);
-    DrawHintLine(painter, HintLineRect(painter, QuitHintText(), 0), QuitHintText());
+    int top = 0;
+    for (const QString* text : LastingHintLines()) {
+        const QRect rect = HintLineRect(painter, *text, top);
+        DrawHintLine(painter, rect, *text);
+        top = rect.bottom() + 1;
+    }
     if (m_lock.IsLost())
         DrawHintLine(painter, NotLockedLineRect(painter), NotLockedText());
+}
+
+std::vector<const QString*> CMyGameWnd::LastingHintLines() const
+{
+    std::vector<const QString*> lines{&QuitHintText()};
+    if (m_touchNote)
+        lines.push_back(&TouchNotLockedText());
+    return lines;
 }
 
 void CMyGameWnd::SetHintFont(QPainter& painter) const
@@ -76,7 +106,9 @@ QRect CMyGameWnd::HintLineRect(QPainter& painter, const QString& text, int top) 
 
 QRect CMyGameWnd::NotLockedLineRect(QPainter& painter) const
 {
-    const int top = HintLineRect(painter, QuitHintText(), 0).bottom() + 1;
+    int top = 0;
+    for (const QString* text : LastingHintLines())
+        top = HintLineRect(painter, *text, top).bottom() + 1;
     return HintLineRect(painter, NotLockedText(), top);
 }
 

@@ -82,6 +82,11 @@ void CMyGameWnd::EnterFullScreen()
     activateWindow();
 }
 
+bool CMyGameWnd::OwnsWindow(const QWindow* window) const
+{
+    return window && (window == windowHandle() || m_covers.Owns(*window));
+}
+
 void CMyGameWnd::PresentFrame()
 {
     update();

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -44,6 +45,12 @@ void ScreenCovers::Hide()
     for (const auto& cover : m_covers)
         TakeDown(*cover);
     m_covers.clear();
+}
+
+bool ScreenCovers::Owns(const QWindow& window) const
+{
+    return std::ranges::any_of(
+        m_covers, [&window](const auto& cover) { return cover->windowHandle() == &window; });
 }
 
 void ScreenCovers::Cover(QScreen* screen)

@@ -11,6 +11,7 @@
 
 class KeyboardLock;
 class QScreen;
+class QWindow;
 
 // One cover for each screen but the play's own, from the start of a play to
 // its end: a screen plugged in during the play gets one, a screen removed
@@ -28,6 +29,8 @@ public:
     void SetColor(const QColor& color);
     // Takes every cover down.
     void Hide();
+    // `window` is a cover's.
+    bool Owns(const QWindow& window) const;
 
     // A cover goes when the event loop next runs: it may be taken down from
     // inside its own key handler, by the quit word typed on it.

@@ -33,7 +33,10 @@ constexpr std::array kStrings{
     StringEntry{kStrCutToDisplay, "Cu&t to display"},
     StringEntry{kStrQuitHint, "Type \"kolo486\" to quit."},
     StringEntry{kStrKeysNotLocked, "The system keys are not locked on this desktop."},
-    StringEntry{kStrKeysWillNotLock, "The system keys will not be locked on this desktop."},
+    StringEntry{kStrTouchNotLocked, "Touch gestures are not locked on this desktop."},
+    StringEntry{kStrKeysWillNotLock,
+                "The system keys will not be locked on this desktop: see Help, What does my "
+                "desktop need?"},
     StringEntry{kStrKeysWillNotLockGnome,
                 "System keys not locked: allow it in Settings, Applications, Tapnest."},
     StringEntry{kStrKeysWillNotLockGnomeCopy,

@@ -5,11 +5,12 @@
 #include <string_view>
 
 // Ids of the string table.
-inline constexpr int kStrAboutMenu = 101;     // "&About Tapnest..."
-inline constexpr int kStrInformation = 111;   // caption "Information"
-inline constexpr int kStrWarning = 116;       // caption "Warning"
-inline constexpr int kStrQuitHint = 125;      // hint drawn on the first play frame
-inline constexpr int kStrKeysNotLocked = 126; // under the hint, when the lock failed
+inline constexpr int kStrAboutMenu = 101;      // "&About Tapnest..."
+inline constexpr int kStrInformation = 111;    // caption "Information"
+inline constexpr int kStrWarning = 116;        // caption "Warning"
+inline constexpr int kStrQuitHint = 125;       // hint drawn on the first play frame
+inline constexpr int kStrKeysNotLocked = 126;  // under the hint, when the lock failed
+inline constexpr int kStrTouchNotLocked = 134; // under the hint, where touch gestures stay
 // The welcome dialog's note when the desktop, asked before any play, will not
 // hold its shortcuts back: on any desktop, on GNOME, and on GNOME for a copy
 // it does not know by name.

@@ -122,20 +122,24 @@ void WaylandDesktopGrab::AskFor(QWindow* window)
     Update();
 }
 
-// A compositor that hands the keyboard only to a window the user asked for
-// may leave it with the window that started the play. Once the play is on
-// the screen it asks for it, once: Qt asks the compositor for activation with
-// a token from the window that has the keyboard, made with the serial of the
-// key or click that started the play. While no window of the program has the
-// keyboard (a question of the compositor) there is nothing to ask with.
-void WaylandDesktopGrab::TakeKeyboard(QWindow& play)
+// A compositor may leave the keyboard with the window that started the play,
+// or take it during the play (GNOME's overview or another workspace, which
+// touch gestures open). The play then asks for it, once each time it is
+// without it: Qt asks the compositor for activation with a token made with
+// the serial of the last key, click or touch, from the window of the program
+// that has the keyboard if one has it. Not while the compositor may be asking
+// its user: its question has the keyboard.
+void WaylandDesktopGrab::TakeKeyboard()
 {
-    const QWindow* focus = QGuiApplication::focusWindow();
-    if (m_playAskedForKeyboard || !focus || focus == &play)
+    if (KeyboardWindow()) {
+        m_playAskedForKeyboard = false;
+        return;
+    }
+    if (!m_play || !m_play->isExposed() || m_playAskedForKeyboard || m_inhibitors.MayBeAsking())
         return;
     m_playAskedForKeyboard = true;
-    qCInfo(lcLock, "the play is shown without the keyboard; it asks the desktop for it");
-    play.requestActivate();
+    qCInfo(lcLock, "the play is without the keyboard; it asks the desktop for it");
+    m_play->requestActivate();
 }
 
 void WaylandDesktopGrab::Forget(QWindow* window)
@@ -194,6 +198,7 @@ void WaylandDesktopGrab::Update()
 {
     UpdateHeld();
     UpdateAhead();
+    TakeKeyboard();
 }
 
 void WaylandDesktopGrab::UpdateHeld()
@@ -270,8 +275,6 @@ bool WaylandDesktopGrab::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Expose:
         if (window->isExposed())
             AskFor(window);
-        if (window == m_play && window->isExposed())
-            TakeKeyboard(*window);
         break;
     case QEvent::Hide:
         Forget(window);

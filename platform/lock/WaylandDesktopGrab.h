@@ -44,7 +44,7 @@ private:
     void Watch(QWindow* window);
     void AskFor(QWindow* window);
     void Forget(QWindow* window);
-    void TakeKeyboard(QWindow& play);
+    void TakeKeyboard();
     Part PartOf(const QWindow* window) const;
     QWindow* KeyboardWindow() const;
     void OnAnswer(InhibitorRequests::Inhibitor inhibitor, bool active);

@@ -4,8 +4,10 @@
 # no title bar, and covers both a second output that was there from the start
 # and a third one added during the play; keys and clicks show pictures while
 # none of the desktop's shortcuts fires and the workspace stays; a click on
-# another output leaves the keys with the play; the quit word brings the
-# welcome dialog back, and the desktop's shortcuts work again.
+# another output leaves the keys with the play; the play is full screen again
+# at once when the desktop takes that away; the welcome dialog is off the
+# screen during the play, and the quit word brings it back; the desktop's
+# shortcuts work again.
 # Usage: wayland_play_e2e.sh <build/bin directory>
 set -euo pipefail
 
@@ -38,6 +40,32 @@ wait_for 2 play_full_screen ||
 [ "$(focused output)" = HEADLESS-1 ] || fail "the play is on $(focused output), not HEADLESS-1"
 [ "$(focused app_id)" = org.quillwork.Tapnest ] ||
     fail "the play's app id is '$(focused app_id)', not org.quillwork.Tapnest"
+# No gesture or shortcut can hand the keyboard to a window that is not there.
+welcome_mapped() {
+    [ "$(swaymsg -t get_tree | jq --arg name "$welcome_title" --argjson pid "$app_pid" \
+        'any(.. | objects; .pid? == $pid and .name? == $name)')" = true ]
+}
+welcome_gone() { ! welcome_mapped; }
+wait_for 2 welcome_gone || fail "the welcome dialog stays on the screen during the play"
+
+# The desktop takes the play out of full screen; it asks for it again at once.
+# The time is sway's: from its event of the change to its event of the next.
+swaymsg -m -t subscribe '["window"]' |
+    jq --unbuffered -r --argjson id "$play" \
+        'select(.change == "fullscreen_mode" and .container.id == $id) | .container.fullscreen_mode' |
+    while read -r mode; do echo "${EPOCHREALTIME/./} $mode"; done >"$work/fullscreen.log" &
+pids+=($!)
+sleep 0.2
+swaymsg "[con_id=$play] fullscreen disable" >/dev/null
+back_full_screen() { grep -q ' 1$' "$work/fullscreen.log"; }
+if wait_for 2 back_full_screen; then
+    delay_ms=$(awk '$2 == 0 && !t { t = $1 } $2 == 1 && t { print int(($1 - t) / 1000); exit }' "$work/fullscreen.log")
+    echo "full screen again after $delay_ms ms"
+    [ "$delay_ms" -lt 250 ] || fail "the play took $delay_ms ms to be full screen again"
+else
+    fail "the play did not ask for full screen again"
+fi
+wait_for 2 play_full_screen || fail "the play is not full screen again: $(focused_geometry)"
 
 first_frame() { shot HEADLESS-1 start && [ "$(colour_at start 512 700)" = 0000FF ]; }
 wait_for 3 first_frame || fail "the first frame is not the blue background: $(colour_at start 512 700)"
@@ -103,7 +131,9 @@ done
 type_slowly 0.35 k o l o 4 8 6
 play_gone() { ! window_visible "$play"; }
 wait_for 3 play_gone || fail_hard "the quit word did not end the play"
-window_visible "$welcome" || fail_hard "the welcome dialog is not back after the play"
+wait_for 2 welcome_mapped || fail_hard "the welcome dialog is not back after the play"
+welcome=$(swaymsg -t get_tree | jq --arg name "$welcome_title" --argjson pid "$app_pid" \
+    'first(.. | objects | select(.pid? == $pid and .name? == $name)).id')
 wait_for 2 covered_by_nothing "$second" || fail "$second still shows $(colours_in after) after the play"
 
 key super+Return

@@ -5,9 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPointingDevice>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <utility>
 
 TEST(DisplayPlatform, AWaylandSessionRunsOnWaylandWithX11AsFallback)
@@ -45,6 +48,16 @@ TEST(DisplayPlatform, GnomeIsFoundInTheDesktopList)
     }
     const ScopedEnv unset("XDG_CURRENT_DESKTOP", std::nullopt);
     EXPECT_FALSE(RunsOnGnome());
+}
+
+TEST(DisplayPlatform, ATouchScreenIsFoundAmongTheInputDevicesButATouchPadIsNot)
+{
+    EXPECT_FALSE(TouchScreenPresent());
+    const std::unique_ptr<QPointingDevice> pad(
+        QTest::createTouchDevice(QInputDevice::DeviceType::TouchPad));
+    EXPECT_FALSE(TouchScreenPresent());
+    const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
+    EXPECT_TRUE(TouchScreenPresent());
 }
 
 TEST(DisplayPlatform, TheDesktopEntryIsLookedForWhereDesktopsLook)

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,6 +44,23 @@ TEST(ScriptedDialogs, ADialogLeftOpenIsRejectedAndCountedAndInnerScriptsHideOute
     }
     EXPECT_EQ(RunModal(dialog), QDialog::Accepted);
     EXPECT_EQ(outer.Runs(), 1);
+}
+
+TEST(MainDialog, LeavingTheScreenDoesNotEndItOnlyDoneDoes)
+{
+    QDialog dialog;
+    bool shownAgain = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        dialog.hide();
+        QTimer::singleShot(0, &dialog, [&] {
+            dialog.show();
+            shownAgain = dialog.isVisible();
+            dialog.accept();
+        });
+    });
+    EXPECT_EQ(RunMainDialog(dialog), QDialog::Accepted);
+    EXPECT_TRUE(shownAgain);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 } // namespace

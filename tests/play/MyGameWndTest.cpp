@@ -1,15 +1,20 @@
 #include "PlayStage.h"
 
 #include "platform/files/Paths.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/SolidPng.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPointingDevice>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <span>
 
 using namespace std::chrono_literals;
@@ -28,15 +33,20 @@ protected:
         return m_library.AddGroup("Pictures", 1, cutNames);
     }
 
-    // Pixels of the hint's colour in the band of the line under the hint.
-    int NotLockedLinePixels()
+    // Pixels of the hint's colour in the middle of the hint's line `line`
+    // (0: the quit word's).
+    int HintLinePixels(int line)
     {
+        QFont font = QGuiApplication::font();
+        font.setPixelSize(16);
+        const int height = QFontMetrics(font).height();
         int count = 0;
-        for (int y = 18; y < 40; ++y)
+        for (int y = line * height + height / 4; y < line * height + height * 3 / 4; ++y)
             for (int x = 0; x < 300; ++x)
                 count += Pixel(x, y) == qRgb(255, 200, 200);
         return count;
     }
+    int NotLockedLinePixels() { return HintLinePixels(1); }
 
     // Starts a play shown over the screen, then seeds the generator so the
     // test knows every choice.
@@ -402,6 +412,33 @@ TEST_F(PlayWindowTest, ALostLockIsToldUnderTheHintUntilItIsRegained)
     m_desktop.Grab().SetHolds(true);
     EXPECT_EQ(NotLockedLinePixels(), 0);
     EXPECT_EQ(Pixel(150, 30), kBlue);
+}
+
+TEST_F(PlayWindowTest, OnGnomeWithATouchScreenTheHintTellsThatTouchGesturesAreNotLocked)
+{
+    PlayLibrary::SavePicture(Group(), "a.png", PlayLibrary::Filled(10, 10, Qt::red));
+    struct Case
+    {
+        const char* desktop;
+        bool touchScreen;
+        bool lockLost;
+        int lines; // of the hint, the quit word's included
+    };
+    for (const Case& c : {Case{"GNOME", true, false, 2},
+                          {"ubuntu:GNOME", true, true, 3},
+                          {"GNOME", false, false, 1},
+                          {"KDE", true, false, 1}}) {
+        const ScopedEnv desktop("XDG_CURRENT_DESKTOP", QByteArray(c.desktop));
+        std::unique_ptr<QPointingDevice> touchScreen;
+        if (c.touchScreen)
+            touchScreen.reset(QTest::createTouchDevice());
+        Start();
+        m_desktop.Grab().SetHolds(!c.lockLost);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Window().Lock().IsLost() == c.lockLost; }, 4000));
+        for (int line = 0; line < 4; ++line)
+            EXPECT_EQ(HintLinePixels(line) > 20, line < c.lines) << c.desktop << " line " << line;
+        TypeQuitWord(Window());
+    }
 }
 
 TEST_F(PlayWindowTest, OnADesktopThatCannotLockTheFirstFrameTellsIt)
