@@ -4,13 +4,15 @@
 # A play started before the seat had a touchscreen shows the one-line hint;
 # once it has one, the hint adds that touch gestures are not locked. A tap
 # shows a picture. GNOME's drag down from a screen's top edge takes the
-# focused window out of full screen; the play is full screen again at once.
-# GNOME's app switch (three fingers held, a fourth tapped) finds no window
-# of the program but the play's, and the keyboard stays with them. The
-# gestures that GNOME 43 lets take the child out of any play are checked to
-# do so, so that the test tells when a GNOME stops: the overview by a swipe
-# up of three or four fingers, the next workspace by three fingers to the
-# left.
+# focused window out of full screen; the play's window is full screen again
+# at once. GNOME's app switch (three fingers held, a fourth tapped) finds no
+# window of the program but the play's, and the keyboard stays with them.
+# Edge drags from the other sides, long presses, taps of several fingers and
+# one-finger swipes leave the play alone. The gestures that GNOME 43 lets
+# take the child out of any play are checked to do so, so that the test
+# tells when a GNOME stops: the overview by a swipe up of three or four
+# fingers, the next workspace by three fingers to the left; and so is the
+# way back that the help gives.
 # Usage: gnome_touch_e2e.sh <build/bin directory>
 set -euo pipefail
 
@@ -22,12 +24,14 @@ source "$(dirname "$0")/gnome_touch.sh"
 full_screen_again_ms=250
 
 # Gestures after which the child is out of the play on GNOME 43, as
-# "effect gesture": the shell's word for what it did (see shell_events) and
-# the gesture, on the primary monitor (1280x800).
+# "effect | gesture | way back": the shell's word for what it did (see
+# shell_events), the gesture on the primary monitor (1280x800), and what
+# brings the child back: a tap on the play's preview in the overview, the
+# opposite swipe from the next workspace.
 leaving=(
-    "overview swipe 3 640 600 0 -400 0.3"
-    "overview swipe 4 640 600 0 -400 0.3"
-    "workspace:0-1 swipe 3 900 400 -600 0 0.3"
+    "overview | swipe 3 640 600 0 -400 0.3 | tap 640 400"
+    "overview | swipe 4 640 600 0 -400 0.3 | tap 640 400"
+    "workspace:0-1 | swipe 3 900 400 -600 0 0.3 | swipe 3 400 400 600 0 0.3"
 )
 
 # Gestures that GNOME 43 leaves to the play, on the primary monitor: drags
@@ -226,14 +230,26 @@ for gesture in "${staying[@]}"; do
     fi
 done
 
-# g. What still takes the child out of the play on GNOME 43.
+# g. What still takes the child out of the play on GNOME 43, and the way
+# back to it. Back from the next workspace, the keyboard may stay with the
+# cover, which took it there.
+play_in_view() {
+    local state
+    state=$(play_state)
+    [[ $state == "idle 0 play full" || $state == "idle 0 cover full" ]]
+}
 for entry in "${leaving[@]}"; do
-    read -r effect gesture <<<"$entry"
+    IFS='|' read -r effect gesture way_back <<<"$entry"
+    read -r effect <<<"$effect" && read -r gesture <<<"$gesture" && read -r way_back <<<"$way_back"
     forget_events
-    # shellcheck disable=SC2086 # the gesture's words
+    # shellcheck disable=SC2086 # the gestures' words
     $gesture
-    wait_for 2 fired "$effect" ||
+    if ! wait_for 2 fired "$effect"; then
         fail "'$gesture' no longer leaves the play on this GNOME ($effect expected): the shell did '$(shell_events)'"
+    else
+        $way_back
+        wait_for 2 play_in_view || fail "'$way_back' did not bring the play back after '$gesture': '$(play_state)'"
+    fi
     put_play_back
 done
 
