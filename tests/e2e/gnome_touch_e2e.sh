@@ -12,7 +12,8 @@
 # take the child out of any play are checked to do so, so that the test
 # tells when a GNOME stops: the overview by a swipe up of three or four
 # fingers, the next workspace by three fingers to the left; and so is the
-# way back that the help gives.
+# way back that the help gives. Where GNOME offers its on-screen keyboard, a
+# drag up from the bottom edge opens it over the play.
 # Usage: gnome_touch_e2e.sh <build/bin directory>
 set -euo pipefail
 
@@ -252,6 +253,22 @@ for entry in "${leaving[@]}"; do
     fi
     put_play_back
 done
+
+# h. Where GNOME offers its on-screen keyboard (a tablet in touch mode, or
+# with the keyboard switched on in Accessibility), a drag up from the bottom
+# edge opens it over the play. Its keys type into the play, which keeps the
+# keyboard, but its settings key offers GNOME's Settings. The headless seat
+# is never in touch mode, so the test switches the keyboard on as
+# Accessibility does.
+a11y="new imports.gi.Gio.Settings({schema_id: 'org.gnome.desktop.a11y.applications'})"
+js "$a11y.set_boolean('screen-keyboard-enabled', true)" >/dev/null
+forget_events
+drag 640 798 0 -300 0.3
+wait_for 2 fired on-screen-keyboard ||
+    fail "a drag up from the bottom edge no longer opens the on-screen keyboard: the shell did '$(shell_events)'"
+play_focused || fail "the on-screen keyboard took the keyboard from the play to $(focus_description)"
+js "$a11y.set_boolean('screen-keyboard-enabled', false)" >/dev/null
+wait_for 2 play_back || fail_hard "the on-screen keyboard did not go: the play is '$(play_state)'"
 
 end_play
 finish "end-to-end GNOME touch"

@@ -30,6 +30,8 @@ class Recorder {
         this._watch(global.display, 'notify::focus-window', () =>
             this._note('focus', global.display.focus_window));
         this._watch(Main.overview, 'showing', () => this._note('overview'));
+        this._watch(Main.keyboard, 'visibility-changed', () =>
+            Main.keyboard.visible && this._note('on-screen-keyboard'));
         this._watch(Main.panel.statusArea.dateMenu.menu, 'open-state-changed', (_menu, open) =>
             open && this._note('calendar'));
         // Each time a window went into or out of full screen, as
