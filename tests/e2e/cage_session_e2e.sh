@@ -33,6 +33,10 @@ for ((i = 1; i < ${#session_command[@]}; i++)); do
 done
 [ "${session_command[*]:i}" = "-- tapnest" ] ||
     fail_hard "the session's cage runs '${session_command[*]:i}', not '-- tapnest'"
+# The login screen passes the session's desktop names on, as the program's
+# environment has them.
+session_desktop=$(sed -n 's/^DesktopNames=//p' "$session_file" | sed 's/;$//; s/;/:/g')
+[ -n "$session_desktop" ] || fail "the session names no desktop"
 # -m takes a value; any other word of letters is flags, and s would allow
 # switching to another console.
 for ((i = 0; i < ${#options[@]}; i++)); do
@@ -112,6 +116,7 @@ start_session() {
     local count=$1 id
     cage_log=$work/cage-$count.log
     spawn_as_user "$cage_log" PATH="$work/app:/usr/bin:/bin" WAYLAND_DISPLAY="$WAYLAND_DISPLAY" \
+        XDG_CURRENT_DESKTOP="$session_desktop" \
         WLR_BACKENDS=wayland WLR_RENDERER=pixman WLR_WL_OUTPUTS="$count" "${session_command[@]}"
     cage_pid=$!
     pids+=("$cage_pid")
@@ -242,6 +247,8 @@ wait_for 5 sound_client || fail "the program did not reach the user's sound serv
 type_slowly 0.4 x y z space b c
 cage_shot pictures
 [ "$(differing play pictures)" -gt 2000 ] || fail "key presses showed no picture"
+# Nothing runs beside the program, so nothing is left unlocked to tell of.
+[ "$(note_pixels pictures)" = 0 ] || fail "the play says that the system keys are not locked"
 click 800 600
 clicked() { cage_shot clicked && [ "$(differing pictures clicked)" -gt 2000 ]; }
 wait_for 2 clicked || fail "a click on the play showed no picture"
