@@ -140,10 +140,10 @@ start_session() {
 # A shot of all of cage's outputs, or of the output $2, as $work/$1.png.
 cage_shot() { WAYLAND_DISPLAY=$cage_display grim ${2:+-o "$2"} "$work/$1.png"; }
 # What differs between the shots $1 and $2 as "width height x y"; "0 0 0 0"
-# when nothing does. With $2 "black", what is not black in $1.
+# when nothing does. With $2 a colour "#RRGGBB", what is not of that colour in $1.
 changed_box() {
     local other=("$work/$2.png")
-    [ "$2" = black ] && other=(\( +clone -fill black -colorize 100 \))
+    [[ $2 == \#* ]] && other=(\( +clone -fill "$2" -colorize 100 \))
     convert "$work/$1.png" "${other[@]}" -compose difference -composite -threshold 0 \
         -bordercolor black -border 1 -format '%@' info: 2>/dev/null |
         awk -F'[x+]' '$1 == 0 { print "0 0 0 0"; next } { print $1, $2, $3 - 1, $4 - 1 }'
@@ -179,14 +179,16 @@ differing_in() {
 # Whether the dialog in the box $3 of the shot $1 is in front of the welcome
 # dialog: where the two overlap, $1 differs from the shot $2 before it opened.
 in_front() {
-    local width height x y right bottom
+    local width height x y welcome_w welcome_h welcome_x welcome_y left top right bottom
     read -r width height x y <<<"$3"
-    read -r right bottom _ _ <<<"$welcome"
-    [ $((x + width)) -lt "$right" ] && right=$((x + width))
-    [ $((y + height)) -lt "$bottom" ] && bottom=$((y + height))
-    [ "$right" -gt "$x" ] && [ "$bottom" -gt "$y" ] || return 0
-    [ "$(differing_in "$1" "$2" "$((right - x))x$((bottom - y))+$x+$y")" -gt \
-        $(((right - x) * (bottom - y) / 2)) ]
+    read -r welcome_w welcome_h welcome_x welcome_y <<<"$welcome"
+    left=$((x > welcome_x ? x : welcome_x))
+    top=$((y > welcome_y ? y : welcome_y))
+    right=$((x + width < welcome_x + welcome_w ? x + width : welcome_x + welcome_w))
+    bottom=$((y + height < welcome_y + welcome_h ? y + height : welcome_y + welcome_h))
+    [ "$right" -gt "$left" ] && [ "$bottom" -gt "$top" ] || return 0
+    [ "$(differing_in "$1" "$2" "$((right - left))x$((bottom - top))+$left+$top")" -gt \
+        $(((right - left) * (bottom - top) / 2)) ]
 }
 # The part ($2, $3; $4 by $5) of a dialog template's units in the box $1
 # ("width height x y") of a dialog $6 by $7 units, as WxH+X+Y: the box is the
@@ -222,12 +224,17 @@ start_session 1
 [ "$(cage_clients)" = "$app_pid" ] ||
     fail "cage's clients are $(cage_clients | paste -sd ' '), not the program $app_pid alone"
 cage_shot welcome
-welcome=$(changed_box welcome black)
-placed welcome "$welcome" corner ||
-    fail "the welcome dialog is at $welcome, not whole in the screen's top left corner"
+# The welcome dialog stands in the middle of the session's backdrop.
+backdrop=804020
+[ "$(colours_in welcome 40x40+0+0)" = "$backdrop" ] ||
+    fail "the screen's corner shows $(colours_in welcome 40x40+0+0), not the backdrop $backdrop"
+welcome=$(changed_box welcome "#$backdrop")
+placed welcome "$welcome" centred ||
+    fail "the welcome dialog is at $welcome, not whole in the middle of the screen"
 # cage -d: no title bar; the dialog's top rows are its own orange.
-[ "$(colours_in welcome "${welcome%% *}x8+0+0")" = FF8040 ] ||
-    fail "the welcome dialog has a title bar: its top shows $(colours_in welcome "${welcome%% *}x8+0+0")"
+read -r welcome_width _ welcome_x welcome_y <<<"$welcome"
+[ "$(colours_in welcome "${welcome_width}x8+$welcome_x+$welcome_y")" = FF8040 ] ||
+    fail "the welcome dialog has a title bar: its top shows $(colours_in welcome "${welcome_width}x8+$welcome_x+$welcome_y")"
 
 # The play: full screen, with the greeting on the user's sound server.
 key Return
@@ -322,10 +329,13 @@ wait_for 5 cage_focus_is "$welcome_title" || fail_hard "OK did not close the set
 # Help: over the whole screen, another topic on Down, gone on Escape.
 key F1
 wait_for 10 cage_focus_is "Tapnest Help" || fail_hard "F1 opened no help window ('$(cage_focus)')"
-# Nothing of the black behind the windows shows in the corners.
+# Nothing of the backdrop behind the windows shows in the corners.
 helped() {
-    cage_shot help && [ "$(colours_in help 40x40+984+0)" != 000000 ] &&
-        [ "$(colours_in help 40x40+0+728)" != 000000 ] && [ "$(colours_in help 40x40+984+728)" != 000000 ]
+    local corner
+    cage_shot help || return 1
+    for corner in 40x40+984+0 40x40+0+728 40x40+984+728; do
+        [ "$(colours_in help "$corner")" != "$backdrop" ] || return 1
+    done
 }
 wait_for 3 helped || fail "the help window does not cover the whole screen"
 key Down
