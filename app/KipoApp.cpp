@@ -1,10 +1,14 @@
 #include "app/KipoApp.h"
 
 #include "app/KipoDlg.h"
+#include "app/SessionBackdrop.h"
 #include "dialogframe/HelpTopic.h"
+#include "platform/DisplayPlatform.h"
 #include "platform/ModalDialog.h"
 #include "platform/sound/Sound.h"
 #include "resources/AppIcon.h"
+
+#include <memory>
 
 CKipoApp::CKipoApp(int& argc, char** argv) : QApplication(argc, argv)
 {
@@ -29,7 +33,12 @@ int CKipoApp::InitInstance()
 {
     // The greeting of a play started at once is heard too.
     PrepareSound();
-    CKipoDlg dialog(m_settings);
+    std::unique_ptr<SessionBackdrop> backdrop;
+    if (RunsInOwnSession()) {
+        backdrop = std::make_unique<SessionBackdrop>();
+        backdrop->showFullScreen();
+    }
+    CKipoDlg dialog(m_settings, backdrop.get());
     RunMainDialog(dialog);
     return 0;
 }

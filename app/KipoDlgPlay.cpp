@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace {
 
 // GNOME remembers the answer for a program it knows by its desktop entry and
@@ -52,6 +54,10 @@ void CKipoDlg::StepAsideFromPlay(QWindow* focus)
             window->hide();
         }
     }
+    // Windows come back parents first: the compositor places a window by its
+    // parent when it is mapped.
+    std::ranges::stable_partition(
+        m_asideFromPlay, [](const QPointer<QWidget>& window) { return !window->parentWidget(); });
 }
 
 void CKipoDlg::OnPlayEnded()

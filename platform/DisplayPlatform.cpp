@@ -15,12 +15,26 @@ void PreferNativeWayland()
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("wayland;xcb"));
 }
 
-bool RunsOnGnome()
+namespace {
+
+bool CurrentDesktopIs(const char* name)
 {
     const QList<QByteArray> desktops = qgetenv("XDG_CURRENT_DESKTOP").split(':');
-    return std::ranges::any_of(desktops, [](const QByteArray& desktop) {
-        return desktop.compare("GNOME", Qt::CaseInsensitive) == 0;
+    return std::ranges::any_of(desktops, [name](const QByteArray& desktop) {
+        return desktop.compare(name, Qt::CaseInsensitive) == 0;
     });
+}
+
+} // namespace
+
+bool RunsOnGnome()
+{
+    return CurrentDesktopIs("GNOME");
+}
+
+bool RunsInOwnSession()
+{
+    return CurrentDesktopIs("Tapnest");
 }
 
 bool DesktopEntryInstalled()

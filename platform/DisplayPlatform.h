@@ -9,6 +9,11 @@ void PreferNativeWayland();
 // The desktop session is GNOME's (XDG_CURRENT_DESKTOP names it).
 bool RunsOnGnome();
 
+// The session is the program's own locked one, where a kiosk compositor runs
+// the program alone: its session file names the desktop "Tapnest", and the
+// login screen passes that on in XDG_CURRENT_DESKTOP.
+bool RunsInOwnSession();
+
 // The program's desktop entry is where desktops look for it, so a desktop
 // knows the program by its name and can remember its answers for it.
 bool DesktopEntryInstalled();

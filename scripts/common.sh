@@ -15,7 +15,7 @@ BUILD_PACKAGES=(
 TEST_PACKAGES=(
     googletest libgtest-dev libbenchmark-dev clang-format
     xvfb openbox xfwm4 metacity dbus-daemon xdotool imagemagick x11-utils x11-xserver-utils xterm
-    sway xwayland grim jq python3
+    sway xwayland grim jq python3 cage iproute2
     kwin-wayland dbus-bin zenity
     gnome-shell gnome-settings-daemon gir1.2-mutter-11 gir1.2-gtk-4.0 gjs libglib2.0-bin
     xdg-desktop-portal libnotify-bin python3-dbus python3-gi

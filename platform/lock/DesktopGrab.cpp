@@ -1,6 +1,8 @@
 #include "platform/lock/DesktopGrab.h"
 
+#include "platform/DisplayPlatform.h"
 #include "platform/lock/KeyboardPointerGrab.h"
+#include "platform/lock/OwnSessionGrab.h"
 #include "platform/lock/WaylandDesktopGrab.h"
 
 #include <QGuiApplication>
@@ -26,6 +28,8 @@ std::unique_ptr<DesktopGrab> MakeDesktopGrab()
 {
     if (const ScriptedDesktopGrabs* const scripted = ScriptedDesktopGrabs::Active())
         return scripted->m_maker();
+    if (RunsInOwnSession())
+        return std::make_unique<OwnSessionGrab>();
     const QString platform = QGuiApplication::platformName();
     if (platform.startsWith(QLatin1String("wayland")))
         return std::make_unique<WaylandDesktopGrab>();

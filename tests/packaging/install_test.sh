@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks the installed tree:
-# the program and its link, the shipped data, the desktop entry, icons,
-# metainfo and manual page (each through its own validator). Then starts the
-# installed program and sees it make the user's folder from the shipped data.
+# the program and its link, the shipped data, the desktop entry, the locked
+# login session, icons, metainfo and manual page (each through its own
+# validator). Then starts the installed program and sees it make the user's
+# folder from the shipped data.
 # Usage: install_test.sh <build folder>
 set -euo pipefail
 
@@ -42,6 +43,12 @@ report=$(desktop-file-validate "$desktop" 2>&1) || fail "the desktop entry is no
 [ -z "$report" ] || fail "the desktop entry draws remarks: $report"
 grep -qx "Exec=tapnest" "$desktop" || fail "the desktop entry does not start tapnest"
 grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry names another icon"
+# The locked login session, which the login screen lists only where cage is
+# installed (what it runs is checked by the cage session's end-to-end test).
+session=$prefix/share/wayland-sessions/$app_id.Locked.desktop
+report=$(desktop-file-validate "$session" 2>&1) || fail "the session file is not valid: $report"
+[ -z "$report" ] || fail "the session file draws remarks: $report"
+grep -qx "TryExec=cage" "$session" || fail "the session file does not try for cage"
 # Validates the metainfo file and that its launchable names the desktop entry.
 report=$(appstreamcli validate-tree --no-net "$prefix") || fail "the metainfo file is not valid: $report"
 

@@ -24,6 +24,9 @@ for needed in libqt6widgets6 libpulse0 libsndfile1 libc6 libwayland-client0 qt6-
     [[ ", $depends," == *", $needed "* || ", $depends," == *", $needed,"* ]] ||
         fail "Depends lacks $needed: $depends"
 done
+# The locked session's compositor is recommended, not needed to run the program.
+[[ ", $(field Recommends)," == *", cage,"* ]] || fail "Recommends lacks cage: $(field Recommends)"
+[[ ", $depends," != *", cage"[\ ,]* ]] || fail "Depends names cage: $depends"
 
 # "<mode> <owner> <path>[ -> <link target>]" for every entry.
 dpkg-deb -c "$deb" | awk '{ $3 = $4 = $5 = ""; print }' | tr -s ' ' >"$work/list"
@@ -35,6 +38,7 @@ expect "-rw-r--r-- root/root ./usr/share/tapnest/GoodBye.wav"
 expect "drwxr-xr-x root/root ./usr/share/tapnest/DefVoice/"
 expect "-rw-r--r-- root/root ./usr/share/applications/org.quillwork.Tapnest.desktop"
 expect "-rw-r--r-- root/root ./usr/share/metainfo/org.quillwork.Tapnest.metainfo.xml"
+expect "-rw-r--r-- root/root ./usr/share/wayland-sessions/org.quillwork.Tapnest.Locked.desktop"
 expect "-rw-r--r-- root/root ./usr/share/icons/hicolor/scalable/apps/org.quillwork.Tapnest.svg"
 expect "-rw-r--r-- root/root ./usr/share/icons/hicolor/48x48/apps/org.quillwork.Tapnest.png"
 expect "-rw-r--r-- root/root ./usr/share/man/man1/tapnest.1.gz"

@@ -35,19 +35,30 @@ TEST(DisplayPlatform, TheUsersChoiceAndX11SessionsStayAsTheyAre)
     EXPECT_FALSE(qEnvironmentVariableIsSet("QT_QPA_PLATFORM"));
 }
 
-TEST(DisplayPlatform, GnomeIsFoundInTheDesktopList)
+TEST(DisplayPlatform, GnomeAndTheOwnSessionAreFoundInTheDesktopList)
 {
-    for (const auto& [desktops, gnome] : {std::pair{"GNOME", true},
-                                          {"ubuntu:GNOME", true},
-                                          {"gnome-flashback:gnome", true},
-                                          {"KDE", false},
-                                          {"GNOME-Classic-Something", false},
-                                          {"", false}}) {
-        const ScopedEnv desktop("XDG_CURRENT_DESKTOP", QByteArray(desktops));
-        EXPECT_EQ(RunsOnGnome(), gnome) << desktops;
+    struct Case
+    {
+        const char* desktops;
+        bool gnome;
+        bool ownSession;
+    };
+    for (const Case& c : {Case{"GNOME", true, false},
+                          {"ubuntu:GNOME", true, false},
+                          {"gnome-flashback:gnome", true, false},
+                          {"KDE", false, false},
+                          {"GNOME-Classic-Something", false, false},
+                          {"Tapnest", false, true},
+                          {"tapnest", false, true},
+                          {"Tapnest-Other", false, false},
+                          {"", false, false}}) {
+        const ScopedEnv desktop("XDG_CURRENT_DESKTOP", QByteArray(c.desktops));
+        EXPECT_EQ(RunsOnGnome(), c.gnome) << c.desktops;
+        EXPECT_EQ(RunsInOwnSession(), c.ownSession) << c.desktops;
     }
     const ScopedEnv unset("XDG_CURRENT_DESKTOP", std::nullopt);
     EXPECT_FALSE(RunsOnGnome());
+    EXPECT_FALSE(RunsInOwnSession());
 }
 
 TEST(DisplayPlatform, ATouchScreenIsFoundAmongTheInputDevicesButATouchPadIsNot)

@@ -1,15 +1,18 @@
 #include "platform/lock/KeyboardLock.h"
 #include "tests/support/FakeDesktopGrab.h"
 #include "tests/support/LogRecorder.h"
+#include "tests/support/ScopedEnv.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -108,6 +111,21 @@ TEST(KeyboardLock, ADesktopThatCannotHoldItsKeysLosesTheLockAtOnce)
     ASSERT_EQ(lostChanged.size(), 1);
     desktop.lock->Release();
     EXPECT_FALSE(desktop.lock->IsLost()); // the next play starts afresh
+}
+
+// Offscreen the desktop's shortcuts cannot be held, but the program's own
+// session has none to hold.
+TEST(KeyboardLock, InTheProgramsOwnSessionTheDesktopGrabAlwaysHolds)
+{
+    for (const auto& [desktop, holds] : {std::pair{"GNOME", false}, {"Tapnest", true}}) {
+        const ScopedEnv session("XDG_CURRENT_DESKTOP", QByteArray(desktop));
+        const std::unique_ptr<DesktopGrab> grab = MakeDesktopGrab();
+        QWindow play;
+        play.show();
+        grab->Engage(&play);
+        EXPECT_EQ(grab->Holds(), holds) << desktop;
+        grab->ReleaseAll();
+    }
 }
 
 TEST(KeyboardLock, ALockNotGrantedWithinTheGraceTimeIsLostUntilGranted)
