@@ -10,8 +10,7 @@ void PreferNativeWayland();
 bool RunsOnGnome();
 
 // The session is the program's own locked one, where a kiosk compositor runs
-// the program alone: its session file names the desktop "Tapnest", and the
-// login screen passes that on in XDG_CURRENT_DESKTOP.
+// the program alone: its session file sets XDG_CURRENT_DESKTOP to "Tapnest".
 bool RunsInOwnSession();
 
 // The program's desktop entry is where desktops look for it, so a desktop

@@ -31,12 +31,9 @@ for ((i = 1; i < ${#session_command[@]}; i++)); do
     [ "${session_command[i]}" = -- ] && break
     options+=("${session_command[i]}")
 done
-[ "${session_command[*]:i}" = "-- tapnest" ] ||
-    fail_hard "the session's cage runs '${session_command[*]:i}', not '-- tapnest'"
-# The login screen passes the session's desktop names on, as the program's
-# environment has them.
-session_desktop=$(sed -n 's/^DesktopNames=//p' "$session_file" | sed 's/;$//; s/;/:/g')
-[ -n "$session_desktop" ] || fail "the session names no desktop"
+# After "--" the program, with at most an environment of NAME=value words.
+[[ "${session_command[*]:i}" =~ ^--( env( [A-Z_]+=[^ ]+)+)?\ tapnest$ ]] ||
+    fail_hard "the session's cage runs '${session_command[*]:i}', not the program alone"
 # -m takes a value; any other word of letters is flags, and s would allow
 # switching to another console.
 for ((i = 0; i < ${#options[@]}; i++)); do
@@ -116,7 +113,6 @@ start_session() {
     local count=$1 id
     cage_log=$work/cage-$count.log
     spawn_as_user "$cage_log" PATH="$work/app:/usr/bin:/bin" WAYLAND_DISPLAY="$WAYLAND_DISPLAY" \
-        XDG_CURRENT_DESKTOP="$session_desktop" \
         WLR_BACKENDS=wayland WLR_RENDERER=pixman WLR_WL_OUTPUTS="$count" "${session_command[@]}"
     cage_pid=$!
     pids+=("$cage_pid")
