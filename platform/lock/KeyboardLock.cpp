@@ -103,7 +103,12 @@ bool KeyboardLock::eventFilter(QObject* watched, QEvent* event)
         if (watched == m_play && !m_grabEngaged)
             EngageGrab();
         return false;
+    case QEvent::MouseButtonPress:
+        ActivatePlayFrom(watched);
+        return false;
     case QEvent::KeyPress:
+        ActivatePlayFrom(watched);
+        return m_swallows(static_cast<const QKeyEvent&>(*event));
     case QEvent::KeyRelease:
     case QEvent::ShortcutOverride:
         return m_swallows(static_cast<const QKeyEvent&>(*event));
@@ -125,6 +130,17 @@ void KeyboardLock::OnFocusWindowChanged(QWindow* focus)
                 m_play->activateWindow();
         },
         Qt::QueuedConnection);
+}
+
+// A key, click or touch on a cover while the play has not the keyboard (GNOME
+// hands it to the cover on a workspace or application switch) asks for the
+// play at once: a compositor that activates a window only with the serial of
+// an input still in hand (mutter) then gives it the keyboard, and brings its
+// workspace back.
+void KeyboardLock::ActivatePlayFrom(const QObject* watched)
+{
+    if (watched != m_play && m_play->isVisible() && !m_play->isActiveWindow())
+        m_play->activateWindow();
 }
 
 void KeyboardLock::UpdateLost()

@@ -56,6 +56,7 @@ protected:
 private:
     void EngageGrab();
     bool IsPlayWidget(const QObject* object) const;
+    void ActivatePlayFrom(const QObject* watched);
     void OnFocusWindowChanged(QWindow* focus);
     void UpdateLost();
     void SetLost(bool lost);
