@@ -7,8 +7,7 @@
 # focused window out of full screen; the play's window is full screen again
 # at once. GNOME's app switch (three fingers held, a fourth tapped) finds no
 # window of the program but the play's, and the keyboard stays with them.
-# Edge drags from the other sides, long presses, taps of several fingers and
-# one-finger swipes leave the play alone. The gestures that GNOME 43 lets
+# The gestures that GNOME 43 lets
 # take the child out of any play are checked to do so, so that the test
 # tells when a GNOME stops: the overview by a swipe up of three or four
 # fingers, the next workspace by three fingers to the left; and so is the
@@ -35,20 +34,6 @@ leaving=(
     "overview | swipe 4 640 600 0 -400 0.3 | tap 640 400"
     "workspace:0-1 | swipe 3 900 400 -600 0 0.3 | swipe 3 400 400 600 0 0.3"
     "workspace:0-1 | swipe 3 900 400 -600 0 0.3 | tap 1792 400"
-)
-
-# Gestures that GNOME 43 leaves to the play, on the primary monitor: drags
-# in from the left, right and bottom edges, a long press, taps of two and of
-# five fingers, one finger swiped up and to the left.
-staying=(
-    "drag 1 400 500 0 0.3"
-    "drag 1278 400 -500 0 0.3"
-    "drag 640 798 0 -300 0.3"
-    "swipe 1 640 400 0 0 0.8"
-    "swipe 2 640 400 0 0 0.05"
-    "swipe 5 640 400 0 0 0.05"
-    "swipe 1 640 600 0 -400 0.3"
-    "swipe 1 900 400 -600 0 0.3"
 )
 
 # The screen's top edge of each monitor, as "monitor x": a drag starts there.
@@ -221,21 +206,7 @@ wait_for 2 key_reached "$work/tapnest.log" "$mark" "$key_code" && [ -z "$(shell_
     fail "after the app switch Super did not reach the play: the shell did '$(shell_did)'"
 put_play_back
 
-# f. What GNOME leaves to the play: the play keeps the keyboard and stays
-# full screen, and the shell does nothing.
-for gesture in "${staying[@]}"; do
-    forget_events
-    # shellcheck disable=SC2086 # the gesture's words
-    $gesture
-    sleep 0.2 # what the shell would do follows the lifted fingers at once
-    state=$(play_state)
-    if [ "$state" != "idle 0 play full" ] || [ -n "$(shell_events)" ]; then
-        fail "'$gesture' took the play away: the shell did '$(shell_events)', the play is '$state'"
-        put_play_back
-    fi
-done
-
-# g. What still takes the child out of the play on GNOME 43, and the way
+# f. What still takes the child out of the play on GNOME 43, and the way
 # back to it. Back from the next workspace, the keyboard may stay with the
 # cover, which took it there.
 play_in_view() {
@@ -258,7 +229,7 @@ for entry in "${leaving[@]}"; do
     put_play_back
 done
 
-# h. Where GNOME offers its on-screen keyboard (a tablet in touch mode, or
+# g. Where GNOME offers its on-screen keyboard (a tablet in touch mode, or
 # with the keyboard switched on in Accessibility), a drag up from the bottom
 # edge opens it over the play. Its keys type into the play, which keeps the
 # keyboard, but its settings key offers GNOME's Settings. The headless seat

@@ -2,7 +2,6 @@
 
 #include "platform/ColorRef.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -49,20 +48,6 @@ TEST_F(CoveredPlayTest, TheOtherScreenIsCoveredInTheBackgroundAndPicturesStayOnT
     TypeQuitWord(Window());
     EXPECT_TRUE(Window().Covers().Covers().empty());
     EXPECT_TRUE(m_desktop.Grab().Covers().empty());
-}
-
-TEST_F(CoveredPlayTest, ThePlayWindowAndTheCoverAreMadeFullScreenAgainWhenTheDesktopUndoesIt)
-{
-    Start();
-    for (QWidget* window :
-         {static_cast<QWidget*>(&Window()), static_cast<QWidget*>(&OnlyCover())}) {
-        const QRect screen = window->screen()->geometry();
-        window->setWindowState(Qt::WindowMaximized); // as a touch drag from the top edge does
-        QCoreApplication::processEvents();
-        EXPECT_EQ(window->windowState(), Qt::WindowFullScreen);
-        EXPECT_EQ(window->geometry(), screen);
-    }
-    EXPECT_EQ(OnlyCover().screen(), QGuiApplication::screens().at(1));
 }
 
 TEST_F(CoveredPlayTest, CoversFollowTheRandomColoursOfEveryClearing)
