@@ -35,7 +35,8 @@ TEST(ByteText, AShortenedTextIsStoredUntouched)
 {
     QLineEdit edit;
     ByteTextField field(&edit, 200);
-    const std::string name = std::string(1 << 20, 'n') + "\xFF";
+    std::string name(1 << 20, 'n');
+    name += '\xFF';
     field.Show(name);
     EXPECT_EQ(edit.text().size(), kLongestShownText + 1);
     EXPECT_EQ(field.Read(), name);
