@@ -35,8 +35,7 @@ TEST(ByteText, AShortenedTextIsStoredUntouched)
 {
     QLineEdit edit;
     ByteTextField field(&edit, 200);
-    std::string name(1 << 20, 'n');
-    name += '\xFF';
+    const std::string name = std::string(1 << 20, 'n') + "\xFF";
     field.Show(name);
     EXPECT_EQ(edit.text().size(), kLongestShownText + 1);
     EXPECT_EQ(field.Read(), name);
