@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/lock/DesktopGrab.h"
+#include "platform/lock/X11StackWatch.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -10,12 +11,13 @@
 
 // The X server's way: the play window holds the keyboard and pointer grab of
 // the whole desktop, so the window manager's shortcuts never fire and every
-// click, on whichever screen, reaches the play. The grab fails until the
-// window is viewable and is lost when another client takes it, so it is taken
-// again on every expose and every 100 ms; each time the play's windows are
-// raised above any window that was mapped over them and the play window asks
-// for the focus back, so a window of another program that pops up steals
-// nothing.
+// click, on whichever screen, reaches the play. The hold is looked at again
+// when the server tells of something that may undo it (X11StackWatch), on
+// every expose and screen change, and every few seconds besides: the play's
+// windows are raised when another window lies over them, the play window asks
+// for the focus back when it lost it, and the grab, which fails until the
+// window is viewable and while another client holds one, is taken again,
+// quickly at first, then once a second while it keeps failing.
 class KeyboardPointerGrab final : public DesktopGrab
 {
     Q_OBJECT
@@ -39,12 +41,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void ReassertHold();
+    void LookSoon();
+    void Look();
+    bool ReassertHold(bool retakeGrab);
+    void WatchWindows();
     void SetGrabbed(bool grabbed);
 
     const bool m_underWaylandCompositor;
     QPointer<QWindow> m_play;
     std::vector<QPointer<QWindow>> m_covers;
-    QTimer m_keepTimer;
+    X11StackWatch m_watch;
+    QTimer m_lookTimer;
+    int m_unsettledLooks = 0; // looks in a row that found something to mend
+    bool m_disturbed = false; // something may have undone the hold since the last look
     bool m_grabbed = false;
 };
