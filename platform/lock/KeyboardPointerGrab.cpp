@@ -125,14 +125,15 @@ bool KeyboardPointerGrab::ReassertHold(bool retakeGrab)
             mended |= KeepFullScreen(*cover);
     }
     mended |= KeepFullScreen(*m_play);
-    if (!m_watch.OnX11() || m_watch.Covered()) {
+    const X11StackWatch::Cover over = m_watch.Uncover();
+    if (!m_watch.OnX11() || over.managed) {
         for (QWindow* cover : m_covers) {
             if (cover)
                 cover->raise();
         }
         m_play->raise();
-        mended |= m_watch.OnX11();
     }
+    mended |= over.found;
     if (!m_watch.PlayHasFocus()) {
         m_play->requestActivate();
         mended = true;

@@ -1,5 +1,6 @@
 #include "platform/lock/X11StackWatch.h"
 
+#include "platform/Log.h"
 #include "platform/lock/X11Stacking.h"
 
 #include <QByteArray>
@@ -143,14 +144,14 @@ const std::vector<std::uint32_t>& X11StackWatch::Frames()
     return m_frames;
 }
 
-bool X11StackWatch::Covered()
+X11StackWatch::Cover X11StackWatch::Uncover()
 {
     if (!m_connection || !m_root)
-        return false;
+        return {};
     const std::vector<std::uint32_t>& ours = Frames();
     const auto tree = QueryTree(m_connection, m_root);
     if (!tree || ours.empty())
-        return false;
+        return {};
     const xcb_window_t* children = xcb_query_tree_children(tree.get());
     const int count = xcb_query_tree_children_length(tree.get());
     const auto lowest = std::find_if(children, children + count, [&](xcb_window_t child) {
@@ -181,9 +182,24 @@ bool X11StackWatch::Covered()
                          QRect(geometry->x, geometry->y, geometry->width + 2 * border,
                                geometry->height + 2 * border),
                          attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
-                             attributes->_class == XCB_WINDOW_CLASS_INPUT_OUTPUT});
+                             attributes->_class == XCB_WINDOW_CLASS_INPUT_OUTPUT,
+                         attributes->override_redirect != 0});
     }
-    return OtherWindowAbove(stack, ours);
+    Cover cover;
+    for (const StackedWindow& window : WindowsOverOurs(stack, ours)) {
+        qCDebug(lcLock, "window 0x%x is over the play%s", window.id,
+                window.placesItself ? ", put below it" : "");
+        cover.found = true;
+        cover.managed |= !window.placesItself;
+        // Out of sight at the bottom of the stack. A window manager that
+        // restacks its own windows under it again (metacity) keeps it above.
+        if (window.placesItself) {
+            const std::uint32_t bottom = XCB_STACK_MODE_BELOW;
+            xcb_configure_window(m_connection, window.id, XCB_CONFIG_WINDOW_STACK_MODE, &bottom);
+        }
+    }
+    xcb_flush(m_connection);
+    return cover;
 }
 
 bool X11StackWatch::PlayHasFocus() const

@@ -31,8 +31,17 @@ public:
     void Stop();
 
     bool OnX11() const { return m_connection != nullptr; }
-    // Another client's window lies over one of the play's.
-    bool Covered();
+    // Looks whether other clients' windows lie over the play's. Those that
+    // place themselves (menus, notifications), which no window manager
+    // restacks, are put below the play's at once; says whether a managed one
+    // lies over them still, for which the play's windows are to be raised.
+    // Says whether it found either.
+    struct Cover
+    {
+        bool found = false;
+        bool managed = false;
+    };
+    Cover Uncover();
     // The X server's keyboard focus is on the play window.
     bool PlayHasFocus() const;
 

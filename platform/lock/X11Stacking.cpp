@@ -12,8 +12,10 @@ constexpr int kSafetyLookMs = 2000;
 
 } // namespace
 
-bool OtherWindowAbove(std::span<const StackedWindow> stack, std::span<const std::uint32_t> ours)
+std::vector<StackedWindow> WindowsOverOurs(std::span<const StackedWindow> stack,
+                                           std::span<const std::uint32_t> ours)
 {
+    std::vector<StackedWindow> over;
     const auto isOurs = [&](const StackedWindow& window) {
         return std::ranges::find(ours, window.id) != ours.end();
     };
@@ -24,9 +26,9 @@ bool OtherWindowAbove(std::span<const StackedWindow> stack, std::span<const std:
             return lower.shows && isOurs(lower) && lower.area.intersects(upper->area);
         });
         if (overlapsOursBelow)
-            return true;
+            over.push_back(*upper);
     }
-    return false;
+    return over;
 }
 
 int NextLookMs(int unsettled)

@@ -4,19 +4,22 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 // One child of the X11 root window: a window manager's frame, or a window of
 // its own such as a menu or a notification (override-redirect).
 struct StackedWindow
 {
     std::uint32_t id = 0;
-    QRect area;         // in root coordinates
-    bool shows = false; // viewable, and drawn (not input-only)
+    QRect area;                // in root coordinates
+    bool shows = false;        // viewable, and drawn (not input-only)
+    bool placesItself = false; // override-redirect: no window manager places it
 };
 
-// Whether a shown window that is not one of `ours` lies, somewhere, over one
-// of ours. `stack` runs from the bottom to the top, as the X server lists it.
-bool OtherWindowAbove(std::span<const StackedWindow> stack, std::span<const std::uint32_t> ours);
+// The shown windows that are not among `ours` and lie, somewhere, over one of
+// ours. `stack` runs from the bottom to the top, as the X server lists it.
+std::vector<StackedWindow> WindowsOverOurs(std::span<const StackedWindow> stack,
+                                           std::span<const std::uint32_t> ours);
 
 // How long the hold waits before it looks at the desktop again, after
 // `unsettled` looks in a row that found something to mend (0: none did):

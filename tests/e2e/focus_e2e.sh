@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The play under a given window manager, with other programs' windows opening
 # during it: each stays below the play and gets none of the keys; whenever one
-# opens, is given the focus or closes by itself, the focus is back in the play
-# within 250 ms; the welcome dialog is never above the play, and its shortcut
-# keys typed afterwards (Alt+C, Alt+T, Return) are play input.
+# opens, is raised, is given the focus or closes by itself, the focus is back
+# in the play and the play above it within 250 ms (a window that places itself,
+# as a menu does, goes under the play); the welcome dialog is never above the
+# play, and its shortcut keys typed afterwards (Alt+C, Alt+T, Return) are play
+# input.
 # Usage: focus_e2e.sh <build/bin directory> <openbox|xfwm4|metacity>
 set -euo pipefail
 
@@ -35,6 +37,43 @@ region_diff() {
     convert "$work/$1.png" -crop "$3" +repage "$work/a.png"
     convert "$work/$2.png" -crop "$3" +repage "$work/b.png"
     compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1 || true
+}
+
+root_id=$(($(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')))
+# The child of the root window that holds the window $1: its frame, or itself.
+top_level() {
+    local id=$(($1)) parent
+    while parent=$(($(xwininfo -children -id "$id" | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p')))
+        [ "$parent" != "$root_id" ] && [ "$parent" != 0 ]; do
+        id=$parent
+    done
+    echo "$id"
+}
+
+# The children of the root window, managed or not, from the top to the bottom.
+top_levels() { xwininfo -root -children | sed -n 's/^ *\(0x[0-9a-f]*\) .*/\1/p'; }
+
+# Whether the top-level window $1 is stacked above the play's.
+above_play() {
+    local order upper lower
+    order=$(top_levels | while read -r id; do echo $((id)); done)
+    upper=$(grep -nx "$1" <<<"$order" | cut -d: -f1)
+    lower=$(grep -nx "$play_top" <<<"$order" | cut -d: -f1)
+    [ -n "$upper" ] && [ -n "$lower" ] && [ "$upper" -lt "$lower" ]
+}
+
+# The play is above the window $2 within 250 ms of the event $1.
+play_back_on_top() {
+    local what=$1 top start
+    top=$(top_level "$2")
+    start=$(now_ms)
+    while above_play "$top"; do
+        if [ $(($(now_ms) - start)) -gt 250 ]; then
+            check_failed "$what: the window is above the play after 250 ms"
+            return 0
+        fi
+        sleep 0.01
+    done
 }
 
 # The managed windows from the bottom to the top.
@@ -103,6 +142,7 @@ for _ in $(seq 40); do [ "$(focus)" = "$play" ] && break; sleep 0.05; done
 [ "$(focus)" = "$play" ] || check_failed "the play did not get the focus: it is on $(window_name "$(focus)")"
 sleep 0.5
 check_welcome_below "at its start"
+play_top=$(top_level "$play")
 shot first
 
 # A terminal copying its keys to a file, opened during the play and closed.
@@ -114,6 +154,7 @@ open_terminal() {
     term=$(wait_mapped tapnestterm) || fail "the xterm did not open"
 }
 open_terminal "$work/typed"
+play_back_on_top "an xterm opened" "$term"
 focus_stays_in_play "an xterm opened"
 is_above "$play" "$term" || check_failed "the xterm is above the play"
 check_welcome_below "after an xterm opened"
@@ -126,6 +167,9 @@ xdotool type --delay 60 abc
 xdotool key Return
 sleep 0.5
 [ ! -s "$work/typed" ] || check_failed "keys typed during the play reached the xterm: $(cat "$work/typed")"
+# Raised by another program, it is under the play again at once.
+xdotool windowraise "$term"
+play_back_on_top "an xterm was raised" "$term"
 kill "$term_pid"
 wait_unmapped tapnestterm || fail "the xterm did not close"
 focus_stays_in_play "the xterm closed"
@@ -146,10 +190,33 @@ xmessage -name tapnestfocus -geometry 300x100+600+200 -timeout 2 "another messag
 note_pid=$!
 note=$(wait_mapped tapnestfocus) || fail "the second message did not open"
 xdotool windowactivate "$note" 2>/dev/null || true
+play_back_on_top "a message was activated" "$note"
 focus_stays_in_play "a message was given the focus" 600
+# The focus set on it straight, past the window manager.
+xdotool windowfocus "$note" 2>/dev/null || true
+focus_stays_in_play "a message was given the focus past the window manager" 600
 wait "$note_pid" || true
 focus_stays_in_play "a message that had been given the focus closed"
 check_welcome_below "after a message that had the focus closed"
+
+# A window that no window manager places, as a menu or a notification is:
+# it goes under the play, and takes no focus from it.
+menu_geometry=310x110+610+210
+xmessage -xrm '*overrideRedirect: true' -geometry "$menu_geometry" -timeout 3 "a menu" \
+    >/dev/null 2>&1 &
+menu_pid=$!
+pids+=("$menu_pid")
+menu=""
+for _ in $(seq 100); do
+    menu=$(xwininfo -root -children | sed -n "s/^ *\(0x[0-9a-f]*\) .* $menu_geometry .*/\1/p" | head -n1)
+    [ -n "$menu" ] && break
+    sleep 0.05
+done
+[ -n "$menu" ] || fail "the window that places itself did not open"
+# metacity stacks its own windows back under one it saw above them.
+[ "$wm" = metacity ] || play_back_on_top "a window that places itself opened" "$menu"
+focus_stays_in_play "a window that places itself opened" 600
+wait "$menu_pid" || true
 
 # The welcome dialog's keys: Close, Setup, and its default button Start.
 shot before_keys

@@ -10,6 +10,7 @@ namespace {
 constexpr std::uint32_t kPlay = 1;
 constexpr std::uint32_t kCover = 2;
 constexpr std::uint32_t kOther = 3;
+constexpr std::uint32_t kMenu = 4;
 const std::vector<std::uint32_t> kOurs = {kPlay, kCover};
 
 const QRect kLeftScreen(0, 0, 1920, 1080);
@@ -21,44 +22,65 @@ struct StackCase
 {
     const char* what;
     std::vector<StackedWindow> bottomToTop;
-    bool covered;
+    std::vector<std::uint32_t> over; // the windows over ours
 };
 
 const StackCase kStackCases[] = {
-    {"nothing but the play", {{kPlay, kLeftScreen, true}}, false},
+    {"nothing but the play", {{kPlay, kLeftScreen, true}}, {}},
     {"another window below the play",
      {{kOther, kSmallOnLeft, true}, {kPlay, kLeftScreen, true}},
-     false},
+     {}},
     {"another window above the play",
      {{kPlay, kLeftScreen, true}, {kOther, kSmallOnLeft, true}},
-     true},
+     {kOther}},
     {"an unmapped or input-only window above the play",
      {{kPlay, kLeftScreen, true}, {kOther, kSmallOnLeft, false}},
-     false},
+     {}},
     {"a window above the play but on the cover's screen, under the cover",
      {{kPlay, kLeftScreen, true}, {kOther, kSmallOnRight, true}, {kCover, kRightScreen, true}},
-     false},
+     {}},
     {"a window above the cover on its screen",
      {{kCover, kRightScreen, true}, {kPlay, kLeftScreen, true}, {kOther, kSmallOnRight, true}},
-     true},
+     {kOther}},
     {"a window above a hidden cover only",
      {{kCover, kRightScreen, false}, {kPlay, kLeftScreen, true}, {kOther, kSmallOnRight, true}},
-     false},
+     {}},
     {"a window touching the play's screen only at its edge",
      {{kPlay, kLeftScreen, true}, {kOther, QRect(1920, 0, 100, 100), true}},
-     false},
+     {}},
     {"a menu straddling both screens above both",
      {{kPlay, kLeftScreen, true},
       {kCover, kRightScreen, true},
       {kOther, QRect(1800, 500, 300, 300), true}},
-     true},
-    {"an empty stack", {}, false},
+     {kOther}},
+    {"an empty stack", {}, {}},
+    {"a menu above the play and a window below it",
+     {{kOther, kSmallOnLeft, true}, {kPlay, kLeftScreen, true}, {kMenu, kSmallOnLeft, true, true}},
+     {kMenu}},
+    {"two windows above the play, the lower one first",
+     {{kPlay, kLeftScreen, true}, {kMenu, kSmallOnLeft, true, true}, {kOther, kSmallOnLeft, true}},
+     {kMenu, kOther}},
 };
 
-TEST(X11StackingTest, TellsWhetherAnotherWindowCoversOneOfOurs)
+TEST(X11StackingTest, FindsTheOtherWindowsThatLieOverOneOfOurs)
 {
-    for (const StackCase& test : kStackCases)
-        EXPECT_EQ(OtherWindowAbove(test.bottomToTop, kOurs), test.covered) << test.what;
+    for (const StackCase& test : kStackCases) {
+        std::vector<std::uint32_t> over;
+        for (const StackedWindow& window : WindowsOverOurs(test.bottomToTop, kOurs))
+            over.push_back(window.id);
+        EXPECT_EQ(over, test.over) << test.what;
+    }
+}
+
+TEST(X11StackingTest, TellsTheWindowsThatPlaceThemselves)
+{
+    const std::vector<StackedWindow> stack = {{kPlay, kLeftScreen, true},
+                                              {kMenu, kSmallOnLeft, true, true},
+                                              {kOther, kSmallOnLeft, true, false}};
+    const std::vector<StackedWindow> over = WindowsOverOurs(stack, kOurs);
+    ASSERT_EQ(over.size(), 2u);
+    EXPECT_TRUE(over[0].placesItself);
+    EXPECT_FALSE(over[1].placesItself);
 }
 
 TEST(X11StackingTest, LooksQuicklyWhileSettlingThenOnceASecondThenSeldom)
