@@ -2,6 +2,7 @@
 
 #include "platform/Log.h"
 
+#include <QAbstractEventDispatcher>
 #include <QGuiApplication>
 #include <QPlatformSurfaceEvent>
 #include <qpa/qplatformnativeinterface.h>
@@ -9,9 +10,6 @@
 #include <algorithm>
 
 namespace {
-
-// How often the compositor's answers are read while they matter.
-constexpr int kDispatchIntervalMs = 50;
 
 void* NativeResource(const char* name, QWindow* window = nullptr)
 {
@@ -31,8 +29,6 @@ WaylandDesktopGrab::WaylandDesktopGrab()
                }),
       m_inhibitors(m_client)
 {
-    m_dispatchTimer.setInterval(kDispatchIntervalMs);
-    connect(&m_dispatchTimer, &QTimer::timeout, this, [this] { m_client.DispatchPending(); });
     m_aheadTimer.setSingleShot(true);
     m_aheadTimer.setInterval(kLockGraceMs);
     connect(&m_aheadTimer, &QTimer::timeout, this, [this] {
@@ -258,12 +254,19 @@ void WaylandDesktopGrab::EndAhead()
     m_inhibitors.SurfaceGone(window);
 }
 
+// The compositor's answers come over Qt's connection, whose reading wakes the
+// event loop; they are delivered each time the loop is about to wait again,
+// so nothing wakes the play while the compositor says nothing.
 void WaylandDesktopGrab::DispatchWhileNeeded()
 {
-    if (!m_play && !m_ahead)
-        m_dispatchTimer.stop();
-    else if (!m_dispatchTimer.isActive())
-        m_dispatchTimer.start();
+    if (!m_play && !m_ahead) {
+        disconnect(m_dispatchOnWait);
+        m_dispatchOnWait = {};
+    } else if (!m_dispatchOnWait) {
+        m_dispatchOnWait =
+            connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                    this, [this] { m_client.DispatchPending(); });
+    }
 }
 
 bool WaylandDesktopGrab::eventFilter(QObject* watched, QEvent* event)

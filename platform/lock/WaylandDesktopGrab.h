@@ -64,8 +64,8 @@ private:
     bool m_askedAhead = false;
     bool m_refusedAhead = false;
     bool m_playAskedForKeyboard = false;
-    QTimer m_aheadTimer;    // the time the answer to the question ahead may take
-    QTimer m_dispatchTimer; // reads the compositor's answers
+    QTimer m_aheadTimer;                      // the time the answer to the question ahead may take
+    QMetaObject::Connection m_dispatchOnWait; // delivers the compositor's answers
     bool m_held = false;
     bool m_asking = false;
 };
