@@ -3,7 +3,10 @@
 #include "platform/DesktopOpen.h"
 #include "platform/help/ChmFile.h"
 
+#include <QBuffer>
 #include <QByteArray>
+#include <QImageReader>
+#include <QTextDocument>
 
 namespace {
 
@@ -13,6 +16,17 @@ bool IsWebLink(const QUrl& url)
 {
     static const QStringList webSchemes{"http", "https", "mailto", "ftp"};
     return webSchemes.contains(url.scheme(), Qt::CaseInsensitive);
+}
+
+// A picture is decoded only when its header promises a size worth showing.
+bool IsModestPicture(const QByteArray& bytes)
+{
+    if (bytes.size() > kMaxHelpPictureBytes)
+        return false;
+    QBuffer buffer;
+    buffer.setData(bytes);
+    const QSize size = QImageReader(&buffer).size();
+    return size.isValid() && qint64(size.width()) * size.height() <= kMaxHelpPicturePixels;
 }
 
 } // namespace
@@ -57,15 +71,20 @@ bool HelpBrowser::Open(const QUrl& url)
 }
 
 // Nothing is fetched from the network: a help page shows what its file holds.
-QVariant HelpBrowser::loadResource(int, const QUrl& name)
+QVariant HelpBrowser::loadResource(int type, const QUrl& name)
 {
     const QUrl url = Resolved(name);
     if (!m_file || url.scheme() != kScheme)
         return {};
-    const std::optional<std::string> bytes = m_file->Read(HelpObjectPath(url));
+    const bool picture = type == QTextDocument::ImageResource;
+    const std::optional<std::string> bytes =
+        m_file->Read(HelpObjectPath(url), picture ? kMaxHelpPictureBytes + 1 : kMaxHelpPageBytes);
     if (!bytes)
         return {};
-    return QByteArray::fromStdString(*bytes);
+    QByteArray resource = QByteArray::fromStdString(*bytes);
+    if (picture && !IsModestPicture(resource))
+        return {};
+    return resource;
 }
 
 void HelpBrowser::OnAnchorClicked(const QUrl& link)

@@ -7,6 +7,9 @@
 
 class ChmFile;
 
+inline constexpr qsizetype kMaxHelpPictureBytes = 4 << 20;
+inline constexpr qint64 kMaxHelpPicturePixels = 2048 * 2048;
+
 // The address under which the browser shows a topic of its help file; the topic is relative
 // to the file's root ("index.html", "dir/page.html#part"), backslashes allowed.
 QUrl HelpTopicUrl(const std::string& topic);
@@ -16,6 +19,9 @@ std::string HelpObjectPath(const QUrl& url);
 // Shows the pages of one help file. Pages, pictures and style sheets come from the file; links
 // between its topics are followed inside it, links to the web open in the desktop's browser,
 // and a link to a topic the file lacks does nothing. Back and forward walk the pages shown.
+// What a page shows is bounded so that it is laid out at once: the first kMaxHelpPageBytes of
+// a page or style sheet, and no picture larger than kMaxHelpPictureBytes or
+// kMaxHelpPicturePixels.
 class HelpBrowser : public QTextBrowser
 {
     Q_OBJECT

@@ -120,8 +120,8 @@ std::string DecodeEntities(std::string_view value)
     return text;
 }
 
-// The value of the attribute `wanted` (any letter case), entities decoded.
-std::optional<std::string> AttributeOf(std::string_view attributes, std::string_view wanted)
+// The value of the attribute `wanted` (any letter case), as written.
+std::optional<std::string_view> AttributeOf(std::string_view attributes, std::string_view wanted)
 {
     std::size_t at = 0;
     const auto skipSpaces = [&] {
@@ -157,14 +157,36 @@ std::optional<std::string> AttributeOf(std::string_view attributes, std::string_
             }
         }
         if (EqualsNoCase(name, wanted))
-            return DecodeEntities(value);
+            return value;
     }
 }
 
 bool IsSitemapObject(const Tag& tag)
 {
-    const std::optional<std::string> type = AttributeOf(tag.attributes, "type");
-    return type && EqualsNoCase(*type, "text/sitemap");
+    const std::optional<std::string_view> type = AttributeOf(tag.attributes, "type");
+    return type && EqualsNoCase(DecodeEntities(*type), "text/sitemap");
+}
+
+bool StartsCharacter(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+}
+
+// A name as shown on one line: no more than kMaxContentsNameChars characters, the rest given
+// as an ellipsis. Only as much of the written value is decoded as can be shown.
+std::string LineOfName(std::string_view written)
+{
+    constexpr std::size_t kLongestCharacterBytes = 10; // "&#x10FFFF;"
+    std::string name =
+        DecodeEntities(written.substr(0, (kMaxContentsNameChars + 1) * kLongestCharacterBytes));
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < name.size(); ++at) {
+        if (StartsCharacter(name[at]) && characters++ == kMaxContentsNameChars) {
+            name.resize(at);
+            return name + "\u2026";
+        }
+    }
+    return name;
 }
 
 } // namespace
@@ -175,7 +197,10 @@ std::vector<HelpContentsEntry> ParseHelpContents(std::string_view sitemap)
     TagReader reader(sitemap);
     int listDepth = 0;
     std::optional<HelpContentsEntry> entry; // while inside a sitemap object
-    while (const std::optional<Tag> tag = reader.Next()) {
+    while (entries.size() < kMaxContentsEntries) {
+        const std::optional<Tag> tag = reader.Next();
+        if (!tag)
+            break;
         if (tag->name == "UL") {
             ++listDepth;
         } else if (tag->name == "/UL") {
@@ -187,13 +212,15 @@ std::vector<HelpContentsEntry> ParseHelpContents(std::string_view sitemap)
                                           .name = {},
                                           .local = {}};
         } else if (tag->name == "PARAM" && entry) {
-            const std::string name = AttributeOf(tag->attributes, "name").value_or("");
-            std::string value = AttributeOf(tag->attributes, "value").value_or("");
+            const std::string name =
+                DecodeEntities(AttributeOf(tag->attributes, "name").value_or(""));
+            const std::string_view value = AttributeOf(tag->attributes, "value").value_or("");
             // An entry may repeat its parameters for merged files; the first ones count.
             if (EqualsNoCase(name, "Name") && entry->name.empty())
-                entry->name = std::move(value);
-            else if (EqualsNoCase(name, "Local") && entry->local.empty())
-                entry->local = std::move(value);
+                entry->name = LineOfName(value);
+            else if (EqualsNoCase(name, "Local") && entry->local.empty() &&
+                     value.size() <= kMaxContentsTopicBytes)
+                entry->local = DecodeEntities(value);
         } else if (tag->name == "/OBJECT" && entry) {
             if (!entry->name.empty())
                 entries.push_back(std::move(*entry));
