@@ -18,15 +18,13 @@ bool IsWebLink(const QUrl& url)
     return webSchemes.contains(url.scheme(), Qt::CaseInsensitive);
 }
 
-// A picture is decoded only when its header promises a size worth showing.
-bool IsModestPicture(const QByteArray& bytes)
+// The pixels of a picture as its header gives them; 0 when it gives none.
+qint64 PixelsOf(const QByteArray& picture)
 {
-    if (bytes.size() > kMaxHelpPictureBytes)
-        return false;
     QBuffer buffer;
-    buffer.setData(bytes);
+    buffer.setData(picture);
     const QSize size = QImageReader(&buffer).size();
-    return size.isValid() && qint64(size.width()) * size.height() <= kMaxHelpPicturePixels;
+    return size.isValid() ? qint64(size.width()) * size.height() : 0;
 }
 
 } // namespace
@@ -76,15 +74,34 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name)
     const QUrl url = Resolved(name);
     if (!m_file || url.scheme() != kScheme)
         return {};
-    const bool picture = type == QTextDocument::ImageResource;
-    const std::optional<std::string> bytes =
-        m_file->Read(HelpObjectPath(url), picture ? kMaxHelpPictureBytes + 1 : kMaxHelpPageBytes);
+    if (type == QTextDocument::ImageResource)
+        return LoadPicture(url);
+    const std::optional<std::string> bytes = m_file->Read(HelpObjectPath(url), kMaxHelpPageBytes);
     if (!bytes)
         return {};
-    QByteArray resource = QByteArray::fromStdString(*bytes);
-    if (picture && !IsModestPicture(resource))
+    return QByteArray::fromStdString(*bytes);
+}
+
+// A picture is decoded only when its header promises a size worth showing, within what is
+// left to the page.
+QVariant HelpBrowser::LoadPicture(const QUrl& url)
+{
+    const std::optional<std::string> bytes =
+        m_file->Read(HelpObjectPath(url), kMaxHelpPictureBytes + 1);
+    if (!bytes || bytes->size() > kMaxHelpPictureBytes)
         return {};
-    return resource;
+    QByteArray picture = QByteArray::fromStdString(*bytes);
+    const qint64 pixels = PixelsOf(picture);
+    if (pixels == 0 || pixels > kMaxHelpPicturePixels || pixels > m_picturePixelsLeft)
+        return {};
+    m_picturePixelsLeft -= pixels;
+    return picture;
+}
+
+void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type)
+{
+    m_picturePixelsLeft = kMaxHelpPagePicturePixels;
+    QTextBrowser::doSetSource(name, type);
 }
 
 void HelpBrowser::OnAnchorClicked(const QUrl& link)

@@ -30,11 +30,15 @@ int RedPixelsShown(HelpBrowser& browser)
 }
 
 // A help file made to hold the program up: a contents entry with a name of a megabyte and more
-// entries than are shown, a page twice as long as is shown, and a picture too large to decode.
+// entries than are shown, a page twice as long as is shown, a picture too large to decode, and
+// a page of three pictures (one under three names) that are each allowed but not all together.
 // (The compiler packs about a megabyte a second, so the file stays this small.)
 std::vector<HelpSource> HostileHelpSources()
 {
     static_assert(2100 * 2100 > kMaxHelpPicturePixels);
+    static_assert(2000 * 2000 <= kMaxHelpPicturePixels &&
+                  2 * 2000 * 2000 <= kMaxHelpPagePicturePixels &&
+                  3 * 2000 * 2000 > kMaxHelpPagePicturePixels);
     const auto entry = [](const std::string& name) {
         return "<li><object type=\"text/sitemap\"><param name=\"Name\" value=\"" + name +
                "\"><param name=\"Local\" value=\"big.html\"></object>";
@@ -45,7 +49,13 @@ std::vector<HelpSource> HostileHelpSources()
     std::string page = "<p>First words</p>";
     while (page.size() < 2 * kMaxHelpPageBytes)
         page += "<p>" + std::string(100, 'x') + " a few words more</p>";
-    return {{"index.html", "<p><a href=\"big.html\">Big</a> <a href=\"huge.html\">Huge</a></p>"},
+    std::string pictures;
+    for (const char* name : {"pic.png", "PIC.png", "Pic.png"})
+        pictures += "<img src=\"" + std::string(name) + "\" width=\"50\" height=\"50\"> ";
+    return {{"index.html", "<p><a href=\"big.html\">Big</a> <a href=\"huge.html\">Huge</a> "
+                           "<a href=\"pics.html\">Pictures</a></p>"},
+            {"pics.html", "<p>" + pictures + "</p>"},
+            {"pic.png", SolidPng(QSize(2000, 2000), Qt::red)},
             {"big.html", page + "<p>Last words</p>"},
             {"huge.html", "<p><img src=\"huge.png\"></p>"},
             {"huge.png", SolidPng(QSize(2100, 2100), Qt::red)},
@@ -201,6 +211,13 @@ TEST_F(HelpViewer, AHostileFileIsShownBounded)
     ClickLink("Huge");
     EXPECT_EQ(ShownPath(), "/huge.html");
     EXPECT_EQ(RedPixelsShown(Window()->Browser()), 0);
+
+    Window()->Browser().backward();
+    ClickLink("Pictures");
+    EXPECT_EQ(ShownPath(), "/pics.html");
+    const int red = RedPixelsShown(Window()->Browser());
+    EXPECT_GE(red, 2 * 50 * 50 * 9 / 10);
+    EXPECT_LT(red, 3 * 50 * 50 * 9 / 10);
 }
 
 TEST_F(HelpViewer, WebLinksGoToTheDesktopAndMissingTopicsGoNowhere)
