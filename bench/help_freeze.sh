@@ -33,7 +33,8 @@ with open(f"{folder}/project.hhp", "w") as project:
                   f"Default topic={topic}\nTitle=Tapnest Help\n\n"
                   "[FILES]\nindex.html\nbig.html\ntoc.hhc\n")
 PY
-(cd "$work/help" && chmcmd project.hhp >/dev/null) || fail "chmcmd did not compile the help file"
+(cd "$work/help" && chmcmd project.hhp >chmcmd.log 2>&1) ||
+    { cat "$work/help/chmcmd.log" >&2; fail "chmcmd did not compile the help file"; }
 cp "$work/help/Kipo2Help.chm" "$work/app/Kipo2Help.chm"
 
 start_desktop
