@@ -2,6 +2,7 @@
 
 #include "platform/DesktopOpen.h"
 #include "platform/help/ChmFile.h"
+#include "platform/help/HelpPage.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -79,6 +80,8 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name)
     const std::optional<std::string> bytes = m_file->Read(HelpObjectPath(url), kMaxHelpPageBytes);
     if (!bytes)
         return {};
+    if (type == QTextDocument::HtmlResource)
+        return QByteArray::fromStdString(std::string(BoundedHelpPage(*bytes)));
     return QByteArray::fromStdString(*bytes);
 }
 

@@ -31,7 +31,8 @@ int RedPixelsShown(HelpBrowser& browser)
 
 // A help file made to hold the program up: a contents entry with a name of a megabyte and more
 // entries than are shown, a page twice as long as is shown, a picture too large to decode, and
-// a page of three pictures (one under three names) that are each allowed but not all together.
+// a page of three pictures (one under three names) that are each allowed but not all together,
+// and a short page of tables nested so deep that laying it all out would never end.
 // (The compiler packs about a megabyte a second, so the file stays this small.)
 std::vector<HelpSource> HostileHelpSources()
 {
@@ -49,12 +50,17 @@ std::vector<HelpSource> HostileHelpSources()
     std::string page = "<p>First words</p>";
     while (page.size() < 2 * kMaxHelpPageBytes)
         page += "<p>" + std::string(100, 'x') + " a few words more</p>";
+    std::string tables;
+    for (int level = 0; level < 40; ++level)
+        tables += "<table border=\"1\"><tr><td>" + std::to_string(level);
     std::string pictures;
     for (const char* name : {"pic.png", "PIC.png", "Pic.png"})
         pictures += "<img src=\"" + std::string(name) + "\" width=\"50\" height=\"50\"> ";
-    return {{"index.html", "<p><a href=\"big.html\">Big</a> <a href=\"huge.html\">Huge</a> "
-                           "<a href=\"pics.html\">Pictures</a></p>"},
+    return {{"index.html",
+             "<p><a href=\"big.html\">Big</a> <a href=\"huge.html\">Huge</a> "
+             "<a href=\"pics.html\">Pictures</a> <a href=\"tables.html\">Tables</a></p>"},
             {"pics.html", "<p>" + pictures + "</p>"},
+            {"tables.html", "<p>Tables</p>" + tables},
             {"pic.png", SolidPng(QSize(2000, 2000), Qt::red)},
             {"big.html", page + "<p>Last words</p>"},
             {"huge.html", "<p><img src=\"huge.png\"></p>"},
@@ -218,6 +224,11 @@ TEST_F(HelpViewer, AHostileFileIsShownBounded)
     const int red = RedPixelsShown(Window()->Browser());
     EXPECT_GE(red, 2 * 50 * 50 * 9 / 10);
     EXPECT_LT(red, 3 * 50 * 50 * 9 / 10);
+
+    Window()->Browser().backward();
+    ClickLink("Tables");
+    EXPECT_EQ(ShownPath(), "/tables.html");
+    EXPECT_NE(Shown().find("Tables"), std::string::npos);
 }
 
 TEST_F(HelpViewer, WebLinksGoToTheDesktopAndMissingTopicsGoNowhere)
