@@ -34,9 +34,10 @@ constexpr char kResetTable[] = "::DataSpace/Storage/MSCompressed/Transform/"
 // the block length, each 64 bits, little-endian.
 constexpr std::size_t kBlockLengthAt = 32;
 
-// A request: its kind, the 32-bit length of the object path, the path. An answer: whether the
-// object is there, the 64-bit length of the bytes, the bytes. Lengths are little-endian.
-constexpr std::size_t kRequestHeaderBytes = 5;
+// A request: its kind, the 64-bit limit of the bytes wanted, the 32-bit length of the object
+// path, the path. An answer: whether the object is there, the 64-bit length of the bytes, the
+// bytes. Lengths are little-endian.
+constexpr std::size_t kRequestHeaderBytes = 13;
 constexpr std::size_t kAnswerHeaderBytes = 9;
 
 bool WriteAll(int socket, std::string_view bytes)
@@ -114,17 +115,20 @@ bool BlocksAreModest(chmFile* file)
     return blockLength <= kMaxCompressedBlockBytes;
 }
 
-std::optional<std::string> ReadObject(chmFile* file, const std::string& objectPath)
+// The object's first `maxBytes` bytes: chmlib expands no more of the compressed section than
+// they need.
+std::optional<std::string> ReadObject(chmFile* file, const std::string& objectPath,
+                                      std::uint64_t maxBytes)
 {
     chmUnitInfo unit;
     if (chm_resolve_object(file, objectPath.c_str(), &unit) != CHM_RESOLVE_SUCCESS ||
         unit.length > kMaxHelpObjectBytes)
         return std::nullopt;
-    std::string bytes(unit.length, '\0');
-    if (unit.length > 0 &&
+    const std::uint64_t length = std::min<std::uint64_t>(unit.length, maxBytes);
+    std::string bytes(length, '\0');
+    if (length > 0 &&
         chm_retrieve_object(file, &unit, reinterpret_cast<unsigned char*>(bytes.data()), 0,
-                            static_cast<LONGINT64>(unit.length)) !=
-            static_cast<LONGINT64>(unit.length))
+                            static_cast<LONGINT64>(length)) != static_cast<LONGINT64>(length))
         return std::nullopt;
     return bytes;
 }
@@ -141,7 +145,7 @@ int StopAtContentsFile(chmFile*, chmUnitInfo* unit, void* found)
 }
 
 std::optional<std::string> Answer(chmFile* file, ChmChild::Request request,
-                                  const std::string& objectPath)
+                                  const std::string& objectPath, std::uint64_t maxBytes)
 {
     switch (request) {
     case ChmChild::Request::Holds: {
@@ -151,7 +155,7 @@ std::optional<std::string> Answer(chmFile* file, ChmChild::Request request,
         return std::string();
     }
     case ChmChild::Request::Read:
-        return ReadObject(file, objectPath);
+        return ReadObject(file, objectPath, maxBytes);
     case ChmChild::Request::FindContents: {
         std::string found;
         chm_enumerate(file, CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, StopAtContentsFile, &found);
@@ -195,12 +199,14 @@ bool Reply(int socket, const std::optional<std::string>& answer)
         char header[kRequestHeaderBytes];
         if (!ReadAll(socket, header, sizeof header))
             _exit(0); // the parent closed the file
-        const std::uint64_t length = FromLittleEndian(header + 1, 4);
+        const std::uint64_t maxBytes = FromLittleEndian(header + 1, 8);
+        const std::uint64_t length = FromLittleEndian(header + 9, 4);
         if (length > CHM_MAX_PATHLEN)
             _exit(1);
         std::string objectPath(length, '\0');
         if (!ReadAll(socket, objectPath.data(), objectPath.size()) ||
-            !Reply(socket, Answer(file, static_cast<ChmChild::Request>(header[0]), objectPath)))
+            !Reply(socket,
+                   Answer(file, static_cast<ChmChild::Request>(header[0]), objectPath, maxBytes)))
             _exit(1);
     }
 }
@@ -236,11 +242,12 @@ ChmChild::~ChmChild()
     End();
 }
 
-std::optional<std::string> ChmChild::Ask(Request request, std::string_view objectPath)
+std::optional<std::string> ChmChild::Ask(Request request, std::string_view objectPath,
+                                         std::uint64_t maxBytes)
 {
     if (IsBroken())
         return std::nullopt;
-    if (!WriteAll(m_socket, std::string(1, static_cast<char>(request)) +
+    if (!WriteAll(m_socket, std::string(1, static_cast<char>(request)) + LittleEndian(maxBytes, 8) +
                                 LittleEndian(objectPath.size(), 4) + std::string(objectPath)))
         return GiveUp("takes no more questions");
     return Answer();

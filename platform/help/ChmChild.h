@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/help/ChmFile.h"
+
 #include <sys/types.h>
+
+#include <cstdint>
 
 #include <memory>
 #include <optional>
@@ -19,7 +23,7 @@ public:
 
     enum class Request : char {
         Holds = 'H',        // an empty answer when the object is there
-        Read = 'R',         // the object's bytes
+        Read = 'R',         // the object's bytes, no more than the limit asked for
         FindContents = 'C', // the path of the first contents file (.hhc) the file lists
     };
 
@@ -31,8 +35,9 @@ public:
     ChmChild& operator=(const ChmChild&) = delete;
 
     // The answer to `request` for `objectPath`; nullopt when the object is not there, or the
-    // child failed (then IsBroken).
-    std::optional<std::string> Ask(Request request, std::string_view objectPath);
+    // child failed (then IsBroken). A Read gives the first `maxBytes` bytes of a longer object.
+    std::optional<std::string> Ask(Request request, std::string_view objectPath,
+                                   std::uint64_t maxBytes = kMaxHelpObjectBytes);
     bool IsBroken() const { return m_pid < 0; }
     // The child's process, or -1 once it is ended: for tests.
     pid_t ProcessId() const { return m_pid; }

@@ -46,7 +46,7 @@ std::unique_ptr<ChmFile> ChmFile::Open(const std::string& path)
     std::unique_ptr<ChmFile> file(new ChmFile(path, std::move(child)));
     // Its contents are read at once by the help window: a file whose compressed section
     // cannot even give them is as good as missing.
-    (void)file->Read(file->ContentsFile());
+    (void)file->Read(file->ContentsFile(), kMaxHelpContentsBytes);
     if (file->m_child->IsBroken())
         return nullptr;
     return file;
@@ -68,11 +68,11 @@ bool ChmFile::Holds(std::string_view objectPath) const
            m_child->Ask(ChmChild::Request::Holds, objectPath).has_value();
 }
 
-std::optional<std::string> ChmFile::Read(std::string_view objectPath) const
+std::optional<std::string> ChmFile::Read(std::string_view objectPath, std::uint64_t maxBytes) const
 {
     if (!IsUsablePath(objectPath))
         return std::nullopt;
-    return m_child->Ask(ChmChild::Request::Read, objectPath);
+    return m_child->Ask(ChmChild::Request::Read, objectPath, maxBytes);
 }
 
 // "/#SYSTEM": a 32-bit version, then records of a 16-bit code, a 16-bit length and that many

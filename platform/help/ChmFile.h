@@ -11,6 +11,10 @@ class ChmChild;
 // The largest object of a help file that is read; a damaged directory entry may claim any
 // length, and no page or picture of a help file comes near this.
 inline constexpr std::uint64_t kMaxHelpObjectBytes = 64u << 20;
+// What is shown of a contents file or a page at most: the start of a longer one. A real help
+// file's are a small part of this; parsing and laying out more would hold up the program.
+inline constexpr std::uint64_t kMaxHelpContentsBytes = 4u << 20;
+inline constexpr std::uint64_t kMaxHelpPageBytes = 256u << 10;
 
 // A compiled HTML Help file (.chm) opened for reading through chmlib, which also expands its
 // LZX-compressed section, in a child process (see ChmChild): a damaged file can neither hang
@@ -27,9 +31,10 @@ public:
 
     const std::string& Path() const { return m_path; }
     bool Holds(std::string_view objectPath) const;
-    // The bytes of an object; nullopt when it is missing, unreadable or larger than
-    // kMaxHelpObjectBytes.
-    std::optional<std::string> Read(std::string_view objectPath) const;
+    // The bytes of an object, the first `maxBytes` of a longer one; nullopt when it is missing,
+    // unreadable or larger than kMaxHelpObjectBytes.
+    std::optional<std::string> Read(std::string_view objectPath,
+                                    std::uint64_t maxBytes = kMaxHelpObjectBytes) const;
 
     // What the file says of itself; empty when it does not say. The contents file is an
     // object path like "/Help.hhc"; the default topic is relative, like "index.html".

@@ -2,8 +2,12 @@
 
 #include "platform/DesktopOpen.h"
 #include "platform/help/ChmFile.h"
+#include "platform/help/HelpPage.h"
 
+#include <QBuffer>
 #include <QByteArray>
+#include <QImageReader>
+#include <QTextDocument>
 
 namespace {
 
@@ -13,6 +17,15 @@ bool IsWebLink(const QUrl& url)
 {
     static const QStringList webSchemes{"http", "https", "mailto", "ftp"};
     return webSchemes.contains(url.scheme(), Qt::CaseInsensitive);
+}
+
+// The pixels of a picture as its header gives them; 0 when it gives none.
+qint64 PixelsOf(const QByteArray& picture)
+{
+    QBuffer buffer;
+    buffer.setData(picture);
+    const QSize size = QImageReader(&buffer).size();
+    return size.isValid() ? qint64(size.width()) * size.height() : 0;
 }
 
 } // namespace
@@ -57,15 +70,41 @@ bool HelpBrowser::Open(const QUrl& url)
 }
 
 // Nothing is fetched from the network: a help page shows what its file holds.
-QVariant HelpBrowser::loadResource(int, const QUrl& name)
+QVariant HelpBrowser::loadResource(int type, const QUrl& name)
 {
     const QUrl url = Resolved(name);
     if (!m_file || url.scheme() != kScheme)
         return {};
-    const std::optional<std::string> bytes = m_file->Read(HelpObjectPath(url));
+    if (type == QTextDocument::ImageResource)
+        return LoadPicture(url);
+    const std::optional<std::string> bytes = m_file->Read(HelpObjectPath(url), kMaxHelpPageBytes);
     if (!bytes)
         return {};
+    if (type == QTextDocument::HtmlResource)
+        return QByteArray::fromStdString(std::string(BoundedHelpPage(*bytes)));
     return QByteArray::fromStdString(*bytes);
+}
+
+// A picture is decoded only when its header promises a size worth showing, within what is
+// left to the page.
+QVariant HelpBrowser::LoadPicture(const QUrl& url)
+{
+    const std::optional<std::string> bytes =
+        m_file->Read(HelpObjectPath(url), kMaxHelpPictureBytes + 1);
+    if (!bytes || bytes->size() > kMaxHelpPictureBytes)
+        return {};
+    QByteArray picture = QByteArray::fromStdString(*bytes);
+    const qint64 pixels = PixelsOf(picture);
+    if (pixels == 0 || pixels > kMaxHelpPicturePixels || pixels > m_picturePixelsLeft)
+        return {};
+    m_picturePixelsLeft -= pixels;
+    return picture;
+}
+
+void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type)
+{
+    m_picturePixelsLeft = kMaxHelpPagePicturePixels;
+    QTextBrowser::doSetSource(name, type);
 }
 
 void HelpBrowser::OnAnchorClicked(const QUrl& link)

@@ -1,6 +1,7 @@
 #include "platform/help/HelpContents.h"
 
 #include "platform/AsciiCase.h"
+#include "platform/help/HtmlTags.h"
 
 #include <QString>
 
@@ -12,67 +13,10 @@
 
 namespace {
 
-struct Tag
-{
-    std::string name; // folded to upper case, with a leading '/' for an end tag
-    std::string_view attributes;
-};
-
 bool IsSpace(char c)
 {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
-
-// The end of the tag that opens at `at`: its '>', skipping quoted attribute values.
-std::size_t TagEnd(std::string_view html, std::size_t at)
-{
-    char quote = 0;
-    for (; at < html.size(); ++at) {
-        const char c = html[at];
-        if (quote != 0) {
-            if (c == quote)
-                quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '>') {
-            return at;
-        }
-    }
-    return std::string_view::npos;
-}
-
-// Reads tags one by one and passes over the text and comments between them.
-class TagReader
-{
-public:
-    explicit TagReader(std::string_view html) : m_html(html) {}
-
-    std::optional<Tag> Next()
-    {
-        while ((m_at = m_html.find('<', m_at)) != std::string_view::npos) {
-            if (m_html.substr(m_at, 4) == "<!--") {
-                const std::size_t end = m_html.find("-->", m_at + 4);
-                m_at = end == std::string_view::npos ? m_html.size() : end + 3;
-                continue;
-            }
-            const std::size_t end = TagEnd(m_html, m_at + 1);
-            if (end == std::string_view::npos)
-                return std::nullopt;
-            const std::string_view inside = m_html.substr(m_at + 1, end - m_at - 1);
-            m_at = end + 1;
-            if (inside.empty())
-                continue;
-            const std::size_t nameEnd = std::min(
-                inside.size(), inside.find_first_of(" \t\r\n/>", inside.front() == '/' ? 1 : 0));
-            return Tag{FoldedAsciiCase(inside.substr(0, nameEnd)), inside.substr(nameEnd)};
-        }
-        return std::nullopt;
-    }
-
-private:
-    std::string_view m_html;
-    std::size_t m_at = 0;
-};
 
 // The character an entity's name (between '&' and ';') stands for, appended to `text`;
 // false for an entity this reader does not know.
@@ -120,8 +64,8 @@ std::string DecodeEntities(std::string_view value)
     return text;
 }
 
-// The value of the attribute `wanted` (any letter case), entities decoded.
-std::optional<std::string> AttributeOf(std::string_view attributes, std::string_view wanted)
+// The value of the attribute `wanted` (any letter case), as written.
+std::optional<std::string_view> AttributeOf(std::string_view attributes, std::string_view wanted)
 {
     std::size_t at = 0;
     const auto skipSpaces = [&] {
@@ -157,14 +101,36 @@ std::optional<std::string> AttributeOf(std::string_view attributes, std::string_
             }
         }
         if (EqualsNoCase(name, wanted))
-            return DecodeEntities(value);
+            return value;
     }
 }
 
-bool IsSitemapObject(const Tag& tag)
+bool IsSitemapObject(const HtmlTag& tag)
 {
-    const std::optional<std::string> type = AttributeOf(tag.attributes, "type");
-    return type && EqualsNoCase(*type, "text/sitemap");
+    const std::optional<std::string_view> type = AttributeOf(tag.attributes, "type");
+    return type && EqualsNoCase(DecodeEntities(*type), "text/sitemap");
+}
+
+bool StartsCharacter(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+}
+
+// A name as shown on one line: no more than kMaxContentsNameChars characters, the rest given
+// as an ellipsis. Only as much of the written value is decoded as can be shown.
+std::string LineOfName(std::string_view written)
+{
+    constexpr std::size_t kLongestCharacterBytes = 10; // "&#x10FFFF;"
+    std::string name =
+        DecodeEntities(written.substr(0, (kMaxContentsNameChars + 1) * kLongestCharacterBytes));
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < name.size(); ++at) {
+        if (StartsCharacter(name[at]) && characters++ == kMaxContentsNameChars) {
+            name.resize(at);
+            return name + "\u2026";
+        }
+    }
+    return name;
 }
 
 } // namespace
@@ -172,10 +138,13 @@ bool IsSitemapObject(const Tag& tag)
 std::vector<HelpContentsEntry> ParseHelpContents(std::string_view sitemap)
 {
     std::vector<HelpContentsEntry> entries;
-    TagReader reader(sitemap);
+    HtmlTagReader reader(sitemap);
     int listDepth = 0;
     std::optional<HelpContentsEntry> entry; // while inside a sitemap object
-    while (const std::optional<Tag> tag = reader.Next()) {
+    while (entries.size() < kMaxContentsEntries) {
+        const std::optional<HtmlTag> tag = reader.Next();
+        if (!tag)
+            break;
         if (tag->name == "UL") {
             ++listDepth;
         } else if (tag->name == "/UL") {
@@ -187,13 +156,15 @@ std::vector<HelpContentsEntry> ParseHelpContents(std::string_view sitemap)
                                           .name = {},
                                           .local = {}};
         } else if (tag->name == "PARAM" && entry) {
-            const std::string name = AttributeOf(tag->attributes, "name").value_or("");
-            std::string value = AttributeOf(tag->attributes, "value").value_or("");
+            const std::string name =
+                DecodeEntities(AttributeOf(tag->attributes, "name").value_or(""));
+            const std::string_view value = AttributeOf(tag->attributes, "value").value_or("");
             // An entry may repeat its parameters for merged files; the first ones count.
             if (EqualsNoCase(name, "Name") && entry->name.empty())
-                entry->name = std::move(value);
-            else if (EqualsNoCase(name, "Local") && entry->local.empty())
-                entry->local = std::move(value);
+                entry->name = LineOfName(value);
+            else if (EqualsNoCase(name, "Local") && entry->local.empty() &&
+                     value.size() <= kMaxContentsTopicBytes)
+                entry->local = DecodeEntities(value);
         } else if (tag->name == "/OBJECT" && entry) {
             if (!entry->name.empty())
                 entries.push_back(std::move(*entry));

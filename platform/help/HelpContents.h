@@ -18,6 +18,12 @@ struct HelpContentsEntry
 // entry, with the parameters "Name" and "Local". Returns the entries in order with their depth.
 // Unknown markup, missing end tags and entries without a name are passed over. Entries
 // nested deeper than kMaxContentsDepth are put at that depth, under the last entry above it,
-// so that the tree that shows them stays shallow enough to draw.
+// so that the tree that shows them stays shallow enough to draw. What is shown stays as small
+// as a real help file's, whatever the file holds: the first kMaxContentsEntries entries, a name
+// longer than a line cut to kMaxContentsNameChars characters and an ellipsis, and a topic longer
+// than any path in a help file left out.
 constexpr int kMaxContentsDepth = 32;
+constexpr std::size_t kMaxContentsEntries = 2000;
+constexpr std::size_t kMaxContentsNameChars = 80;
+constexpr std::size_t kMaxContentsTopicBytes = 1024;
 std::vector<HelpContentsEntry> ParseHelpContents(std::string_view sitemap);

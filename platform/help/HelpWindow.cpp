@@ -112,7 +112,8 @@ void HelpWindow::TakeFile(std::unique_ptr<ChmFile> file)
 void HelpWindow::FillContents()
 {
     m_contents->clear();
-    const std::optional<std::string> sitemap = m_file->Read(m_file->ContentsFile());
+    const std::optional<std::string> sitemap =
+        m_file->Read(m_file->ContentsFile(), kMaxHelpContentsBytes);
     if (!sitemap)
         return;
     // The last item of each depth so far: the parent of the entries one level deeper.

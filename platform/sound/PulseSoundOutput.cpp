@@ -5,12 +5,17 @@
 #include <pulse/pulseaudio.h>
 
 #include <algorithm>
+#include <chrono>
 
 namespace {
 
-constexpr pa_usec_t kReconnectDelayUs = 250 * 1000;
+using Clock = ReconnectPace::Clock;
+
 // How long the program's start waits for the server to answer at most.
 constexpr pa_usec_t kFirstConnectionUs = 500 * 1000;
+// And a sound asked for while there is none: a server that is there answers
+// within milliseconds, an absent one fails at once.
+constexpr pa_usec_t kAskedConnectionUs = 100 * 1000;
 // A short buffer keeps the way from a key to the loudspeaker short; the
 // server asks for more every few milliseconds, from bytes already decoded.
 constexpr pa_usec_t kBufferUs = 80 * 1000;
@@ -60,8 +65,7 @@ PulseSoundOutput::PulseSoundOutput() : m_loop(pa_threaded_mainloop_new())
         return;
     pa_threaded_mainloop_start(m_loop);
     const LoopLock lock(m_loop);
-    Connect();
-    WaitForFirstConnection();
+    ConnectAndWait(kFirstConnectionUs);
 }
 
 PulseSoundOutput::~PulseSoundOutput()
@@ -85,6 +89,15 @@ std::optional<SoundFormat> PulseSoundOutput::Format()
     if (!m_loop)
         return std::nullopt;
     const LoopLock lock(m_loop);
+    if (!m_format && !Connecting()) {
+        const Clock::time_point now = Clock::now();
+        m_pace.SoundAsked(now);
+        const std::optional<Clock::time_point> due = m_pace.NextLook();
+        if (due && *due <= now)
+            ConnectAndWait(kAskedConnectionUs);
+        else
+            ReconnectSoon();
+    }
     return m_format;
 }
 
@@ -127,6 +140,11 @@ PulseSoundOutput::Usage PulseSoundOutput::CurrentUsage()
 void PulseSoundOutput::Connect()
 {
     Disconnect();
+    if (m_reconnect) {
+        pa_threaded_mainloop_get_api(m_loop)->time_free(m_reconnect);
+        m_reconnect = nullptr;
+    }
+    m_pace.Looked(Clock::now());
     m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), "Tapnest");
     if (!m_context) {
         ReconnectSoon();
@@ -157,10 +175,13 @@ void PulseSoundOutput::Disconnect()
 void PulseSoundOutput::ReconnectSoon()
 {
     EndWaiting();
-    if (m_reconnect)
+    const std::optional<Clock::time_point> due = m_pace.NextLook();
+    if (m_reconnect || !due)
         return;
+    const auto delay = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::max(Clock::duration::zero(), *due - Clock::now()));
     m_reconnect = After(
-        pa_threaded_mainloop_get_api(m_loop), kReconnectDelayUs,
+        pa_threaded_mainloop_get_api(m_loop), static_cast<pa_usec_t>(delay.count()),
         [](pa_mainloop_api* api, pa_time_event* event, const timeval*, void* self) {
             auto* const output = static_cast<PulseSoundOutput*>(self);
             api->time_free(event);
@@ -168,6 +189,12 @@ void PulseSoundOutput::ReconnectSoon()
             output->Connect();
         },
         this);
+}
+
+// A connection under way or made; one that failed waits for the next look.
+bool PulseSoundOutput::Connecting() const
+{
+    return m_context && PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context));
 }
 
 void PulseSoundOutput::OnContextState()
@@ -313,11 +340,13 @@ void PulseSoundOutput::OnData(const SoundStream* sound)
         Feed();
 }
 
-void PulseSoundOutput::WaitForFirstConnection()
+// Waits until the stream is ready, the connection failed, or `usec` passed.
+void PulseSoundOutput::ConnectAndWait(pa_usec_t usec)
 {
     m_waiting = true;
+    Connect();
     pa_time_event* const timeout = After(
-        pa_threaded_mainloop_get_api(m_loop), kFirstConnectionUs,
+        pa_threaded_mainloop_get_api(m_loop), usec,
         [](pa_mainloop_api*, pa_time_event*, const timeval*, void* self) {
             static_cast<PulseSoundOutput*>(self)->EndWaiting();
         },

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/sound/ReconnectPace.h"
 #include "platform/sound/SoundOutput.h"
 
 #include <cstdint>
@@ -15,10 +16,12 @@ struct pa_time_event;
 // buffer that stays open while the server is there: a new sound drops what
 // is queued of the one before and starts within a few milliseconds. Nothing
 // here waits for the server, apart from a bounded wait for the first
-// connection: requests go to a thread of the client library, which feeds the
-// stream as the server asks and as decoded pieces arrive. A server that is
-// absent, goes away or comes back is looked for again every quarter of a
-// second; until it answers, sounds are silent.
+// connection and for a look that a sound asked for: requests go to a thread
+// of the client library, which feeds the stream as the server asks and as
+// decoded pieces arrive. A server that is absent or goes away is looked for
+// again as ReconnectPace says: at most once a second while sounds are asked
+// for, not at all once none was for a minute, at once for a sound asked
+// after that. Until the server answers, sounds are silent.
 class PulseSoundOutput final : public SoundOutput
 {
 public:
@@ -27,6 +30,9 @@ public:
     PulseSoundOutput(const PulseSoundOutput&) = delete;
     PulseSoundOutput& operator=(const PulseSoundOutput&) = delete;
 
+    // Counts as a sound asked for: without a server, a look that is due is
+    // made at once and waited for, briefly, so the sound is heard when the
+    // server is there now.
     std::optional<SoundFormat> Format() override;
     void Play(std::shared_ptr<SoundStream> sound) override;
     void Stop() override;
@@ -46,7 +52,9 @@ private:
     // Everything below runs with the client library's loop locked.
     void Connect();
     void Disconnect();
+    // Looks for the server again when the pace says, if a sound is wanted.
     void ReconnectSoon();
+    bool Connecting() const;
     void OnContextState();
     void OnServerInfo(const pa_server_info* info);
     void OpenStream();
@@ -55,16 +63,17 @@ private:
     void OnStreamState(pa_stream* stream);
     void Feed();
     void OnData(const SoundStream* sound);
-    void WaitForFirstConnection();
+    void ConnectAndWait(std::uint64_t usec);
     void EndWaiting();
 
     pa_threaded_mainloop* m_loop = nullptr;
     pa_context* m_context = nullptr;
     pa_time_event* m_reconnect = nullptr;
+    ReconnectPace m_pace;
     bool m_autospawn = true; // only the first connection may start a server
     std::optional<SoundFormat> m_format;
     pa_stream* m_stream = nullptr;
     std::shared_ptr<SoundStream> m_sound; // the sound being fed, if any
     std::uint32_t m_targetLength = 0;
-    bool m_waiting = false; // for the first connection
+    bool m_waiting = false; // for a connection
 };

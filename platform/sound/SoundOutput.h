@@ -14,6 +14,8 @@ public:
     virtual ~SoundOutput() = default;
 
     // The format sounds must be converted to; none while there is no server.
+    // Asked for each sound about to play, so an output may take it as a sign
+    // that sounds are wanted.
     virtual std::optional<SoundFormat> Format() = 0;
     // Plays the stream as its bytes come, cutting off the sound still playing
     // and abandoning its stream.

@@ -12,6 +12,8 @@ Commands (the program copy's directory first):
   play APP          two plays, checked sound by sound
   server-life APP   one play while the server comes, goes and changes its
                     output; asks the calling shell to do that (--ask/--answer)
+  late-server APP   the server comes while the welcome dialog waits with no
+                    sound asked for; the greeting is heard at once
   bench APP         200 keys at a child's rhythm; prints the delays
 Prints a line per step: the key, what must be heard, the file heard, its delay
 from the key to its first sample at the sink, its correlation with the file,
@@ -86,8 +88,11 @@ class Step:
 
 @dataclass
 class Ask:
-    """Ask the calling shell to do `request` and wait for its answer."""
+    """Ask the calling shell to do `request` after `after` seconds of quiet
+    and wait for its answer; sounds are judged from `grace` seconds on."""
     request: str
+    after: float = 0.0
+    grace: float = GRACE
 
 
 @dataclass
@@ -124,6 +129,11 @@ def server_life_steps():
             + [Ask("start")] + keys("stuvwxyz")
             + [Ask("sink")] + keys("bcdefghi")                             # a new output
             + quit_word())
+
+
+def late_server_steps():
+    return ([Welcome(), Ask("start", after=2.0, grace=0.0), Step("Return", "Hello.wav", 1.9)]
+            + keys("bcd") + quit_word())
 
 
 def bench_steps(presses, seed):
@@ -398,9 +408,10 @@ def run(steps, desktop, device=None, shell=None):
         device = listen(device)
     for step in steps:
         if isinstance(step, Ask):
+            time.sleep(step.after)
             answered, words = shell.ask(step.request)
             device = listen(words[1]) if words[0] == "up" else ""
-            since = answered
+            since = answered + step.grace - GRACE
             events.append(Event(len(events) + 1, step, answered, note=" ".join(words)))
         elif isinstance(step, Welcome):
             ok = desktop.wait_welcome()
@@ -677,7 +688,7 @@ def default_sink():
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("command", choices=["synth", "play", "server-life", "bench"])
+    parser.add_argument("command", choices=["synth", "play", "server-life", "late-server", "bench"])
     parser.add_argument("app", help="the program copy's directory")
     parser.add_argument("--welcome", type=lambda s: int(s, 0), help="the welcome dialog's id")
     parser.add_argument("--max-delay", type=float, default=0.1)
@@ -695,8 +706,9 @@ def main():
     start = time.monotonic()
     if args.command == "play":
         events, recordings = run(play_steps(), desktop, default_sink())
-    elif args.command == "server-life":
-        events, recordings = run(server_life_steps(), desktop, shell=Shell(args.ask, args.answer))
+    elif args.command in ("server-life", "late-server"):
+        steps = server_life_steps() if args.command == "server-life" else late_server_steps()
+        events, recordings = run(steps, desktop, shell=Shell(args.ask, args.answer))
     else:
         events, recordings = run(bench_steps(args.presses, args.seed), desktop, default_sink())
     played = time.monotonic() - start

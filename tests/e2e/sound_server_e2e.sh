@@ -5,7 +5,9 @@
 # new sink. The play never stalls (each key shows a picture, the quit word
 # ends it), and within a second of each change the key sounds are heard again,
 # on the output in use. Nothing the program prints repeats itself.
-# Usage: sound_server_e2e.sh <build/bin directory> [pulseaudio|pipewire]
+# With late-server, the server comes while the welcome dialog waits and no
+# sound was asked for: the greeting, the first sound asked for, is heard at once.
+# Usage: sound_server_e2e.sh <build/bin directory> [pulseaudio|pipewire] [server-life|late-server]
 set -euo pipefail
 
 source "$(dirname "$0")/../../scripts/desktop.sh"
@@ -24,7 +26,7 @@ start_tapnest
 # neither end waits for the other to open them.
 mkfifo "$work/ask" "$work/answer"
 exec 3<>"$work/ask" 4<>"$work/answer"
-"${listen[@]}" server-life "$work/app" --welcome "$welcome" \
+"${listen[@]}" "${3:-server-life}" "$work/app" --welcome "$welcome" \
     --ask "$work/ask" --answer "$work/answer" &
 listener=$!
 pids+=("$listener")

@@ -59,6 +59,11 @@ TEST_F(ChmFileTest, ReadsTopicsFromTheCompressedSectionIgnoringLetterCase)
     EXPECT_EQ(file->Read("/INDEX.HTML"), index);
     EXPECT_EQ(file->Read("/sub/page.html"), SampleHelpSources()[2].bytes);
     EXPECT_TRUE(file->Holds("/Red.PNG"));
+    // Asked for less, the file gives the start of an object.
+    const std::string page = SampleHelpSources()[1].bytes;
+    for (const std::size_t maxBytes :
+         {std::size_t{0}, std::size_t{10}, page.size(), page.size() + 1})
+        EXPECT_EQ(file->Read("/Faq.html", maxBytes), page.substr(0, maxBytes)) << maxBytes;
 
     EXPECT_FALSE(file->Holds("/missing.html"));
     EXPECT_EQ(file->Read("/missing.html"), std::nullopt);

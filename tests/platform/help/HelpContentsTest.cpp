@@ -63,7 +63,7 @@ TEST(HelpContents, MalformedContentsGiveWhatCanBeRead)
 }
 
 // A contents file nested 100,000 deep, and attribute values of a megabyte of
-// ampersands: read in one pass, the depth held at its bound.
+// ampersands: read in one pass, the depth held at its bound, the entries at theirs.
 TEST(HelpContents, DeepNestingAndLongValuesStayCheap)
 {
     const std::string entry = "<li><object type=\"text/sitemap\"><param name=\"Name\" value=\"E\">"
@@ -72,7 +72,7 @@ TEST(HelpContents, DeepNestingAndLongValuesStayCheap)
     for (int level = 0; level < 100000; ++level)
         deep += "<ul>" + entry;
     const Entries entries = ParseHelpContents(deep);
-    ASSERT_EQ(entries.size(), 100000u);
+    ASSERT_EQ(entries.size(), kMaxContentsEntries);
     EXPECT_EQ(entries[kMaxContentsDepth].depth, kMaxContentsDepth);
     EXPECT_EQ(entries.back().depth, kMaxContentsDepth);
     EXPECT_EQ(entries[kMaxContentsDepth - 1].depth, kMaxContentsDepth - 1);
@@ -80,10 +80,49 @@ TEST(HelpContents, DeepNestingAndLongValuesStayCheap)
     const std::string ampersands(1 << 20, '&');
     const Entries longName =
         ParseHelpContents("<ul><li><object type=\"text/sitemap\"><param name=\"Name\" value=\"" +
-                          ampersands + "&#x10FFFF;&#x010FFFF;\"></object></ul>");
+                          ampersands + "\"></object></ul>");
     ASSERT_EQ(longName.size(), 1u);
-    EXPECT_EQ(longName[0].name, ampersands + "\xF4\x8F\xBF\xBF&#x010FFFF;")
+    EXPECT_EQ(longName[0].name, std::string(kMaxContentsNameChars, '&') + "\u2026");
+    EXPECT_EQ(ParseHelpContents("<ul><li><object type=\"text/sitemap\"><param name=\"Name\" "
+                                "value=\"&#x10FFFF;&#x010FFFF;\"></object></ul>")
+                  .at(0)
+                  .name,
+              "\xF4\x8F\xBF\xBF&#x010FFFF;")
         << "entities are at most eight characters long";
+}
+
+// Names are cut to a line by characters, entities counting as the one character they stand
+// for; a topic longer than any path is left out, the entry kept.
+TEST(HelpContents, LongNamesAreCutToALineAndLongTopicsLeftOut)
+{
+    const std::size_t line = kMaxContentsNameChars;
+    const std::string longTopic(kMaxContentsTopicBytes + 1, 't');
+    const std::string fullTopic(kMaxContentsTopicBytes, 't');
+    struct Case
+    {
+        std::string name, local;
+        HelpContentsEntry expected;
+    };
+    const Case cases[] = {
+        {std::string(line, 'a'), "a.html", {0, std::string(line, 'a'), "a.html"}},
+        {std::string(line + 1, 'b'), "b.html", {0, std::string(line, 'b') + "\u2026", "b.html"}},
+        {"&#xE9;" + std::string(line, 'c'),
+         "",
+         {0, "\xC3\xA9" + std::string(line - 1, 'c') + "\u2026", ""}},
+        {"Long topic", longTopic, {0, "Long topic", ""}},
+        {"Full topic", fullTopic, {0, "Full topic", fullTopic}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.substr(0, 20));
+        EXPECT_EQ(ParseHelpContents("<ul>" + Sitemap(c.name, c.local) + "</ul>"),
+                  Entries{c.expected});
+    }
+    // Two-byte characters are not split.
+    std::string accents;
+    for (std::size_t i = 0; i <= line; ++i)
+        accents += "\xC3\xA9";
+    EXPECT_EQ(ParseHelpContents(Sitemap(accents, "")).at(0).name,
+              accents.substr(0, 2 * line) + "\u2026");
 }
 
 } // namespace

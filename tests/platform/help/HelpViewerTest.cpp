@@ -1,8 +1,11 @@
 #include "platform/help/HelpViewer.h"
 #include "platform/DesktopOpen.h"
+#include "platform/help/ChmFile.h"
 #include "platform/help/HelpBrowser.h"
+#include "platform/help/HelpContents.h"
 #include "platform/help/HelpWindow.h"
 #include "tests/support/HelpFileMaker.h"
+#include "tests/support/SolidPng.h"
 #include "tests/support/TempLibrary.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +15,58 @@
 #include <QTreeWidget>
 
 namespace {
+
+// The red pixels the browser shows.
+int RedPixelsShown(HelpBrowser& browser)
+{
+    browser.resize(400, 300);
+    const QImage shown = browser.viewport()->grab().toImage();
+    int redPixels = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x)
+            redPixels += shown.pixelColor(x, y) == QColor(Qt::red);
+    }
+    return redPixels;
+}
+
+// A help file made to hold the program up: a contents entry with a name of a megabyte and more
+// entries than are shown, a page twice as long as is shown, a picture too large to decode, and
+// a page of three pictures (one under three names) that are each allowed but not all together,
+// and a short page of tables nested so deep that laying it all out would never end.
+// (The compiler packs about a megabyte a second, so the file stays this small.)
+std::vector<HelpSource> HostileHelpSources()
+{
+    static_assert(2100 * 2100 > kMaxHelpPicturePixels);
+    static_assert(2000 * 2000 <= kMaxHelpPicturePixels &&
+                  2 * 2000 * 2000 <= kMaxHelpPagePicturePixels &&
+                  3 * 2000 * 2000 > kMaxHelpPagePicturePixels);
+    const auto entry = [](const std::string& name) {
+        return "<li><object type=\"text/sitemap\"><param name=\"Name\" value=\"" + name +
+               "\"><param name=\"Local\" value=\"big.html\"></object>";
+    };
+    std::string contents = "<ul>" + entry(std::string(1 << 20, 'W'));
+    for (std::size_t i = 0; i < 2 * kMaxContentsEntries; ++i)
+        contents += entry("E");
+    std::string page = "<p>First words</p>";
+    while (page.size() < 2 * kMaxHelpPageBytes)
+        page += "<p>" + std::string(100, 'x') + " a few words more</p>";
+    std::string tables;
+    for (int level = 0; level < 40; ++level)
+        tables += "<table border=\"1\"><tr><td>" + std::to_string(level);
+    std::string pictures;
+    for (const char* name : {"pic.png", "PIC.png", "Pic.png"})
+        pictures += "<img src=\"" + std::string(name) + "\" width=\"50\" height=\"50\"> ";
+    return {{"index.html",
+             "<p><a href=\"big.html\">Big</a> <a href=\"huge.html\">Huge</a> "
+             "<a href=\"pics.html\">Pictures</a> <a href=\"tables.html\">Tables</a></p>"},
+            {"pics.html", "<p>" + pictures + "</p>"},
+            {"tables.html", "<p>Tables</p>" + tables},
+            {"pic.png", SolidPng(QSize(2000, 2000), Qt::red)},
+            {"big.html", page + "<p>Last words</p>"},
+            {"huge.html", "<p><img src=\"huge.png\"></p>"},
+            {"huge.png", SolidPng(QSize(2100, 2100), Qt::red)},
+            {"toc.hhc", contents + "</ul>"}};
+}
 
 std::vector<HelpWindow*> HelpWindows(bool visibleOnly = true)
 {
@@ -134,15 +189,46 @@ TEST_F(HelpViewer, PicturesOfATopicComeFromTheFile)
 {
     ShowHelpPath(file + "::/sub/page.html");
     ASSERT_NE(Window(), nullptr);
-    HelpBrowser& browser = Window()->Browser();
-    browser.resize(400, 300);
-    const QImage shown = browser.viewport()->grab().toImage();
-    int redPixels = 0;
-    for (int y = 0; y < shown.height(); ++y) {
-        for (int x = 0; x < shown.width(); ++x)
-            redPixels += shown.pixelColor(x, y) == QColor(Qt::red);
-    }
-    EXPECT_GE(redPixels, 40 * 40 * 9 / 10);
+    EXPECT_GE(RedPixelsShown(Window()->Browser()), 40 * 40 * 9 / 10);
+}
+
+// Whatever the file holds, what is shown stays as small as a real help file's: the contents'
+// first entries, a name cut to a line, the start of a page, and no picture too large.
+TEST_F(HelpViewer, AHostileFileIsShownBounded)
+{
+    const std::string hostile = CompileHelpFile(library, "Hostile.chm", HostileHelpSources());
+    ShowHelpPath(hostile + "::/index.html");
+    ASSERT_NE(Window(), nullptr);
+
+    QTreeWidget& contents = Window()->Contents();
+    ASSERT_EQ(static_cast<std::size_t>(contents.topLevelItemCount()), kMaxContentsEntries);
+    EXPECT_EQ(contents.topLevelItem(0)->text(0),
+              QString(kMaxContentsNameChars, u'W') + QChar(0x2026));
+    EXPECT_EQ(contents.topLevelItem(1)->text(0), "E");
+
+    ClickLink("Big");
+    EXPECT_EQ(ShownPath(), "/big.html");
+    EXPECT_NE(Shown().find("First words"), std::string::npos);
+    EXPECT_EQ(Shown().find("Last words"), std::string::npos);
+    EXPECT_LE(static_cast<std::uint64_t>(Window()->Browser().document()->characterCount()),
+              kMaxHelpPageBytes);
+
+    Window()->Browser().backward();
+    ClickLink("Huge");
+    EXPECT_EQ(ShownPath(), "/huge.html");
+    EXPECT_EQ(RedPixelsShown(Window()->Browser()), 0);
+
+    Window()->Browser().backward();
+    ClickLink("Pictures");
+    EXPECT_EQ(ShownPath(), "/pics.html");
+    const int red = RedPixelsShown(Window()->Browser());
+    EXPECT_GE(red, 2 * 50 * 50 * 9 / 10);
+    EXPECT_LT(red, 3 * 50 * 50 * 9 / 10);
+
+    Window()->Browser().backward();
+    ClickLink("Tables");
+    EXPECT_EQ(ShownPath(), "/tables.html");
+    EXPECT_NE(Shown().find("Tables"), std::string::npos);
 }
 
 TEST_F(HelpViewer, WebLinksGoToTheDesktopAndMissingTopicsGoNowhere)

@@ -1,4 +1,5 @@
 #include "platform/sound/PulseSoundOutput.h"
+#include "platform/sound/ReconnectPace.h"
 #include "platform/sound/SoundStream.h"
 #include "tests/support/PrivateSoundServer.h"
 
@@ -8,6 +9,11 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// Sounds asked for find a server that came within a look's interval, and the
+// few milliseconds the connection takes.
+constexpr int kFindsWithinMs =
+    std::chrono::duration_cast<std::chrono::milliseconds>(ReconnectPace::kLookEvery).count() + 500;
 
 // Polls until the condition holds, for at most the given time.
 bool Eventually(const std::function<bool()>& condition, int withinMs)
@@ -75,7 +81,8 @@ TEST_F(PulseSoundOutputTest, AThousandSoundsLeaveTheOutputAsTheFirstFound)
 }
 
 // No server at first, then one, then that one killed and another started:
-// the output finds each within a second and plays on it.
+// while sounds are asked for (the format is asked for each), the output finds
+// each within a second and plays on it.
 TEST_F(PulseSoundOutputTest, FindsTheServerWhenItComesAndAfterItWasRestarted)
 {
     output = std::make_unique<PulseSoundOutput>();
@@ -86,7 +93,8 @@ TEST_F(PulseSoundOutputTest, FindsTheServerWhenItComesAndAfterItWasRestarted)
 
     for (int round = 0; round < 2; ++round) {
         ASSERT_TRUE(server.Start());
-        ASSERT_TRUE(Eventually([this] { return HasFormat(); }, 1000)) << "round " << round;
+        ASSERT_TRUE(Eventually([this] { return HasFormat(); }, kFindsWithinMs))
+            << "round " << round;
         ASSERT_TRUE(Eventually([this] { return StreamReady(); }, 1000)) << "round " << round;
         output->Play(Silence(2000));
         EXPECT_TRUE(output->CurrentUsage().feeding);
@@ -95,6 +103,20 @@ TEST_F(PulseSoundOutputTest, FindsTheServerWhenItComesAndAfterItWasRestarted)
         EXPECT_EQ(output->CurrentUsage().streams, 0);
         EXPECT_FALSE(output->CurrentUsage().feeding);
     }
+}
+
+// A server that came while no sound was asked for is not looked for; the
+// first sound asked for after that finds it at once, ready to play.
+TEST_F(PulseSoundOutputTest, ASoundAskedForFindsAServerThatCameMeanwhileAtOnce)
+{
+    output = std::make_unique<PulseSoundOutput>();
+    ASSERT_TRUE(server.Start());
+    QThread::msleep(kFindsWithinMs);
+    EXPECT_EQ(output->CurrentUsage().streams, 0);
+    ASSERT_TRUE(HasFormat());
+    EXPECT_TRUE(StreamReady());
+    output->Play(Silence(500));
+    EXPECT_TRUE(output->CurrentUsage().feeding);
 }
 
 } // namespace
