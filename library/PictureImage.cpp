@@ -243,6 +243,11 @@ bool CPictureImage::HasAlpha() const
     return m_image.hasAlphaChannel();
 }
 
+qint64 CPictureImage::HeldBytes() const
+{
+    return m_image.sizeInBytes() + m_keyedScratch.sizeInBytes();
+}
+
 std::uint32_t CPictureImage::PixelAt(int x, int y) const
 {
     const QPoint local = QPoint(x, y) - m_decodedOrigin;

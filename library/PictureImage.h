@@ -45,6 +45,8 @@ public:
     int Width() const; // full picture size, also when only a part is decoded
     int Height() const;
     bool HasAlpha() const;
+    // Memory held for drawing: the decoded part and any transparency copy.
+    qint64 HeldBytes() const;
     // Colour 0x00BBGGRR of a decoded pixel; 0 outside the decoded part.
     std::uint32_t PixelAt(int x, int y) const;
 

@@ -250,4 +250,16 @@ TEST_F(PictureImageLoad, KeepsOnlyTheVisiblePartWhenTheReaderCannotClip)
     EXPECT_EQ(target.pixel(15, 3), picture.pixel(115, 103));
 }
 
+TEST_F(PictureImageLoad, HeldBytesCountTheDecodedPartAndTheTransparencyCopy)
+{
+    EXPECT_EQ(m_image.HeldBytes(), 0);
+    ASSERT_EQ(m_image.Open(Write("held.png", EncodePicture(BlockPicture(30, 20, 5), "png"))), 0);
+    EXPECT_EQ(m_image.HeldBytes(), 0) << "nothing decoded yet";
+    ASSERT_EQ(m_image.Decode(QRect(0, 0, 10, 20)), CPictureImage::kSuccess);
+    const qint64 part = 10 * 20 * 4;
+    EXPECT_EQ(m_image.HeldBytes(), part);
+    m_image.PrepareTransparent(m_image.PixelAt(0, 0));
+    EXPECT_EQ(m_image.HeldBytes(), 2 * part);
+}
+
 } // namespace
