@@ -155,9 +155,9 @@ void CMyGameWnd::PlayPictureSound()
     const DeckEntry& entry = m_deck.entries[m_currentIndex];
     if (entry.HasOwnSound()) {
         m_currentSound = entry.ownSoundPath;
-    } else if (!m_deck.defaultSounds.empty()) {
-        const int count = static_cast<int>(m_deck.defaultSounds.size());
-        m_currentSound = m_deck.defaultSounds[m_random.RandomIndex(count)];
+    } else if (const std::optional<int> sound =
+                   DrawDefaultSound(m_random, entry, Rules().defaultSoundCount)) {
+        m_currentSound = m_deck.defaultSounds[*sound];
     } else {
         return;
     }
@@ -167,7 +167,8 @@ void CMyGameWnd::PlayPictureSound()
 PickRules CMyGameWnd::Rules() const
 {
     return {.randomColors = m_settings.clearBackground && m_settings.randomColor,
-            .screen = m_backBuffer.size()};
+            .screen = m_backBuffer.size(),
+            .defaultSoundCount = static_cast<int>(m_deck.defaultSounds.size())};
 }
 
 bool CMyGameWnd::DrawPicture(const PicturePick& pick)

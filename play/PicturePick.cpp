@@ -4,8 +4,29 @@
 
 #include <QRect>
 
+#include <algorithm>
+
+namespace {
+
+// The picture's part that can land on `screen`, decoded and ready to draw.
+ScreenPicture MakeScreenPicture(const std::string& path, const QSize& screen, bool cutToDisplay)
+{
+    auto image = std::make_shared<CPictureImage>();
+    if (image->Open(path) < 0)
+        return nullptr;
+    const QRect seen(0, 0, std::min(image->Width(), screen.width()),
+                     std::min(image->Height(), screen.height()));
+    if (seen.isEmpty() || image->Decode(seen) < 0 || image->IsEmpty())
+        return nullptr;
+    if (cutToDisplay)
+        image->PrepareTransparent(image->PixelAt(0, 0));
+    return image;
+}
+
+} // namespace
+
 PicturePick PickPicture(PlayRandom& random, const std::vector<DeckEntry>& entries,
-                        const PickRules& rules)
+                        const PickRules& rules, PictureCache& cache)
 {
     PicturePick pick;
     if (rules.randomColors)
@@ -13,25 +34,23 @@ PicturePick PickPicture(PlayRandom& random, const std::vector<DeckEntry>& entrie
     pick.index = random.RandomIndex(static_cast<int>(entries.size()));
     if (entries.empty())
         return pick;
-    const std::string& path = entries[pick.index].picturePath;
-    pick.fileVersion = FileVersionOf(path);
-    auto image = std::make_unique<CPictureImage>();
-    if (image->Open(path) < 0)
-        return pick;
-
-    const PlayRandom beforePlacement = random;
-    pick.x = random.RandomIndex(rules.screen.width() - image->Width());
-    pick.y = random.RandomIndex(rules.screen.height() - image->Height());
-    const QRect visible =
-        QRect(0, 0, image->Width(), image->Height())
-            .intersected(QRect(-pick.x, -pick.y, rules.screen.width(), rules.screen.height()));
-    if (image->Decode(visible) < 0 || image->IsEmpty()) {
-        random = beforePlacement;
-        pick.x = pick.y = 0;
-        return pick;
+    const DeckEntry& entry = entries[pick.index];
+    pick.fileVersion = FileVersionOf(entry.picturePath);
+    const CachedPictureKey key{entry.picturePath, rules.screen, entry.cutToDisplay};
+    pick.image = cache.Get(key, pick.fileVersion, [&] {
+        return MakeScreenPicture(entry.picturePath, rules.screen, entry.cutToDisplay);
+    });
+    if (pick.image) {
+        pick.x = random.RandomIndex(rules.screen.width() - pick.image->Width());
+        pick.y = random.RandomIndex(rules.screen.height() - pick.image->Height());
     }
-    if (entries[pick.index].cutToDisplay)
-        image->PrepareTransparent(image->PixelAt(0, 0));
-    pick.image = std::move(image);
     return pick;
+}
+
+std::optional<int> DrawDefaultSound(PlayRandom& random, const DeckEntry& shown,
+                                    int defaultSoundCount)
+{
+    if (shown.HasOwnSound() || defaultSoundCount <= 0)
+        return std::nullopt;
+    return random.RandomIndex(defaultSoundCount);
 }

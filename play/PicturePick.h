@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/PictureImage.h"
+#include "play/PictureCache.h"
 #include "play/PlayDeck.h"
 #include "play/PlayRandom.h"
 
@@ -16,6 +16,7 @@ struct PickRules
 {
     bool randomColors = false; // the background is cleared to random colours
     QSize screen;
+    int defaultSoundCount = 0; // a picture without a sound of its own draws one of these
 
     bool operator==(const PickRules&) const = default;
 };
@@ -27,16 +28,21 @@ struct PicturePick
     int index = 0;
     int x = 0;
     int y = 0;
-    std::unique_ptr<CPictureImage> image; // null when the picture cannot be shown
+    ScreenPicture image;     // null when the picture cannot be shown
     std::string fileVersion;              // of the picked file, taken before it was read
 };
 
 // Makes the draws of one picture from `random`, in the play's order: the
 // colours, the index, then the position. Pictures are never scaled: one wider
 // or higher than the screen is placed at the left or top edge and cut off by
-// the other one. A picture that fails to decode gives its two position draws
-// back, as one whose header could not be read never took them. Only the part
-// that lands on the screen is decoded; a picture cut to display has its
-// transparency worked out too, so that drawing it only blends.
+// the other one, so only its top-left part of the screen's size can ever be
+// seen: that part is decoded, whatever the place, before the place is drawn.
+// A picture that cannot be shown takes no position draws. A picture cut to
+// display has its transparency worked out too, so that drawing it only
+// blends. Pictures are taken from `cache` when they were made before.
 PicturePick PickPicture(PlayRandom& random, const std::vector<DeckEntry>& entries,
-                        const PickRules& rules);
+                        const PickRules& rules, PictureCache& cache);
+// The draw that follows a shown picture: which of the default sounds it plays,
+// when it has no sound of its own and there are default sounds.
+std::optional<int> DrawDefaultSound(PlayRandom& random, const DeckEntry& shown,
+                                    int defaultSoundCount);

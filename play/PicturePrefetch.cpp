@@ -4,9 +4,20 @@
 
 namespace {
 
-// One pick at a time is wanted; the second thread lets a new play begin while
-// the last pick of the play before is still being decoded.
+// One pick at a time is wanted; the second thread lets the next pick begin
+// while the look ahead of the one before still decodes.
 constexpr int kWorkerThreads = 2;
+
+PicturePick PickOrNothing(PlayRandom& random, const std::vector<DeckEntry>& pictures,
+                          const PickRules& rules, PictureCache& cache)
+{
+    try {
+        return PickPicture(random, pictures, rules, cache);
+    } catch (const std::exception&) {
+        // Out of memory: the picture counts as one that cannot be shown.
+        return PicturePick{};
+    }
+}
 
 } // namespace
 
@@ -15,25 +26,23 @@ PicturePrefetch::PicturePrefetch()
     m_workers.setMaxThreadCount(kWorkerThreads);
 }
 
-PicturePrefetch::~PicturePrefetch() = default;
+PicturePrefetch::~PicturePrefetch()
+{
+    Abandon();
+}
 
 void PicturePrefetch::Start(const PlayRandom& random, DeckPictures pictures, const PickRules& rules)
 {
-    m_workers.clear(); // a pick abandoned before its worker began
+    Abandon();
     m_pictures = std::move(pictures);
     auto outcome = std::make_shared<Outcome>();
     m_job = Job{.from = random, .rules = rules, .outcome = outcome};
     m_workers.start([this, outcome, pictures = m_pictures, generator = random, rules]() mutable {
-        PicturePick pick;
-        try {
-            pick = PickPicture(generator, *pictures, rules);
-        } catch (const std::exception&) {
-            // Out of memory: the picture counts as one that cannot be shown.
-            pick = PicturePick{};
-        }
+        PicturePick pick = PickOrNothing(generator, *pictures, rules, m_cache);
+        const PlayRandom after = generator;
         {
             const std::scoped_lock hold(outcome->lock);
-            outcome->result = Result{std::move(pick), generator};
+            outcome->result = Result{pick, after};
         }
         QMetaObject::invokeMethod(
             this,
@@ -42,7 +51,32 @@ void PicturePrefetch::Start(const PlayRandom& random, DeckPictures pictures, con
                     emit ready();
             },
             Qt::QueuedConnection);
+        LookAhead(after, pick, *pictures, rules, *outcome);
     });
+}
+
+// Makes the picks that the keys after `first` would make, as long as the
+// play stays on this course and their pictures fill at most half the cache,
+// so that the look ahead never pushes out what it is about to show.
+void PicturePrefetch::LookAhead(PlayRandom random, const PicturePick& first,
+                                const std::vector<DeckEntry>& pictures, const PickRules& rules,
+                                const Outcome& outcome)
+{
+    if (pictures.empty())
+        return;
+    qint64 bytes = first.image ? first.image->HeldBytes() : 0;
+    int index = first.index;
+    bool shown = first.image != nullptr;
+    for (int step = 0; step < kLookAheadPicks && !outcome.abandoned; ++step) {
+        if (bytes >= m_cache.BudgetBytes() / 2)
+            return;
+        if (shown)
+            DrawDefaultSound(random, pictures[index], rules.defaultSoundCount);
+        const PicturePick pick = PickOrNothing(random, pictures, rules, m_cache);
+        bytes += pick.image ? pick.image->HeldBytes() : 0;
+        index = pick.index;
+        shown = pick.image != nullptr;
+    }
 }
 
 std::optional<PicturePick> PicturePrefetch::TakeReady(PlayRandom& random, const PickRules& rules)
@@ -76,11 +110,21 @@ std::optional<PicturePrefetch::Result> PicturePrefetch::TakeResult()
     return std::exchange(m_job->outcome->result, std::nullopt);
 }
 
-void PicturePrefetch::Cancel()
+// The job under way is no longer wanted: one not begun is dropped, one
+// begun stops looking ahead after the picture it decodes.
+void PicturePrefetch::Abandon()
 {
     m_workers.clear();
+    if (m_job)
+        m_job->outcome->abandoned = true;
+}
+
+void PicturePrefetch::Cancel()
+{
+    Abandon();
     m_job.reset();
     m_pictures.reset();
+    m_cache.Clear();
 }
 
 void PicturePrefetch::WaitForWorkers()

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QThreadPool>
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -14,14 +15,20 @@ using DeckPictures = std::shared_ptr<const std::vector<DeckEntry>>;
 
 // Picks and decodes the next picture on a worker thread while the child looks
 // at the one before, from a copy of the generator: the draws are the same as
-// the key would make, so the key only has to draw the result. Nothing here
-// waits for the workers but the destructor, which waits for the decodes
-// under way.
+// the key would make, so the key only has to draw the result. Once the next
+// pick is ready the worker goes on along the draws the keys after it would
+// make, so that their pictures wait in the cache too. Nothing here waits for
+// the workers but the destructor, which waits for the decodes under way.
 class PicturePrefetch : public QObject
 {
     Q_OBJECT
 
 public:
+    // The bytes of decoded pictures kept for the play: a few screens' worth.
+    static constexpr qint64 kCacheBudgetBytes = qint64(128) << 20;
+    // How many picks after the next one are made ready ahead.
+    static constexpr int kLookAheadPicks = 6;
+
     PicturePrefetch();
     ~PicturePrefetch() override;
 
@@ -33,8 +40,10 @@ public:
     // pick is under way (begun again when it was begun from another state or
     // rules, or its file changed since it was read): ready() follows.
     std::optional<PicturePick> TakeReady(PlayRandom& random, const PickRules& rules);
-    // Forgets the pick under way at once; the worker's result is dropped.
+    // Forgets the pick under way at once, and the pictures kept; the
+    // worker's result is dropped.
     void Cancel();
+    const PictureCache& Pictures() const { return m_cache; }
     // Until no worker runs, abandoned ones included: for tests.
     void WaitForWorkers();
 
@@ -53,6 +62,7 @@ private:
     {
         std::mutex lock;
         std::optional<Result> result;
+        std::atomic<bool> abandoned = false; // the look ahead stops
     };
     struct Job
     {
@@ -63,9 +73,14 @@ private:
     };
 
     std::optional<Result> TakeResult();
+    void Abandon();
+    void LookAhead(PlayRandom random, const PicturePick& first,
+                   const std::vector<DeckEntry>& pictures, const PickRules& rules,
+                   const Outcome& outcome);
 
     DeckPictures m_pictures;
     std::optional<Job> m_job;
+    PictureCache m_cache{kCacheBudgetBytes};
     // Last, so that it is destroyed first: it waits for the workers, and
     // abandoned ones still post to this object.
     QThreadPool m_workers;

@@ -9,12 +9,21 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <map>
 #include <thread>
 #include <vector>
 
 namespace {
 
 const QSize kScreen(200, 150);
+
+// The pick a key would make with nothing kept from before.
+PicturePick FreshPick(PlayRandom& random, const std::vector<DeckEntry>& entries,
+                      const PickRules& rules)
+{
+    PictureCache nothingKept(0);
+    return PickPicture(random, entries, rules, nothingKept);
+}
 
 // The pictures a pick meets: small ones, one wider and one higher than the
 // screen, one whose header cannot be read and one that fails to decode.
@@ -79,7 +88,8 @@ TEST_F(PicturePrefetchTest, PrefetchedPicksAreThePicksTheKeysWouldMake)
 {
     PicturePrefetch prefetch;
     for (const bool randomColors : {false, true}) {
-        const PickRules rules{.randomColors = randomColors, .screen = kScreen};
+        const PickRules rules{
+            .randomColors = randomColors, .screen = kScreen, .defaultSoundCount = 3};
         for (std::uint32_t seed = 1; seed <= 8; ++seed) {
             SCOPED_TRACE(seed);
             PlayRandom atKey, prefetched;
@@ -87,12 +97,14 @@ TEST_F(PicturePrefetchTest, PrefetchedPicksAreThePicksTheKeysWouldMake)
             prefetched.Seed(seed);
             for (int press = 0; press < 10; ++press) {
                 prefetch.Start(prefetched, m_pictures, rules);
-                const PicturePick want = PickPicture(atKey, m_entries, rules);
+                const PicturePick want = FreshPick(atKey, m_entries, rules);
                 ExpectSamePick(TakeWhenReady(prefetch, prefetched, rules), want);
                 ASSERT_EQ(prefetched, atKey) << "the draws were not taken alike";
-                // A default sound draws between two pictures.
-                atKey.Draw();
-                prefetched.Draw();
+                if (want.image) {
+                    const DeckEntry& shown = m_entries[want.index];
+                    DrawDefaultSound(atKey, shown, rules.defaultSoundCount);
+                    DrawDefaultSound(prefetched, shown, rules.defaultSoundCount);
+                }
             }
         }
     }
@@ -111,7 +123,7 @@ TEST_F(PicturePrefetchTest, APrefetchFromAnotherStateOrRulesIsMadeAgain)
     random.Draw();
     PlayRandom expected = random;
     EXPECT_FALSE(prefetch.TakeReady(random, rules)) << "a pick from the old state was taken";
-    ExpectSamePick(TakeWhenReady(prefetch, random, rules), PickPicture(expected, m_entries, rules));
+    ExpectSamePick(TakeWhenReady(prefetch, random, rules), FreshPick(expected, m_entries, rules));
     EXPECT_EQ(random, expected);
 
     // The parent's colours or the screen changed.
@@ -120,7 +132,7 @@ TEST_F(PicturePrefetchTest, APrefetchFromAnotherStateOrRulesIsMadeAgain)
         prefetch.Start(random, m_pictures, rules);
         expected = random;
         const PicturePick got = TakeWhenReady(prefetch, random, changed);
-        ExpectSamePick(got, PickPicture(expected, m_entries, changed));
+        ExpectSamePick(got, FreshPick(expected, m_entries, changed));
         EXPECT_EQ(random, expected);
         EXPECT_EQ(got.colors.has_value(), changed.randomColors);
     }
@@ -157,6 +169,36 @@ TEST_F(PicturePrefetchTest, APictureReplacedAfterItsPrefetchIsReadAgainOnce)
     EXPECT_EQ(pick->image->PixelAt(0, 0), 0xFF0000u) << "blue, as 0x00BBGGRR";
 }
 
+// Once the next pick is ready, the pictures of the picks after it are made
+// ready too, within half the cache.
+TEST_F(PicturePrefetchTest, ThePicturesOfTheNextKeysAreMadeReadyAhead)
+{
+    const PickRules rules{.randomColors = true, .screen = kScreen, .defaultSoundCount = 2};
+    for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+        SCOPED_TRACE(seed);
+        PicturePrefetch prefetch;
+        PlayRandom random;
+        random.Seed(seed);
+        prefetch.Start(random, m_pictures, rules);
+        prefetch.WaitForWorkers();
+
+        std::map<int, qint64> ahead; // index -> bytes of its picture
+        for (int pick = 0; pick <= PicturePrefetch::kLookAheadPicks; ++pick) {
+            const PicturePick next = FreshPick(random, m_entries, rules);
+            if (!next.image)
+                continue;
+            ahead[next.index] = next.image->HeldBytes();
+            DrawDefaultSound(random, m_entries[next.index], rules.defaultSoundCount);
+        }
+        qint64 wanted = 0;
+        for (const auto& [index, bytes] : ahead)
+            wanted += bytes;
+        EXPECT_GE(prefetch.Pictures().HeldBytes(), wanted);
+        prefetch.Cancel();
+        EXPECT_EQ(prefetch.Pictures().HeldBytes(), 0);
+    }
+}
+
 // An abandoned pick is never announced nor taken, and a prefetch destroyed
 // while its worker decodes waits for it (the sanitizers would catch a worker
 // that outlives it).
@@ -177,7 +219,7 @@ TEST_F(PicturePrefetchTest, ACancelledPickIsDropped)
         PlayRandom expected = random;
         prefetch.Start(random, m_pictures, rules);
         ExpectSamePick(TakeWhenReady(prefetch, random, rules),
-                       PickPicture(expected, m_entries, rules));
+                       FreshPick(expected, m_entries, rules));
         prefetch.Start(random, m_pictures, rules); // still decoding when destroyed
     }
 }
