@@ -175,7 +175,9 @@ bool JpegExceeds(FileWindow& file, qint64 limit)
 
 // The chunks a decoder reads whole into memory must lie within the file,
 // before the image data and after it; each image header's canvas must fit.
-bool ChunksExceed(FileWindow& file, qint64 limit)
+// A PNG read row by row holds only the rows it keeps, unless interlaced: its
+// passes are decoded whole, so its canvas must fit then.
+bool ChunksExceed(FileWindow& file, qint64 limit, bool rowByRow)
 {
     const qint64 size = file.Size();
     qint64 offset = 8;
@@ -190,8 +192,10 @@ bool ChunksExceed(FileWindow& file, qint64 limit)
             return type != "IDAT"; // image data cut off is read in pieces: the reader decides
         }
         if (type == "IHDR" || type == "MHDR" || type == "JHDR") {
-            const std::optional<QByteArray> size = file.Read(offset + 8, 8);
-            if (size && length >= 8 &&
+            constexpr int kInterlaceAt = 12;
+            const std::optional<QByteArray> size = file.Read(offset + 8, kInterlaceAt + 1);
+            const bool interlaced = size && (*size)[kInterlaceAt] != 0;
+            if (size && length >= 8 && (!rowByRow || interlaced) &&
                 CanvasExceeds(double(BigEndian(*size, 0, 4)), double(BigEndian(*size, 4, 4)),
                               limit)) {
                 return true;
@@ -201,72 +205,6 @@ bool ChunksExceed(FileWindow& file, qint64 limit)
             return false;
         }
         offset += 12 + length;
-    }
-    return false;
-}
-
-// GIF -----------------------------------------------------------------------
-
-// Skips a run of data sub-blocks; the offset past its terminator, or nothing.
-std::optional<qint64> SkipSubBlocks(FileWindow& file, qint64 offset)
-{
-    for (;;) {
-        const std::optional<QByteArray> count = file.Read(offset, 1);
-        if (!count) {
-            return std::nullopt;
-        }
-        const auto bytes = static_cast<std::uint8_t>((*count)[0]);
-        offset += 1 + bytes;
-        if (bytes == 0) {
-            return offset;
-        }
-    }
-}
-
-qint64 ColourTableBytes(std::uint8_t flags)
-{
-    return flags & 0x80 ? qint64(3) << ((flags & 7) + 1) : 0;
-}
-
-// The logical screen and every frame, where it lands on it, must fit.
-bool GifExceeds(FileWindow& file, qint64 limit)
-{
-    const std::optional<QByteArray> screen = file.Read(0, 13);
-    if (!screen) {
-        return false;
-    }
-    if (CanvasExceeds(double(LittleEndian(*screen, 6, 2)), double(LittleEndian(*screen, 8, 2)),
-                      limit)) {
-        return true;
-    }
-    std::optional<qint64> offset = 13 + ColourTableBytes(static_cast<std::uint8_t>((*screen)[10]));
-    while (offset) {
-        const std::optional<QByteArray> introducer = file.Read(*offset, 1);
-        if (!introducer) {
-            return false;
-        }
-        switch (static_cast<std::uint8_t>((*introducer)[0])) {
-        case 0x21: // an extension: its label, then its data
-            offset = SkipSubBlocks(file, *offset + 2);
-            break;
-        case 0x2C: { // an image
-            const std::optional<QByteArray> image = file.Read(*offset + 1, 9);
-            if (!image) {
-                return false;
-            }
-            const double right = double(LittleEndian(*image, 0, 2) + LittleEndian(*image, 4, 2));
-            const double bottom = double(LittleEndian(*image, 2, 2) + LittleEndian(*image, 6, 2));
-            if (CanvasExceeds(right, bottom, limit)) {
-                return true;
-            }
-            const qint64 data =
-                *offset + 10 + ColourTableBytes(static_cast<std::uint8_t>((*image)[8])) + 1;
-            offset = SkipSubBlocks(file, data);
-            break;
-        }
-        default: // the trailer, or damage the reader finds
-            return false;
-        }
     }
     return false;
 }
@@ -438,13 +376,10 @@ bool ExceedsDecoderBounds(QIODevice& device, qint64 limitBytes)
         return JpegExceeds(file, limitBytes);
     }
     if (header.startsWith("\x89PNG\r\n\x1A\n")) {
-        return ChunksExceed(file, limitBytes);
+        return ChunksExceed(file, limitBytes, true);
     }
     if (header.startsWith("\x8AMNG\r\n\x1A\n") || header.startsWith("\x8BJNG\r\n\x1A\n")) {
-        return ChunksExceed(file, limitBytes);
-    }
-    if (header.startsWith("GIF87a") || header.startsWith("GIF89a")) {
-        return GifExceeds(file, limitBytes);
+        return ChunksExceed(file, limitBytes, false);
     }
     if (header.startsWith(QByteArray("II*\0", 4)) || header.startsWith(QByteArray("MM\0*", 4))) {
         return TiffExceeds(file, limitBytes, header[0] == 'I', false);

@@ -1,6 +1,7 @@
 #include "library/PictureImage.h"
 #include "library/DecoderBounds.h"
 #include "library/PictureOrientation.h"
+#include "library/decode/PartDecoder.h"
 #include "platform/files/FileFacts.h"
 
 #include <QFile>
@@ -98,7 +99,21 @@ int CPictureImage::Open(const std::string& path)
     if (!m_file) {
         return kFailure;
     }
-    if (ExceedsDecoderBounds(*m_file, qint64(kAllocationLimitMiB) << 20) || !m_file->seek(0)) {
+    if (ExceedsDecoderBounds(*m_file, qint64(kAllocationLimitMiB) << 20)) {
+        Release();
+        return kFailure;
+    }
+    OpenedPart part = OpenPartDecoder(*m_file);
+    if (part.ours) {
+        if (!part.decoder) {
+            Release();
+            return kFailure;
+        }
+        m_decoder = std::move(part.decoder);
+        m_size = ShownSize(m_decoder->StoredSize(), m_decoder->Turn());
+        return kSuccess;
+    }
+    if (!m_file->seek(0)) {
         Release();
         return kFailure;
     }
@@ -109,14 +124,12 @@ int CPictureImage::Open(const std::string& path)
         Release();
         return kFailure;
     }
-    QSize size = m_reader->size();
-    if (!size.isValid()) {
+    const QSize stored = m_reader->size();
+    if (!stored.isValid()) {
         // The format tells its size only by decoding.
         return ReadImage({});
     }
-    if (m_reader->transformation() & QImageIOHandler::TransformationRotate90) {
-        size.transpose();
-    }
+    const QSize size = ShownSize(stored, m_reader->transformation());
     // A picture that can be clipped is checked against the limit when the
     // part to decode is known.
     if (!CanClip(*m_reader) && ExceedsAllocationLimit(size)) {
@@ -139,6 +152,9 @@ int CPictureImage::Decode(const QRect& visible)
         }
         KeepOnly(wanted);
         return kSuccess;
+    }
+    if (m_decoder) {
+        return DecodePart(wanted);
     }
     if (!m_reader) {
         return kFailure;
@@ -186,7 +202,30 @@ int CPictureImage::ReadImage(const QRect& clip)
     }
     QImage image = m_reader->read();
     ReleaseReader();
-    if (image.isNull() || (clipped && image.size() != clip.size())) {
+    if (!clipped) {
+        m_size = image.size();
+    }
+    return Keep(std::move(image), clipped ? clip : QRect(QPoint(0, 0), m_size));
+}
+
+// Decodes `part` (shown coordinates) with our own decoder: the stored part
+// that turns into it, turned as the reader turns.
+int CPictureImage::DecodePart(const QRect& part)
+{
+    if (ExceedsAllocationLimit(part.size())) {
+        Release();
+        return kFailure;
+    }
+    const QImageIOHandler::Transformations turn = m_decoder->Turn();
+    QImage image = m_decoder->Decode(StoredRectOf(part, m_decoder->StoredSize(), turn));
+    ReleaseReader();
+    return Keep(TurnedAsReaderTurns(std::move(image), turn), part);
+}
+
+// Takes the decoded `part` for drawing.
+int CPictureImage::Keep(QImage image, const QRect& part)
+{
+    if (image.isNull() || image.size() != part.size()) {
         Release();
         return kFailure;
     }
@@ -200,16 +239,14 @@ int CPictureImage::ReadImage(const QRect& clip)
         Release();
         return kFailure;
     }
-    if (!clipped) {
-        m_size = image.size();
-    }
-    m_decodedOrigin = clipped ? clip.topLeft() : QPoint(0, 0);
+    m_decodedOrigin = part.topLeft();
     m_image = std::move(image);
     return kSuccess;
 }
 
 void CPictureImage::ReleaseReader()
 {
+    m_decoder.reset();
     m_reader.reset();
     m_file.reset();
 }

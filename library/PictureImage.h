@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+class PartDecoder;
 class QFile;
 class QImageReader;
 class QPainter;
@@ -75,12 +76,16 @@ public:
 
 private:
     int ReadImage(const QRect& clip);
+    int DecodePart(const QRect& part);
+    int Keep(QImage image, const QRect& part);
     void ReleaseReader();
     void KeepOnly(const QRect& part);
     const QImage& KeyOut(const QRect& part, std::uint32_t key) const;
 
     std::unique_ptr<QFile> m_file; // opened by byte path, read by m_reader
     std::unique_ptr<QImageReader> m_reader;
+    // Our own decoder, for the formats it knows, instead of the reader.
+    std::unique_ptr<PartDecoder> m_decoder;
     QImage m_image; // decoded part, top-left at m_decodedOrigin
     QPoint m_decodedOrigin;
     QSize m_size{0, 0};

@@ -1,5 +1,7 @@
 #include "library/PictureOrientation.h"
 
+#include <QTransform>
+
 QRect StoredRectOf(const QRect& shown, const QSize& storedSize,
                    QImageIOHandler::Transformations transformation)
 {
@@ -17,4 +19,25 @@ QRect StoredRectOf(const QRect& shown, const QSize& storedSize,
         rect.moveTop(storedSize.height() - rect.y() - rect.height());
     }
     return rect;
+}
+
+QSize ShownSize(const QSize& storedSize, QImageIOHandler::Transformations transformation)
+{
+    return transformation & QImageIOHandler::TransformationRotate90 ? storedSize.transposed()
+                                                                    : storedSize;
+}
+
+QImage TurnedAsReaderTurns(QImage stored, QImageIOHandler::Transformations transformation)
+{
+    if (stored.isNull() || transformation == QImageIOHandler::TransformationNone) {
+        return stored;
+    }
+    QImage turned =
+        std::move(stored).mirrored(transformation & QImageIOHandler::TransformationMirror,
+                                   transformation & QImageIOHandler::TransformationFlip);
+    if (transformation & QImageIOHandler::TransformationRotate90) {
+        constexpr qreal kQuarterTurn = 90;
+        turned = turned.transformed(QTransform().rotate(kQuarterTurn));
+    }
+    return turned;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QImageIOHandler>
 #include <QRect>
 #include <QSize>
@@ -10,3 +11,9 @@
 // the picture's size as stored.
 QRect StoredRectOf(const QRect& shown, const QSize& storedSize,
                    QImageIOHandler::Transformations transformation);
+
+// The size of a stored picture once turned by `transformation`.
+QSize ShownSize(const QSize& storedSize, QImageIOHandler::Transformations transformation);
+
+// `stored` turned by `transformation` as the image readers turn what they read.
+QImage TurnedAsReaderTurns(QImage stored, QImageIOHandler::Transformations transformation);

@@ -73,10 +73,10 @@ QByteArray PngSignature()
     return QByteArray("\x89PNG\r\n\x1A\n", 8);
 }
 
-QByteArray Ihdr(quint32 width, quint32 height)
+QByteArray Ihdr(quint32 width, quint32 height, bool interlaced = false)
 {
-    return Chunk("IHDR",
-                 BigEndian32(width) + BigEndian32(height) + QByteArray("\x08\x02\0\0\0", 5));
+    return Chunk("IHDR", BigEndian32(width) + BigEndian32(height) + QByteArray("\x08\x02\0\0", 4) +
+                             char(interlaced ? 1 : 0));
 }
 
 // A GIF whose one frame of size x size lies at (offset, offset) of the screen.
@@ -143,8 +143,7 @@ std::vector<NamedFile> HostileFiles()
          QByteArray("\x8AMNG\r\n\x1A\n", 8) +
              Chunk("MHDR", BigEndian32(10) + BigEndian32(10) + QByteArray(20, '\0')) +
              Ihdr(30000, 30000) + Chunk("MEND", {})},
-        {"GIF with a screen of 20000 x 20000", Gif(20000, 20000, 0, 1)},
-        {"GIF whose frame lands at 60000", Gif(10, 10, 60000, 5000)},
+        {"interlaced PNG of 20000 x 20000", PngSignature() + Ihdr(20000, 20000, true)},
         {"TIFF of 63489 samples per pixel",
          Tiff({{256, 3, 1000}, {257, 3, 1000}, {258, 3, 8}, {277, 3, 63489}})},
         {"TIFF whose 8-bit tile is 65535 x 65535",
@@ -176,12 +175,34 @@ TEST(DecoderBounds, ClaimsThatWouldMakeADecoderHoldTooMuchAreRefused)
         EXPECT_TRUE(Exceeds(file.bytes)) << file.what;
 }
 
+// Files whose decoders hold only the part of the picture asked for, however
+// large the picture claims to be.
+std::vector<NamedFile> BoundedByTheirPart()
+{
+    return {
+        {"GIF with a screen of 20000 x 20000", Gif(20000, 20000, 0, 1)},
+        {"GIF whose frame lands at 60000", Gif(10, 10, 60000, 5000)},
+        {"PNG of 20000 x 20000", PngSignature() + Ihdr(20000, 20000)},
+        {"PNG of 1000000 x 1000000", PngSignature() + Ihdr(1000000, 1000000)},
+    };
+}
+
+TEST(DecoderBounds, PicturesDecodedAPartAtATimeAreNotRefusedForTheirSize)
+{
+    for (const NamedFile& file : BoundedByTheirPart())
+        EXPECT_FALSE(Exceeds(file.bytes)) << file.what;
+}
+
 // The same files through the image object, as the play and the dialogs open
-// and decode them: refused without the memory their claims would cost.
+// and decode them: refused, or decoded a part at a time, without the memory
+// their claims would cost.
 TEST(DecoderBounds, HostileFilesCostNoMoreMemoryThanTheirBytes)
 {
     QTemporaryDir dir;
-    for (const NamedFile& file : HostileFiles()) {
+    std::vector<NamedFile> files = HostileFiles();
+    for (NamedFile& file : BoundedByTheirPart())
+        files.push_back(std::move(file));
+    for (const NamedFile& file : files) {
         SCOPED_TRACE(file.what);
         const std::string path = dir.path().toStdString() + "/hostile";
         WriteFile(path, file.bytes);

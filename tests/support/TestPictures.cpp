@@ -3,7 +3,9 @@
 #include <QBuffer>
 #include <QImageWriter>
 
+#include <array>
 #include <fstream>
+#include <vector>
 
 namespace {
 
@@ -40,9 +42,28 @@ void AppendPngChunk(QByteArray& png, const char* type, const QByteArray& data)
     AppendBigEndian32(png, Crc32(typed));
 }
 
+// The rows of a GIF frame in the order they are stored.
+std::vector<int> GifRowOrder(int height, bool interlaced)
+{
+    std::vector<int> rows;
+    if (!interlaced) {
+        for (int y = 0; y < height; ++y) {
+            rows.push_back(y);
+        }
+        return rows;
+    }
+    const std::array<std::array<int, 2>, 4> passes{{{0, 8}, {4, 8}, {2, 4}, {1, 2}}};
+    for (const auto& [start, step] : passes) {
+        for (int y = start; y < height; y += step) {
+            rows.push_back(y);
+        }
+    }
+    return rows;
+}
+
 // LZW codes of 9 bits, each pixel a literal; a clear code every 250 pixels
 // keeps the decoder's table from growing past 9 bits.
-QByteArray GifPixelCodes(const QImage& picture)
+QByteArray GifPixelCodes(const QImage& picture, bool interlaced)
 {
     constexpr int kClear = 256;
     constexpr int kEnd = 257;
@@ -57,7 +78,7 @@ QByteArray GifPixelCodes(const QImage& picture)
     };
     int sinceClear = 0;
     put(kClear);
-    for (int y = 0; y < picture.height(); ++y) {
+    for (const int y : GifRowOrder(picture.height(), interlaced)) {
         for (int x = 0; x < picture.width(); ++x, ++sinceClear) {
             if (sinceClear == 250) {
                 put(kClear);
@@ -111,25 +132,36 @@ QByteArray EncodePicture(const QImage& picture, const char* format)
 
 QByteArray EncodeGif(const QImage& palettePicture)
 {
+    return EncodeGif(palettePicture, {palettePicture.size(), {0, 0}, -1, 0, false});
+}
+
+QByteArray EncodeGif(const QImage& palettePicture, const GifLayout& layout)
+{
     QByteArray gif("GIF89a");
-    AppendLittleEndian16(gif, palettePicture.width());
-    AppendLittleEndian16(gif, palettePicture.height());
+    AppendLittleEndian16(gif, layout.screen.width());
+    AppendLittleEndian16(gif, layout.screen.height());
     gif += char(0xF7); // global palette of 256 entries
-    gif += QByteArray(2, '\0');
+    gif += char(layout.backgroundIndex);
+    gif += '\0';
     for (int index = 0; index < 256; ++index) {
         const QRgb color = index < palettePicture.colorCount() ? palettePicture.color(index) : 0;
         gif += char(qRed(color));
         gif += char(qGreen(color));
         gif += char(qBlue(color));
     }
+    if (layout.transparentIndex >= 0) {
+        gif += QByteArray("\x21\xF9\x04\x01\0\0", 6);
+        gif += char(layout.transparentIndex);
+        gif += '\0';
+    }
     gif += char(0x2C);
-    AppendLittleEndian16(gif, 0);
-    AppendLittleEndian16(gif, 0);
+    AppendLittleEndian16(gif, layout.offset.x());
+    AppendLittleEndian16(gif, layout.offset.y());
     AppendLittleEndian16(gif, palettePicture.width());
     AppendLittleEndian16(gif, palettePicture.height());
-    gif += '\0';
+    gif += char(layout.interlaced ? 0x40 : 0);
     gif += char(8); // minimum code size
-    const QByteArray codes = GifPixelCodes(palettePicture);
+    const QByteArray codes = GifPixelCodes(palettePicture, layout.interlaced);
     for (qsizetype at = 0; at < codes.size(); at += 255) {
         const QByteArray block = codes.mid(at, 255);
         gif += char(block.size());
@@ -138,6 +170,109 @@ QByteArray EncodeGif(const QImage& palettePicture)
     gif += '\0';
     gif += char(0x3B);
     return gif;
+}
+
+namespace {
+
+int PngChannels(int colourType)
+{
+    constexpr std::array kChannels{1, 0, 3, 1, 2, 0, 4};
+    return kChannels[size_t(colourType)];
+}
+
+// One filtered row (filter "none") of the pixels x = first, first + step, ...
+QByteArray PngRow(const PngLayout& layout, const PngSample& sample, int y, int first, int step)
+{
+    const int channels = PngChannels(layout.colourType);
+    QByteArray row(1, '\0');
+    std::uint32_t bits = 0;
+    int bitCount = 0;
+    for (int x = first; x < layout.size.width(); x += step) {
+        for (int channel = 0; channel < channels; ++channel) {
+            const int value = sample(x, y, channel);
+            if (layout.bitDepth == 16) {
+                row += char(value >> 8);
+                row += char(value & 0xFF);
+                continue;
+            }
+            bits = bits << layout.bitDepth | std::uint32_t(value);
+            for (bitCount += layout.bitDepth; bitCount >= 8; bitCount -= 8) {
+                row += char((bits >> (bitCount - 8)) & 0xFF);
+            }
+        }
+    }
+    if (bitCount > 0) {
+        row += char((bits << (8 - bitCount)) & 0xFF);
+    }
+    return row;
+}
+
+QByteArray PngFile(const PngLayout& layout, const QByteArray& raw)
+{
+    QByteArray png("\x89PNG\r\n\x1A\n", 8);
+    QByteArray header;
+    AppendBigEndian32(header, std::uint32_t(layout.size.width()));
+    AppendBigEndian32(header, std::uint32_t(layout.size.height()));
+    header += char(layout.bitDepth);
+    header += char(layout.colourType);
+    header += QByteArray(2, '\0');
+    header += char(layout.interlaced ? 1 : 0);
+    AppendPngChunk(png, "IHDR", header);
+    if (!layout.palette.isEmpty()) {
+        AppendPngChunk(png, "PLTE", layout.palette);
+    }
+    if (!layout.transparency.isEmpty()) {
+        AppendPngChunk(png, "tRNS", layout.transparency);
+    }
+    AppendPngChunk(png, "IDAT", qCompress(raw).mid(4)); // without Qt's length prefix
+    AppendPngChunk(png, "IEND", {});
+    return png;
+}
+
+} // namespace
+
+QByteArray EncodePng(const PngLayout& layout, const PngSample& sample)
+{
+    QByteArray raw;
+    if (!layout.interlaced) {
+        for (int y = 0; y < layout.size.height(); ++y) {
+            raw += PngRow(layout, sample, y, 0, 1);
+        }
+        return PngFile(layout, raw);
+    }
+    // Adam7: (first column, column step, first row, row step) of each pass.
+    constexpr std::array<std::array<int, 4>, 7> kPasses{{{0, 8, 0, 8},
+                                                         {4, 8, 0, 8},
+                                                         {0, 4, 4, 8},
+                                                         {2, 4, 0, 4},
+                                                         {0, 2, 2, 4},
+                                                         {1, 2, 0, 2},
+                                                         {0, 1, 1, 2}}};
+    for (const auto& [column, columnStep, row, rowStep] : kPasses) {
+        if (column >= layout.size.width()) {
+            continue; // an empty pass has no rows at all
+        }
+        for (int y = row; y < layout.size.height(); y += rowStep) {
+            raw += PngRow(layout, sample, y, column, columnStep);
+        }
+    }
+    return PngFile(layout, raw);
+}
+
+QByteArray SolidPalettePng(QSize size, QRgb colour)
+{
+    QByteArray palette;
+    palette += char(qRed(colour));
+    palette += char(qGreen(colour));
+    palette += char(qBlue(colour));
+    const PngLayout layout{size, 3, 1, false, palette, {}};
+    const QByteArray row((size.width() + 7) / 8 + 1, '\0');
+    QByteArray raw;
+    raw.reserve(row.size() * size.height());
+    for (int y = 0; y < size.height(); ++y) {
+        raw += row;
+    }
+    return PngFile(layout, raw);
 }
 
 QByteArray WithExifOrientation(const QByteArray& jpeg, int orientation)

@@ -4,7 +4,11 @@
 #include <QImage>
 #include <QList>
 
+#include <QPoint>
+#include <QSize>
+
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // Picture files made on the spot for the image object's tests.
@@ -22,6 +26,34 @@ QByteArray EncodePicture(const QImage& picture, const char* format);
 
 // An uncompressed-code GIF of a palette picture (the image writers have none).
 QByteArray EncodeGif(const QImage& palettePicture);
+
+// Where a GIF's one frame lies on its logical screen, and how it is drawn.
+struct GifLayout
+{
+    QSize screen;
+    QPoint offset;
+    int transparentIndex = -1;
+    int backgroundIndex = 0;
+    bool interlaced = false;
+};
+QByteArray EncodeGif(const QImage& palettePicture, const GifLayout& layout);
+
+// A PNG of any colour type and bit depth, which the image writers do not all
+// make; `sample` gives the value of each channel of each pixel.
+struct PngLayout
+{
+    QSize size;
+    int colourType = 2; // 0 grey, 2 RGB, 3 palette, 4 grey and alpha, 6 RGBA
+    int bitDepth = 8;
+    bool interlaced = false;
+    QByteArray palette;      // PLTE data
+    QByteArray transparency; // tRNS data
+};
+using PngSample = std::function<int(int x, int y, int channel)>;
+QByteArray EncodePng(const PngLayout& layout, const PngSample& sample);
+
+// A PNG of one colour, made quickly at any size: one bit per pixel.
+QByteArray SolidPalettePng(QSize size, QRgb colour);
 
 // `jpeg` with an EXIF block holding the given orientation tag value.
 QByteArray WithExifOrientation(const QByteArray& jpeg, int orientation);

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "library/decode/PartDecoder.h"
+
+// PNG through libpng, row by row; empty when the header cannot be read.
+std::unique_ptr<PartDecoder> OpenPngPart(QIODevice& file);

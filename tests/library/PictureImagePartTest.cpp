@@ -1,0 +1,265 @@
+// The image object's own decoders against Qt's reader: every part they
+// decode must hold the very pixels of Qt's whole picture, turned and cut to
+// the same part, in the same drawing format.
+#include "library/PictureImage.h"
+#include "tests/support/PeakMemory.h"
+#include "tests/support/TestPictures.h"
+
+#include <QImageReader>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct PictureFile
+{
+    std::string name;
+    QByteArray bytes;
+};
+
+// Channel values with every level of small depths, zero alphas among them.
+int Sample(int x, int y, int channel, int depth)
+{
+    const int levels = 1 << depth;
+    if (channel == 3 || (channel == 1 && depth > 0 && x % 5 == 0)) {
+        const int alpha = (x + 2 * y) % 4;
+        return alpha == 0 ? 0 : alpha == 3 ? levels - 1 : (levels / 3) * alpha;
+    }
+    return (x * 7 + y * 13 + channel * 29 + x * y * 3) % levels;
+}
+
+QByteArray Palette(int entries)
+{
+    QByteArray palette;
+    for (int i = 0; i < entries; ++i) {
+        palette += char(i * 37 % 256);
+        palette += char(255 - i * 11 % 256);
+        palette += char(i * 91 % 256);
+    }
+    return palette;
+}
+
+QByteArray Big16(int value)
+{
+    return QByteArray{char(value >> 8), char(value & 0xFF)};
+}
+
+// Every PNG colour type at every depth it allows, with and without a
+// transparency chunk, plain and interlaced.
+std::vector<PictureFile> PngFiles(QSize size)
+{
+    struct Kind
+    {
+        const char* name;
+        int type;
+        int depth;
+        QByteArray palette;
+        QByteArray transparency;
+        int paletteSamples = 0; // palette indices run past the palette
+    };
+    const Kind kinds[] = {
+        {"grey1", 0, 1, {}, {}},
+        {"grey2", 0, 2, {}, {}},
+        {"grey4", 0, 4, {}, {}},
+        {"grey8", 0, 8, {}, {}},
+        {"grey16", 0, 16, {}, {}},
+        {"grey1-trns", 0, 1, {}, Big16(1)},
+        {"grey2-trns", 0, 2, {}, Big16(2)},
+        {"grey8-trns", 0, 8, {}, Big16(5)},
+        {"grey16-trns", 0, 16, {}, Big16(300)},
+        {"rgb8", 2, 8, {}, {}},
+        {"rgb16", 2, 16, {}, {}},
+        {"rgb8-trns", 2, 8, {}, Big16(0) + Big16(0) + Big16(58)},
+        {"palette1", 3, 1, Palette(2), {}},
+        {"palette2", 3, 2, Palette(4), {}},
+        {"palette4", 3, 4, Palette(16), QByteArray("\x00\x40\x80\xC0\xFF\x10", 6)},
+        {"palette8", 3, 8, Palette(256), {}},
+        {"palette8-short", 3, 8, Palette(40), QByteArray("\x20\x00", 2), 200},
+        {"grey-alpha8", 4, 8, {}, {}},
+        {"grey-alpha16", 4, 16, {}, {}},
+        {"rgba8", 6, 8, {}, {}},
+        {"rgba16", 6, 16, {}, {}},
+    };
+    std::vector<PictureFile> files;
+    for (const Kind& kind : kinds) {
+        for (const bool interlaced : {false, true}) {
+            const PngLayout layout{size,       kind.type,    kind.depth,
+                                   interlaced, kind.palette, kind.transparency};
+            const int depth = kind.paletteSamples > 0 ? 8 : kind.depth;
+            const int limit = kind.paletteSamples > 0 ? kind.paletteSamples : 1 << depth;
+            files.push_back({std::string(kind.name) + (interlaced ? "-interlaced" : "") + ".png",
+                             EncodePng(layout, [depth, limit](int x, int y, int channel) {
+                                 return Sample(x, y, channel, depth) % limit;
+                             })});
+        }
+    }
+    return files;
+}
+
+// GIF frames as Qt lays them on their screen: offset, transparent, over the
+// screen's edge, interlaced, on a screen much larger than themselves.
+std::vector<PictureFile> GifFiles(QSize size)
+{
+    QList<QRgb> colours;
+    for (int i = 0; i < 9; ++i) {
+        colours.append(qRgb(i * 27, 250 - i * 20, (i * 77) % 256));
+    }
+    const QImage frame =
+        PatternPicture(QImage::Format_Indexed8, size.width(), size.height(), colours);
+    const QSize around = size + QSize(13, 17);
+    const struct
+    {
+        const char* name;
+        GifLayout layout;
+    } layouts[] = {
+        // screen, frame's offset, transparent index, background index, interlaced
+        {"whole", {size, {0, 0}, -1, 0, false}},
+        {"offset", {around, {5, 7}, -1, 3, false}},
+        {"offset-transparent", {around, {5, 7}, 2, 3, false}},
+        {"over-the-edge", {size, {9, 4}, -1, 1, false}},
+        {"interlaced", {size, {0, 0}, -1, 0, true}},
+        {"interlaced-transparent", {around, {3, 2}, 4, 0, true}},
+        {"wide-screen", {QSize(1000, size.height()), {0, 0}, -1, 5, false}},
+    };
+    std::vector<PictureFile> files;
+    for (const auto& [name, layout] : layouts) {
+        files.push_back({std::string(name) + ".gif", EncodeGif(frame, layout)});
+    }
+    return files;
+}
+
+// Qt's reader's whole picture, turned, in the drawing format.
+QImage ReadByQt(const std::string& path)
+{
+    QImageReader reader(QString::fromStdString(path));
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    QImage whole = reader.read();
+    if (!whole.isNull()) {
+        whole.convertTo(whole.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    }
+    return whole;
+}
+
+// `picture` drawn on transparency, so that the alpha channel counts too.
+QImage Drawn(const QSize& size, const std::function<void(QPainter&)>& draw)
+{
+    QImage target(size, QImage::Format_ARGB32_Premultiplied);
+    target.fill(Qt::transparent);
+    QPainter painter(&target);
+    draw(painter);
+    return target;
+}
+
+void ExpectSamePart(const std::string& path, const QImage& whole, const QRect& part)
+{
+    SCOPED_TRACE(testing::Message() << "part " << part.x() << "," << part.y() << " " << part.width()
+                                    << "x" << part.height());
+    CPictureImage image;
+    ASSERT_EQ(image.Open(path), CPictureImage::kSuccess);
+    EXPECT_EQ(image.Width(), whole.width());
+    EXPECT_EQ(image.Height(), whole.height());
+    ASSERT_EQ(image.Decode(part), CPictureImage::kSuccess);
+    EXPECT_EQ(image.HasAlpha(), whole.hasAlphaChannel());
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        for (int x = part.left(); x <= part.right(); ++x) {
+            ASSERT_EQ(image.PixelAt(x, y), ColorRefOf(whole.pixel(x, y))) << x << "," << y;
+        }
+    }
+    const QImage drawn =
+        Drawn(part.size(), [&](QPainter& painter) { image.BlitTo(painter, -part.x(), -part.y()); });
+    const QImage expected = Drawn(
+        part.size(), [&](QPainter& painter) { painter.drawImage(QPoint(0, 0), whole, part); });
+    EXPECT_EQ(drawn, expected);
+}
+
+class PictureImagePart : public ::testing::Test
+{
+protected:
+    std::string Write(const PictureFile& file)
+    {
+        const std::string path = m_dir.path().toStdString() + "/" + file.name;
+        WriteFile(path, file.bytes);
+        return path;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(PictureImagePart, EveryPartHoldsQtsPixels)
+{
+    const QSize size(37, 23);
+    std::vector<PictureFile> files = PngFiles(size);
+    for (PictureFile& gif : GifFiles(size)) {
+        files.push_back(std::move(gif));
+    }
+    for (const PictureFile& file : files) {
+        SCOPED_TRACE(file.name);
+        const std::string path = Write(file);
+        const QImage whole = ReadByQt(path);
+        ASSERT_FALSE(whole.isNull());
+        const QRect parts[] = {
+            QRect(0, 0, 20, 11),
+            QRect(9, 7, 20, 11),
+            QRect(whole.width() - 5, whole.height() - 4, 5, 4),
+            QRect(QPoint(0, 0), whole.size()),
+        };
+        for (const QRect& part : parts) {
+            ExpectSamePart(path, whole, part);
+        }
+    }
+}
+
+// A picture far beyond any screen: its top-left part decodes without the
+// memory of the whole, which the allocation limit refuses.
+TEST_F(PictureImagePart, TheTopLeftOfAHugePictureCostsItsPartOnly)
+{
+    const QRgb orange = qRgb(250, 140, 20);
+    const std::string path = Write({"huge.png", SolidPalettePng(QSize(20000, 20000), orange)});
+    CPictureImage whole;
+    EXPECT_EQ(whole.LoadFile(path), CPictureImage::kFailure);
+
+    const PeakMemoryProbe memory;
+    CPictureImage image;
+    ASSERT_EQ(image.Open(path), CPictureImage::kSuccess);
+    EXPECT_EQ(image.Width(), 20000);
+    EXPECT_EQ(image.Height(), 20000);
+    ASSERT_EQ(image.Decode(QRect(0, 0, 1920, 1080)), CPictureImage::kSuccess);
+    EXPECT_EQ(image.PixelAt(0, 0), ColorRefOf(orange));
+    EXPECT_EQ(image.PixelAt(1919, 1079), ColorRefOf(orange));
+    EXPECT_EQ(image.PixelAt(1920, 1079), 0u) << "decoded beyond the part";
+    EXPECT_EQ(image.HeldBytes(), qint64(1920) * 1080 * 4);
+    EXPECT_LT(memory.GrowthBytes(), 64 << 20);
+}
+
+// Damage that a whole decode would find is found in a part too.
+TEST_F(PictureImagePart, DamagedFilesFailForAPartAsForTheWhole)
+{
+    const QByteArray png =
+        EncodePng({QSize(64, 48), 2, 8, false, {}, {}},
+                  [](int x, int y, int channel) { return Sample(x, y, channel, 8); });
+    const QByteArray gif = GifFiles(QSize(64, 48)).front().bytes;
+    const PictureFile damaged[] = {
+        {"cut-in-its-data.png", png.left(png.size() / 2)},
+        {"cut-before-its-end.png", png.chopped(12)},
+        {"header-only.png", PngHeaderOnly(64, 48)},
+        {"no-frame.gif", gif.left(13 + 256 * 3)},
+        {"cut-in-its-colours.gif", gif.left(100)},
+    };
+    for (const PictureFile& file : damaged) {
+        SCOPED_TRACE(file.name);
+        const std::string path = Write(file);
+        EXPECT_TRUE(ReadByQt(path).isNull()) << "Qt's reader reads it";
+        CPictureImage image;
+        if (image.Open(path) == CPictureImage::kSuccess) {
+            EXPECT_EQ(image.Decode(QRect(0, 0, 20, 11)), CPictureImage::kFailure);
+        }
+        EXPECT_TRUE(image.IsEmpty());
+    }
+}
+
+} // namespace
