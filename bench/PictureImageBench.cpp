@@ -1,6 +1,10 @@
 // What the play window does for one key press: open a picture, decode the
-// part that lands on a 1920 x 1080 screen, draw it into the frame.
+// part that lands on a 1920 x 1080 screen, draw it into the frame. Pictures
+// larger than the screen also report how far decoding their top-left part
+// raised the resident memory.
 #include "library/PictureImage.h"
+#include "tests/support/PeakMemory.h"
+#include "tests/support/TestPictures.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -45,6 +49,15 @@ QImage ClipArt(int width, int height)
     return picture;
 }
 
+// 68 bytes: one pixel on a logical screen of 28170 x 3850.
+QByteArray TinyFrameOnAWideScreen()
+{
+    QImage pixel(1, 1, QImage::Format_Indexed8);
+    pixel.setColorTable({qRgb(200, 30, 30), qRgb(0, 0, 0)});
+    pixel.fill(0);
+    return EncodeGif(pixel, {QSize(28170, 3850), {0, 0}, -1, 0, false});
+}
+
 class Pictures
 {
 public:
@@ -53,6 +66,10 @@ public:
         Photo(1024, 768).save(m_dir.filePath("photo.png"));
         Photo(4000, 3000).save(m_dir.filePath("camera.jpg"), "jpeg", 90);
         ClipArt(1024, 768).save(m_dir.filePath("clipart.png"));
+        Photo(4000, 3000).save(m_dir.filePath("camera.png"));
+        ClipArt(8000, 8000).save(m_dir.filePath("poster.png"));
+        WriteFile(Path("solid.png"), SolidPalettePng(QSize(11580, 11580), qRgb(250, 140, 20)));
+        WriteFile(Path("screen.gif"), TinyFrameOnAWideScreen());
     }
     std::string Path(const char* name) const { return m_dir.filePath(name).toStdString(); }
 
@@ -106,6 +123,47 @@ void ShowPicture(benchmark::State& state, const char* name, bool cutToDisplay, b
     }
 }
 
+// Decodes the top-left part of a picture larger than the screen, as the play
+// places it, and reports the resident memory's peak growth.
+void ShowTopLeft(benchmark::State& state, const char* name)
+{
+    const std::string path = TestPictures().Path(name);
+    const PeakMemoryProbe memory;
+    CPictureImage image;
+    for (auto _ : state) {
+        if (image.Open(path) != CPictureImage::kSuccess ||
+            image.Decode(
+                QRect(QPoint(0, 0), kScreen.boundedTo(QSize(image.Width(), image.Height())))) !=
+                CPictureImage::kSuccess) {
+            state.SkipWithError("cannot decode the picture");
+            break;
+        }
+        image.Release();
+    }
+    constexpr double kMiB = 1 << 20;
+    state.counters["peak_growth_MiB"] = double(memory.GrowthBytes()) / kMiB;
+}
+
+void BM_TopLeftOfPng8000x8000(benchmark::State& state)
+{
+    ShowTopLeft(state, "poster.png");
+}
+
+void BM_TopLeftOfPng11580x11580(benchmark::State& state)
+{
+    ShowTopLeft(state, "solid.png");
+}
+
+void BM_TopLeftOfPng4000x3000(benchmark::State& state)
+{
+    ShowTopLeft(state, "camera.png");
+}
+
+void BM_TopLeftOfGifScreen28170x3850(benchmark::State& state)
+{
+    ShowTopLeft(state, "screen.gif");
+}
+
 void BM_Png1024x768(benchmark::State& state)
 {
     ShowPicture(state, "photo.png", false, true);
@@ -131,6 +189,10 @@ BENCHMARK(BM_Png1024x768)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitio
 BENCHMARK(BM_Jpeg4000x3000Clipped)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
 BENCHMARK(BM_Jpeg4000x3000Whole)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
 BENCHMARK(BM_CutToDisplayPng1024x768)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
+BENCHMARK(BM_TopLeftOfPng8000x8000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_TopLeftOfPng11580x11580)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_TopLeftOfPng4000x3000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_TopLeftOfGifScreen28170x3850)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 
