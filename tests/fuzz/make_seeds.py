@@ -44,6 +44,29 @@ def png(width, height, alpha):
             + chunk(b"IEND", b""))
 
 
+ADAM7 = [(0, 8, 0, 8), (4, 8, 0, 8), (0, 4, 4, 8), (2, 4, 0, 4), (0, 2, 2, 4), (1, 2, 0, 2),
+         (0, 1, 1, 2)]
+
+
+def png_grey_or_palette(width, height, colour_type, interlaced, extra=b""):
+    """An 8-bit grey or palette PNG, plain or interlaced, with extra chunks before its data."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    passes = ADAM7 if interlaced else [(0, 1, 0, 1)]
+    rows = b"".join(b"\0" + bytes((x * 3 + y) % 4 for x in range(x0, width, dx))
+                    for x0, dx, y0, dy in passes if x0 < width for y in range(y0, height, dy))
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, colour_type, 0, 0,
+                                         1 if interlaced else 0))
+            + extra + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
+
+
+def palette_chunks():
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    return chunk(b"PLTE", bytes(range(12))) + chunk(b"tRNS", b"\x00\x80")
+
+
 def bmp(width, height):
     row = (width * 3 + 3) // 4 * 4
     pixels = b"".join(bytes((x + y) % 256 for x in range(width * 3)).ljust(row, b"\0")
@@ -53,9 +76,10 @@ def bmp(width, height):
     return header + info + le32(2835) * 2 + le32(0) * 2 + pixels
 
 
-def gif():
-    return (b"GIF89a" + le16(2) + le16(2) + b"\x80\0\0" + b"\0\0\0\xff\xff\xff"
-            + b"\x21\xf9\x04\0\0\0\0\0" + b"\x2c" + le16(0) * 2 + le16(2) * 2 + b"\0"
+def gif(offset=0, transparent=False, interlaced=False):
+    return (b"GIF89a" + le16(2 + offset) + le16(2 + offset) + b"\x80\0\0" + b"\0\0\0\xff\xff\xff"
+            + b"\x21\xf9\x04" + (b"\x01" if transparent else b"\0") + b"\0\0\x01\0"
+            + b"\x2c" + le16(offset) * 2 + le16(2) * 2 + (b"\x40" if interlaced else b"\0")
             + b"\x02\x02\x44\x01\0\x3b")
 
 
@@ -74,7 +98,12 @@ SEEDS = {
     "GroupFile": {"farm": counted("Animals") + counted("Farm") + le32(1)},
     "CutList": {"two": le32(2) + counted("a.jpg") + counted("Cat.jpg")},
     "Picture": {"rgb.png": png(3, 2, False), "rgba.png": png(2, 2, True), "grid.bmp": bmp(3, 3),
-                "dots.gif": gif()},
+                "dots.gif": gif(),
+                "grey-interlaced.png": png_grey_or_palette(11, 9, 0, True),
+                "palette.png": png_grey_or_palette(5, 4, 3, False, palette_chunks()),
+                "palette-interlaced.png": png_grey_or_palette(9, 10, 3, True, palette_chunks()),
+                "offset-transparent.gif": gif(3, True, False),
+                "interlaced.gif": gif(0, False, True)},
     "Sound": {"stereo16.wav": wav(2, 22050, 16, 64), "mono8.wav": wav(1, 8000, 8, 64)},
     "Contents": {"toc.hhc": ('<ul><li><object type="text/sitemap"><param name="Name" '
                              'value="Tom &amp; Jerry"><param name="Local" value="index.html">'
