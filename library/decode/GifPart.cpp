@@ -468,11 +468,11 @@ QImage GifPart::Decode(const QRect& part)
 
 } // namespace
 
-std::unique_ptr<PartDecoder> OpenGifPart(QIODevice& file)
+OpenedPart OpenGifPart(QIODevice& file)
 {
     auto gif = std::make_unique<GifPart>(file);
     if (!file.seek(0) || !gif->ReadUpToTheFrame()) {
-        return nullptr;
+        return {true, nullptr};
     }
-    return gif;
+    return {true, std::move(gif)};
 }

@@ -4,4 +4,4 @@
 
 // The first frame of a GIF, on its logical screen as Qt's reader lays it out;
 // empty when no frame can be found.
-std::unique_ptr<PartDecoder> OpenGifPart(QIODevice& file);
+OpenedPart OpenGifPart(QIODevice& file);

@@ -1,6 +1,7 @@
 #include "library/decode/PartDecoder.h"
 #include "library/decode/GifPart.h"
 #include "library/decode/PngPart.h"
+#include "library/decode/TiffPart.h"
 
 #include <QIODevice>
 
@@ -14,11 +15,15 @@ OpenedPart OpenPartDecoder(QIODevice& file)
     const struct
     {
         QByteArray signature;
-        std::unique_ptr<PartDecoder> (*open)(QIODevice&);
+        OpenedPart (*open)(QIODevice&);
     } formats[] = {
         {"\x89PNG\r\n\x1A\n", OpenPngPart},
         {"GIF87a", OpenGifPart},
         {"GIF89a", OpenGifPart},
+        {QByteArray("II*\0", 4), OpenTiffPart},
+        {QByteArray("MM\0*", 4), OpenTiffPart},
+        {QByteArray("II+\0", 4), OpenTiffPart},
+        {QByteArray("MM\0+", 4), OpenTiffPart},
     };
     if (!file.seek(0)) {
         return {};
@@ -26,7 +31,7 @@ OpenedPart OpenPartDecoder(QIODevice& file)
     const QByteArray head = file.peek(8);
     for (const auto& format : formats) {
         if (head.startsWith(format.signature)) {
-            return {true, format.open(file)};
+            return format.open(file);
         }
     }
     return {};

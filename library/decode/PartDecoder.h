@@ -30,8 +30,9 @@ public:
     virtual QImage Decode(const QRect& part) = 0;
 };
 
-// What OpenPartDecoder found: `ours` for a format decoded here, then
-// `decoder` is empty when its header cannot be read.
+// What OpenPartDecoder found: `ours` for a picture decoded here, then
+// `decoder` is empty when its header cannot be read; not ours, it is left to
+// Qt's reader.
 struct OpenedPart
 {
     bool ours = false;

@@ -325,11 +325,11 @@ QImage PngPart::Decode(const QRect& part)
 
 } // namespace
 
-std::unique_ptr<PartDecoder> OpenPngPart(QIODevice& file)
+OpenedPart OpenPngPart(QIODevice& file)
 {
     auto png = std::make_unique<PngPart>(file);
     if (!png->ReadHeader()) {
-        return nullptr;
+        return {true, nullptr};
     }
-    return png;
+    return {true, std::move(png)};
 }

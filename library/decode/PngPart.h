@@ -3,4 +3,4 @@
 #include "library/decode/PartDecoder.h"
 
 // PNG through libpng, row by row; empty when the header cannot be read.
-std::unique_ptr<PartDecoder> OpenPngPart(QIODevice& file);
+OpenedPart OpenPngPart(QIODevice& file);
