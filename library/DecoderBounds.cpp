@@ -339,22 +339,14 @@ bool TiffExceeds(FileWindow& file, qint64 limit, bool littleEndian, bool big)
 
 // WebP ----------------------------------------------------------------------
 
-// The canvas of an extended, a lossy or a lossless stream.
+// The canvas of an animation, on which its frames are composed. A still
+// picture is decoded a part at a time.
 bool WebpExceeds(const QByteArray& header, qint64 limit)
 {
-    const QByteArray chunk = header.mid(12, 4);
-    if (chunk == "VP8X") {
+    constexpr char kAnimationFlag = 0x02;
+    if (header.mid(12, 4) == "VP8X" && (header[20] & kAnimationFlag) != 0) {
         return CanvasExceeds(double(LittleEndian(header, 24, 3) + 1),
                              double(LittleEndian(header, 27, 3) + 1), limit);
-    }
-    if (chunk == "VP8 ") {
-        return CanvasExceeds(double(LittleEndian(header, 26, 2) & 0x3FFF),
-                             double(LittleEndian(header, 28, 2) & 0x3FFF), limit);
-    }
-    if (chunk == "VP8L") {
-        const std::uint64_t bits = LittleEndian(header, 21, 4);
-        return CanvasExceeds(double((bits & 0x3FFF) + 1), double(((bits >> 14) & 0x3FFF) + 1),
-                             limit);
     }
     return false;
 }

@@ -7,7 +7,7 @@ BUILD_DIR=${TAPNEST_BUILD_DIR:-$TOP/build}
 # Packages needed to build and run the program.
 BUILD_PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-private-dev qt6-image-formats-plugins libpng-dev libtiff-dev
+    qt6-base-dev qt6-base-private-dev qt6-image-formats-plugins libpng-dev libtiff-dev libwebp-dev
     qt6-wayland libwayland-dev libwayland-bin wayland-protocols libxcb1-dev
     libsndfile1-dev libpulse-dev espeak-ng libchm-dev fp-utils
 )

@@ -2,6 +2,7 @@
 #include "library/decode/GifPart.h"
 #include "library/decode/PngPart.h"
 #include "library/decode/TiffPart.h"
+#include "library/decode/WebpPart.h"
 
 #include <QIODevice>
 
@@ -28,11 +29,14 @@ OpenedPart OpenPartDecoder(QIODevice& file)
     if (!file.seek(0)) {
         return {};
     }
-    const QByteArray head = file.peek(8);
+    const QByteArray head = file.peek(12);
     for (const auto& format : formats) {
         if (head.startsWith(format.signature)) {
             return format.open(file);
         }
+    }
+    if (head.startsWith("RIFF") && head.endsWith("WEBP")) {
+        return OpenWebpPart(file);
     }
     return {};
 }

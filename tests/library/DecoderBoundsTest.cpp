@@ -103,10 +103,11 @@ QByteArray Tiff(const std::vector<std::array<quint32, 3>>& entries)
     return bytes + LittleEndian(0, 4) + QByteArray(64, '\0');
 }
 
-QByteArray WebpVp8x(int width, int height)
+QByteArray WebpVp8x(int width, int height, bool animated = false)
 {
     return QByteArray("RIFF") + LittleEndian(30, 4) + "WEBPVP8X" + LittleEndian(10, 4) +
-           QByteArray(4, '\0') + LittleEndian(width - 1, 3) + LittleEndian(height - 1, 3);
+           char(animated ? 0x02 : 0) + QByteArray(3, '\0') + LittleEndian(width - 1, 3) +
+           LittleEndian(height - 1, 3);
 }
 
 QByteArray Encoded(const QImage& picture, const char* format, bool progressive = false)
@@ -148,7 +149,7 @@ std::vector<NamedFile> HostileFiles()
          Tiff({{256, 3, 1000}, {257, 3, 1000}, {258, 3, 8}, {277, 3, 63489}})},
         {"TIFF whose 8-bit tile is 65535 x 65535",
          Tiff({{256, 3, 16}, {257, 3, 16}, {258, 3, 8}, {322, 4, 65535}, {323, 4, 65535}})},
-        {"WebP canvas of 16384 x 16384", WebpVp8x(16384, 16384)},
+        {"animated WebP canvas of 16384 x 16384", WebpVp8x(16384, 16384, true)},
         {"sequential JPEG whose first scan holds one of three components",
          JpegFrame(0xC0, 65500, 65500, {0x11, 0x11, 0x11})},
         {"progressive JPEG behind stray bytes",
@@ -184,6 +185,7 @@ std::vector<NamedFile> BoundedByTheirPart()
         {"GIF whose frame lands at 60000", Gif(10, 10, 60000, 5000)},
         {"PNG of 20000 x 20000", PngSignature() + Ihdr(20000, 20000)},
         {"PNG of 1000000 x 1000000", PngSignature() + Ihdr(1000000, 1000000)},
+        {"still WebP of 16384 x 16384", WebpVp8x(16384, 16384)},
     };
 }
 

@@ -209,6 +209,34 @@ std::vector<PictureFile> TiffFiles(QSize size)
     return files;
 }
 
+// Lossy and lossless WebP, with and without alpha.
+std::vector<PictureFile> WebpFiles(QSize size)
+{
+    QImage argb(size, QImage::Format_ARGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            argb.setPixel(x, y,
+                          qRgba(Sample(x, y, 0, 8), Sample(x, y, 2, 8), 90, Sample(x, y, 3, 8)));
+        }
+    }
+    const QImage rgb = argb.convertToFormat(QImage::Format_RGB32);
+    std::vector<PictureFile> files;
+    for (const int quality : {75, 100}) {
+        for (const QImage& picture : {rgb, argb}) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            QImageWriter writer(&buffer, "webp");
+            writer.setQuality(quality);
+            writer.write(picture);
+            files.push_back({std::string(picture.hasAlphaChannel() ? "argb" : "rgb") + "-" +
+                                 std::to_string(quality) + ".webp",
+                             bytes});
+        }
+    }
+    return files;
+}
+
 // Qt's reader's whole picture, turned, in the drawing format.
 QImage ReadByQt(const std::string& path)
 {
@@ -271,7 +299,7 @@ TEST_F(PictureImagePart, EveryPartHoldsQtsPixels)
 {
     const QSize size(37, 23);
     std::vector<PictureFile> files = PngFiles(size);
-    for (std::vector<PictureFile> more : {GifFiles(size), TiffFiles(size)}) {
+    for (std::vector<PictureFile> more : {GifFiles(size), TiffFiles(size), WebpFiles(size)}) {
         std::move(more.begin(), more.end(), std::back_inserter(files));
     }
     for (const PictureFile& file : files) {

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "library/decode/PartDecoder.h"
+
+// A still WebP through libwebp's cropping; an animated one is left to Qt's
+// reader.
+OpenedPart OpenWebpPart(QIODevice& file);
