@@ -220,8 +220,9 @@ public:
     }
 
     // The largest buffer the first directory's picture needs: the whole
-    // picture's samples, or one tile, which may be larger.
-    std::optional<double> LargestBuffer()
+    // picture's samples, or one tile, which may be larger; decoded by parts,
+    // one tile or one strip.
+    std::optional<double> LargestBuffer(bool byParts)
     {
         const std::optional<QByteArray> header = m_file.Read(0, m_big ? 16 : 8);
         if (!header) {
@@ -249,7 +250,12 @@ public:
             Take(*table, int(i) * entryBytes);
         }
         const double pixel = std::max(1.0, m_samplesPerPixel) * std::max(1.0, m_bitsPerSample) / 8;
-        return std::max(m_width * m_height, m_tileWidth * m_tileLength) * pixel;
+        const double tile = m_tileWidth * m_tileLength;
+        if (!byParts) {
+            return std::max(m_width * m_height, tile) * pixel;
+        }
+        const double strip = m_width * std::min(m_height, m_rowsPerStrip.value_or(m_height));
+        return (tile > 0 ? tile : strip) * pixel;
     }
 
 private:
@@ -284,6 +290,9 @@ private:
             break;
         case 277:
             m_samplesPerPixel = first;
+            break;
+        case 278:
+            m_rowsPerStrip = first;
             break;
         case 322:
             m_tileWidth = first;
@@ -329,11 +338,13 @@ private:
     double m_samplesPerPixel = 1;
     double m_tileWidth = 0;
     double m_tileLength = 0;
+    std::optional<double> m_rowsPerStrip;
 };
 
-bool TiffExceeds(FileWindow& file, qint64 limit, bool littleEndian, bool big)
+bool TiffExceeds(FileWindow& file, qint64 limit, bool littleEndian, bool big, bool byParts)
 {
-    const std::optional<double> largest = TiffDirectory(file, littleEndian, big).LargestBuffer();
+    const std::optional<double> largest =
+        TiffDirectory(file, littleEndian, big).LargestBuffer(byParts);
     return largest && *largest > double(limit);
 }
 
@@ -353,7 +364,7 @@ bool WebpExceeds(const QByteArray& header, qint64 limit)
 
 } // namespace
 
-bool ExceedsDecoderBounds(QIODevice& device, qint64 limitBytes)
+bool ExceedsDecoderBounds(QIODevice& device, qint64 limitBytes, bool byParts)
 {
     FileWindow file(device);
     constexpr int kSignatureBytes = 30;
@@ -374,10 +385,10 @@ bool ExceedsDecoderBounds(QIODevice& device, qint64 limitBytes)
         return ChunksExceed(file, limitBytes, false);
     }
     if (header.startsWith(QByteArray("II*\0", 4)) || header.startsWith(QByteArray("MM\0*", 4))) {
-        return TiffExceeds(file, limitBytes, header[0] == 'I', false);
+        return TiffExceeds(file, limitBytes, header[0] == 'I', false, byParts);
     }
     if (header.startsWith(QByteArray("II+\0", 4)) || header.startsWith(QByteArray("MM\0+", 4))) {
-        return TiffExceeds(file, limitBytes, header[0] == 'I', true);
+        return TiffExceeds(file, limitBytes, header[0] == 'I', true, byParts);
     }
     if (header.startsWith("RIFF") && header.mid(8, 4) == "WEBP") {
         return WebpExceeds(header, limitBytes);

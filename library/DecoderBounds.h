@@ -12,5 +12,7 @@ class QIODevice;
 // the file holds, told from its headers before any decoder runs. A PNG read
 // row by row, a GIF and a still WebP, whose decoders hold only the part of
 // the picture asked for, may be of any size. Formats not named here are left to the
-// reader. The file is read from its start and left at an unknown position.
-bool ExceedsDecoderBounds(QIODevice& file, qint64 limitBytes);
+// reader. A TIFF decoded a part at a time (`byParts`) needs one strip or
+// tile at a time, else the whole picture. The file is read from its start and
+// left at an unknown position.
+bool ExceedsDecoderBounds(QIODevice& file, qint64 limitBytes, bool byParts = false);

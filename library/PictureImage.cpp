@@ -99,7 +99,8 @@ int CPictureImage::Open(const std::string& path)
     if (!m_file) {
         return kFailure;
     }
-    if (ExceedsDecoderBounds(*m_file, qint64(kAllocationLimitMiB) << 20)) {
+    constexpr qint64 kLimitBytes = qint64(kAllocationLimitMiB) << 20;
+    if (ExceedsDecoderBounds(*m_file, kLimitBytes, true)) {
         Release();
         return kFailure;
     }
@@ -113,7 +114,8 @@ int CPictureImage::Open(const std::string& path)
         m_size = ShownSize(m_decoder->StoredSize(), m_decoder->Turn());
         return kSuccess;
     }
-    if (!m_file->seek(0)) {
+    // Left to Qt's reader, which decodes the whole picture.
+    if (ExceedsDecoderBounds(*m_file, kLimitBytes, false) || !m_file->seek(0)) {
         Release();
         return kFailure;
     }

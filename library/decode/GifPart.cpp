@@ -62,6 +62,8 @@ public:
         }
     }
     qint64 Offset() const { return m_offset; }
+    // Back to where the reading stopped, should the file have been read since.
+    bool Resume() { return m_file.seek(m_offset); }
     qint64 Size() const { return m_file.size(); }
 
 private:
@@ -435,7 +437,7 @@ QImage GifPart::Decode(const QRect& part)
     m_image =
         QImage(part.size(), m_transparent >= 0 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     m_row.assign(size_t(std::max(1, m_right - m_frame.left() + 1)), 0);
-    if (m_image.isNull()) {
+    if (m_image.isNull() || !m_bytes.Resume()) {
         return {};
     }
     // A frame that leaves some of the screen bare shows the transparent or

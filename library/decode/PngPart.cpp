@@ -68,6 +68,7 @@ private:
     png_structp m_png = nullptr;
     png_infop m_info = nullptr;
     QSize m_size;
+    qint64 m_dataAt = 0; // where the header's reading stopped
     bool m_interlaced = false;
     // What Qt's reader would make of the rows: its format and colour table.
     QImage::Format m_format = QImage::Format_Invalid;
@@ -118,6 +119,7 @@ bool PngPart::ReadHeader()
     m_size =
         QSize(int(png_get_image_width(m_png, m_info)), int(png_get_image_height(m_png, m_info)));
     m_interlaced = png_get_interlace_type(m_png, m_info) != PNG_INTERLACE_NONE;
+    m_dataAt = m_file.pos();
     return !m_size.isEmpty();
 }
 
@@ -301,12 +303,11 @@ QImage PngPart::Decode(const QRect& part)
     if (part.isEmpty() || !QRect(QPoint(0, 0), m_size).contains(part)) {
         return {};
     }
-    // libpng's reading goes on from where the header left off.
-    const qint64 resume = m_file.pos();
     if (part.bottom() < m_size.height() - 1 && !ChunksReachTheEnd(m_file)) {
         return {};
     }
-    if (!m_file.seek(resume) || !SetUp()) {
+    // libpng's reading goes on from where the header left off.
+    if (!m_file.seek(m_dataAt) || !SetUp()) {
         return {};
     }
     m_part = QImage(part.size(), m_format);

@@ -17,12 +17,12 @@ namespace {
 
 constexpr qint64 kLimit = qint64(512) << 20;
 
-bool Exceeds(const QByteArray& bytes)
+bool Exceeds(const QByteArray& bytes, bool byParts = false)
 {
     QByteArray copy = bytes;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    return ExceedsDecoderBounds(buffer, kLimit);
+    return ExceedsDecoderBounds(buffer, kLimit, byParts);
 }
 
 QByteArray BigEndian16(int value)
@@ -193,6 +193,37 @@ TEST(DecoderBounds, PicturesDecodedAPartAtATimeAreNotRefusedForTheirSize)
 {
     for (const NamedFile& file : BoundedByTheirPart())
         EXPECT_FALSE(Exceeds(file.bytes)) << file.what;
+}
+
+// A TIFF decoded a part at a time needs one strip or tile at a time; decoded
+// whole, all of them.
+TEST(DecoderBounds, ATiffDecodedByPartsIsBoundedByItsStripsOrTiles)
+{
+    const struct
+    {
+        const char* what;
+        QByteArray bytes;
+        bool exceedsByParts;
+    } files[] = {
+        {"RGB of 20000 x 20000 in strips of 16 rows",
+         Tiff({{256, 3, 20000}, {257, 3, 20000}, {258, 3, 8}, {277, 3, 3}, {278, 3, 16}}), false},
+        {"RGB of 20000 x 20000 in tiles of 256 x 256",
+         Tiff({{256, 3, 20000},
+               {257, 3, 20000},
+               {258, 3, 8},
+               {277, 3, 3},
+               {322, 3, 256},
+               {323, 3, 256}}),
+         false},
+        {"RGB of 20000 x 20000 in one strip",
+         Tiff({{256, 3, 20000}, {257, 3, 20000}, {258, 3, 8}, {277, 3, 3}}), true},
+        {"RGB of 20000 x 20000 in strips of 20000 rows",
+         Tiff({{256, 3, 20000}, {257, 3, 20000}, {258, 3, 8}, {277, 3, 3}, {278, 3, 20000}}), true},
+    };
+    for (const auto& file : files) {
+        EXPECT_TRUE(Exceeds(file.bytes)) << file.what;
+        EXPECT_EQ(Exceeds(file.bytes, true), file.exceedsByParts) << file.what;
+    }
 }
 
 // The same files through the image object, as the play and the dialogs open
