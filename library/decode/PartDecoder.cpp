@@ -1,4 +1,5 @@
 #include "library/decode/PartDecoder.h"
+#include "library/decode/BmpPart.h"
 #include "library/decode/GifPart.h"
 #include "library/decode/PngPart.h"
 #include "library/decode/TiffPart.h"
@@ -25,6 +26,7 @@ OpenedPart OpenPartDecoder(QIODevice& file)
         {QByteArray("MM\0*", 4), OpenTiffPart},
         {QByteArray("II+\0", 4), OpenTiffPart},
         {QByteArray("MM\0+", 4), OpenTiffPart},
+        {"BM", OpenBmpPart},
     };
     if (!file.seek(0)) {
         return {};

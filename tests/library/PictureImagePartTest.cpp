@@ -237,6 +237,39 @@ std::vector<PictureFile> WebpFiles(QSize size)
     return files;
 }
 
+// Uncompressed BMP of every depth, bottom-up and top-down, with each kind of
+// header, masks of every width and an alpha channel.
+std::vector<PictureFile> BmpFiles(QSize size)
+{
+    const struct
+    {
+        const char* name;
+        BmpLayout layout;
+    } kinds[] = {
+        // size, bits, header, top-down, compression, masks, palette entries
+        {"palette1", {size, 1, 40, false, 0, {}, 2}},
+        {"palette1-one-colour", {size, 1, 40, false, 0, {}, 1}},
+        {"palette4", {size, 4, 40, false, 0, {}, 12}},
+        {"palette8", {size, 8, 40, true, 0, {}, 200}},
+        {"palette8-oldest-header", {size, 8, 12, false, 0, {}, 256}},
+        {"rgb555", {size, 16, 40, false, 0, {}, 0}},
+        {"rgb565", {size, 16, 40, false, 3, {0xF800, 0x07E0, 0x001F, 0}, 0}},
+        {"rgb24", {size, 24, 40, false, 0, {}, 0}},
+        {"rgb24-top-down", {size, 24, 40, true, 0, {}, 0}},
+        {"xrgb32", {size, 32, 40, false, 0, {}, 0}},
+        {"argb32-v4", {size, 32, 108, false, 3, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}, 0}},
+        {"argb4444-v4", {size, 16, 108, true, 3, {0x0F00, 0x00F0, 0x000F, 0xF000}, 0}},
+    };
+    std::vector<PictureFile> files;
+    for (const auto& [name, layout] : kinds) {
+        const quint32 levels = layout.bits >= 32 ? 0xFFFFFFFFu : (1u << layout.bits) - 1;
+        files.push_back({std::string(name) + ".bmp", EncodeBmp(layout, [levels](int x, int y) {
+                             return quint32(x * 2654435761u + y * 40503u + x * y) & levels;
+                         })});
+    }
+    return files;
+}
+
 // Qt's reader's whole picture, turned, in the drawing format.
 QImage ReadByQt(const std::string& path)
 {
@@ -299,7 +332,8 @@ TEST_F(PictureImagePart, EveryPartHoldsQtsPixels)
 {
     const QSize size(37, 23);
     std::vector<PictureFile> files = PngFiles(size);
-    for (std::vector<PictureFile> more : {GifFiles(size), TiffFiles(size), WebpFiles(size)}) {
+    for (std::vector<PictureFile> more :
+         {GifFiles(size), TiffFiles(size), WebpFiles(size), BmpFiles(size)}) {
         std::move(more.begin(), more.end(), std::back_inserter(files));
     }
     for (const PictureFile& file : files) {
@@ -348,12 +382,16 @@ TEST_F(PictureImagePart, DamagedFilesFailForAPartAsForTheWhole)
         EncodePng({QSize(64, 48), 2, 8, false, {}, {}},
                   [](int x, int y, int channel) { return Sample(x, y, channel, 8); });
     const QByteArray gif = GifFiles(QSize(64, 48)).front().bytes;
+    const QByteArray bmp = BmpFiles(QSize(64, 48))[3].bytes; // 8 bits, 200 colours
     const PictureFile damaged[] = {
         {"cut-in-its-data.png", png.left(png.size() / 2)},
         {"cut-before-its-end.png", png.chopped(12)},
         {"header-only.png", PngHeaderOnly(64, 48)},
         {"no-frame.gif", gif.left(13 + 256 * 3)},
         {"cut-in-its-colours.gif", gif.left(100)},
+        {"cut-in-its-colours.bmp", bmp.left(14 + 40 + 100)},
+        {"cut-after-its-colours.bmp", bmp.left(14 + 40 + 200 * 4)},
+        {"two-planes.bmp", bmp.left(26) + char(2) + bmp.mid(27)},
     };
     for (const PictureFile& file : damaged) {
         SCOPED_TRACE(file.name);

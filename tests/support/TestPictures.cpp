@@ -259,6 +259,89 @@ QByteArray EncodePng(const PngLayout& layout, const PngSample& sample)
     return PngFile(layout, raw);
 }
 
+namespace {
+
+void AppendLittleEndian32(QByteArray& bytes, std::uint32_t value)
+{
+    for (int shift = 0; shift < 32; shift += 8) {
+        bytes += char((value >> shift) & 0xFF);
+    }
+}
+
+QByteArray BmpRow(const BmpLayout& layout, const BmpSample& sample, int y)
+{
+    QByteArray row;
+    std::uint32_t bits = 0;
+    int bitCount = 0;
+    for (int x = 0; x < layout.size.width(); ++x) {
+        const std::uint32_t value = sample(x, y);
+        if (layout.bits >= 8) {
+            for (int shift = 0; shift < layout.bits; shift += 8) {
+                row += char((value >> shift) & 0xFF);
+            }
+            continue;
+        }
+        bits = bits << layout.bits | value;
+        for (bitCount += layout.bits; bitCount >= 8; bitCount -= 8) {
+            row += char((bits >> (bitCount - 8)) & 0xFF);
+        }
+    }
+    if (bitCount > 0) {
+        row += char((bits << (8 - bitCount)) & 0xFF);
+    }
+    row.resize((layout.size.width() * layout.bits + 31) / 32 * 4, '\0');
+    return row;
+}
+
+} // namespace
+
+QByteArray EncodeBmp(const BmpLayout& layout, const BmpSample& sample)
+{
+    const bool core = layout.headerBytes == 12;
+    QByteArray header;
+    AppendLittleEndian32(header, std::uint32_t(layout.headerBytes));
+    const int height = layout.topDown ? -layout.size.height() : layout.size.height();
+    if (core) {
+        AppendLittleEndian16(header, layout.size.width());
+        AppendLittleEndian16(header, height);
+        AppendLittleEndian16(header, 1);
+        AppendLittleEndian16(header, layout.bits);
+    } else {
+        AppendLittleEndian32(header, std::uint32_t(layout.size.width()));
+        AppendLittleEndian32(header, std::uint32_t(height));
+        AppendLittleEndian16(header, 1);
+        AppendLittleEndian16(header, layout.bits);
+        AppendLittleEndian32(header, std::uint32_t(layout.compression));
+        header += QByteArray(12, '\0'); // image size, resolution
+        AppendLittleEndian32(header, std::uint32_t(layout.colours));
+        AppendLittleEndian32(header, 0);
+    }
+    const bool masksInHeader = layout.headerBytes >= 108;
+    if (masksInHeader || layout.compression == 3) {
+        for (int i = 0; i < (masksInHeader ? 4 : 3); ++i) {
+            AppendLittleEndian32(header, layout.masks[size_t(i)]);
+        }
+    }
+    header.resize(masksInHeader ? layout.headerBytes : header.size(), '\0');
+    for (int i = 0; i < layout.colours; ++i) {
+        header += char(i * 37 % 256);
+        header += char(255 - i * 11 % 256);
+        header += char(i * 91 % 256);
+        if (!core) {
+            header += '\0';
+        }
+    }
+    QByteArray pixels;
+    for (int row = 0; row < layout.size.height(); ++row) {
+        pixels += BmpRow(layout, sample, layout.topDown ? row : layout.size.height() - 1 - row);
+    }
+    QByteArray bmp("BM");
+    AppendLittleEndian32(bmp, std::uint32_t(14 + header.size() + pixels.size()));
+    AppendLittleEndian32(bmp, 0);
+    AppendLittleEndian32(bmp, std::uint32_t(14 + header.size()));
+    return bmp + header + pixels;
+}
+
 QByteArray SolidPalettePng(QSize size, QRgb colour)
 {
     QByteArray palette;

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QSize>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -51,6 +52,21 @@ struct PngLayout
 };
 using PngSample = std::function<int(int x, int y, int channel)>;
 QByteArray EncodePng(const PngLayout& layout, const PngSample& sample);
+
+// An uncompressed BMP of any depth and header; `sample` gives the stored
+// value of each pixel (a palette index, or the bits the masks pick from).
+struct BmpLayout
+{
+    QSize size;
+    int bits = 24;
+    int headerBytes = 40; // 12 (the oldest), 40, 108 (with masks and alpha)
+    bool topDown = false;
+    int compression = 0;                // 0 none, 3 bit fields
+    std::array<std::uint32_t, 4> masks; // red, green, blue, alpha
+    int colours = 0;                    // palette entries, written as they are used
+};
+using BmpSample = std::function<std::uint32_t(int x, int y)>;
+QByteArray EncodeBmp(const BmpLayout& layout, const BmpSample& sample);
 
 // A PNG of one colour, made quickly at any size: one bit per pixel.
 QByteArray SolidPalettePng(QSize size, QRgb colour);
