@@ -236,9 +236,9 @@ QImage BmpPart::Decode(const QRect& part)
         return {};
     }
     const bool palette = m_bits <= 8;
-    QImage image(part.size(), palette   ? QImage::Format_Indexed8
-                              : m_alpha ? QImage::Format_ARGB32
-                                        : QImage::Format_RGB32);
+    QImage image = AllocatePart(part.size(), palette   ? QImage::Format_Indexed8
+                                             : m_alpha ? QImage::Format_ARGB32
+                                                       : QImage::Format_RGB32);
     if (image.isNull()) {
         return {};
     }

@@ -434,8 +434,8 @@ QImage GifPart::Codes()
 QImage GifPart::Decode(const QRect& part)
 {
     m_part = part;
-    m_image =
-        QImage(part.size(), m_transparent >= 0 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    m_image = AllocatePart(part.size(),
+                           m_transparent >= 0 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     m_row.assign(size_t(std::max(1, m_right - m_frame.left() + 1)), 0);
     if (m_image.isNull() || !m_bytes.Resume()) {
         return {};

@@ -12,6 +12,13 @@ QImageIOHandler::Transformations PartDecoder::Turn() const
     return QImageIOHandler::TransformationNone;
 }
 
+QImage AllocatePart(QSize size, QImage::Format format)
+{
+    QImage image;
+    QImageIOHandler::allocateImage(size, format, &image);
+    return image;
+}
+
 OpenedPart OpenPartDecoder(QIODevice& file)
 {
     const struct

@@ -30,6 +30,10 @@ public:
     virtual QImage Decode(const QRect& part) = 0;
 };
 
+// An image for a decoded part, within the image readers' allocation limit
+// as Qt's readers allocate theirs; null past it.
+QImage AllocatePart(QSize size, QImage::Format format);
+
 // What OpenPartDecoder found: `ours` for a picture decoded here, then
 // `decoder` is empty when its header cannot be read; not ours, it is left to
 // Qt's reader.

@@ -310,7 +310,7 @@ QImage PngPart::Decode(const QRect& part)
     if (!m_file.seek(m_dataAt) || !SetUp()) {
         return {};
     }
-    m_part = QImage(part.size(), m_format);
+    m_part = AllocatePart(part.size(), m_format);
     if (m_part.isNull()) {
         return {};
     }

@@ -220,7 +220,7 @@ QList<QRgb> TiffPart::ColourTable() const
 QImage TiffPart::ScanlinePart(const QRect& part)
 {
     const bool mono = m_format == QImage::Format_Mono;
-    QImage image(part.size(), mono ? QImage::Format_Indexed8 : m_format);
+    QImage image = AllocatePart(part.size(), mono ? QImage::Format_Indexed8 : m_format);
     std::vector<uchar> row(size_t(std::max<tmsize_t>(TIFFScanlineSize(m_tiff), 0)));
     const size_t pixelBytes = mono ? 0 : size_t(image.depth() / 8);
     if (image.isNull() || (!mono && row.size() < size_t(m_size.width()) * pixelBytes)) {
@@ -273,7 +273,7 @@ QImage TiffPart::RgbaPart(const QRect& part)
     reader.req_orientation = uint16_t(m_orientation);
     reader.row_offset = part.top();
     reader.col_offset = part.left();
-    QImage image(part.size(), m_format);
+    QImage image = AllocatePart(part.size(), m_format);
     const bool read =
         !image.isNull() && TIFFRGBAImageGet(&reader, reinterpret_cast<uint32_t*>(image.bits()),
                                             uint32_t(part.width()), uint32_t(part.height()));

@@ -71,7 +71,8 @@ QImage WebpPart::Decode(const QRect& part)
                         std::max(0, (part.top() & ~1) - kMargin));
     const QRect cropped =
         QRect(origin, part.bottomRight() + QPoint(kMargin, kMargin)) & QRect(QPoint(0, 0), m_size);
-    QImage image(cropped.size(), m_alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    QImage image =
+        AllocatePart(cropped.size(), m_alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     WebPDecoderConfig config;
     if (image.isNull() || !WebPInitDecoderConfig(&config)) {
         return {};
