@@ -1,10 +1,11 @@
-// Uncompressed BMP pictures, whose rows lie at known places: only the part's
-// rows are read, from wherever they are stored (bottom-up or top-down). The
+// BMP pictures. Uncompressed rows lie at known places: only the part's rows
+// are read, from wherever they are stored (bottom-up or top-down);
+// run-length coded rows are decoded in sequence, only the part kept. The
 // headers are taken, and the pixels converted, by Qt's BMP reader's rules;
 // palette pictures come out as colour tables, so that the image object's
-// conversion gives Qt's colours. Run-length compressed pictures are left to
-// Qt's reader.
+// conversion gives Qt's colours.
 #include "library/decode/BmpPart.h"
+#include "library/decode/BmpRle.h"
 
 #include <QIODevice>
 
@@ -77,8 +78,8 @@ class BmpPart final : public PartDecoder
 public:
     explicit BmpPart(QIODevice& file) : m_file(file) {}
 
-    // Whether the headers are Qt's reader's to read and ours to decode.
-    bool ReadHeaders(bool& ours);
+    // Whether the headers are ones Qt's reader reads.
+    bool ReadHeaders();
     QSize StoredSize() const override { return m_size; }
     QImage Decode(const QRect& part) override;
 
@@ -90,6 +91,7 @@ private:
     QIODevice& m_file;
     QSize m_size;
     int m_bits = 0;
+    bool m_rle = false;
     bool m_bottomUp = true;
     bool m_alpha = false;
     qint64 m_dataAt = 0;
@@ -100,9 +102,8 @@ private:
     Channel m_alphaChannel;
 };
 
-bool BmpPart::ReadHeaders(bool& ours)
+bool BmpPart::ReadHeaders()
 {
-    ours = true;
     if (!m_file.seek(0)) {
         return false;
     }
@@ -133,10 +134,7 @@ bool BmpPart::ReadHeaders(bool& ours)
         width <= 0 || height == 0 || quint64(width) * quint64(std::abs(height)) > kMaxPixels) {
         return false;
     }
-    if (rle) {
-        ours = false; // read in sequence by Qt's reader
-        return false;
-    }
+    m_rle = rle;
     m_bottomUp = height > 0;
     height = std::abs(height);
     m_size = QSize(int(width), int(height));
@@ -242,17 +240,28 @@ QImage BmpPart::Decode(const QRect& part)
     if (image.isNull()) {
         return {};
     }
-    image.fill(0); // rows past the end of a cut-off file
+    image.fill(0); // rows past the end of a cut-off file, pixels no run reaches
     if (palette) {
         image.setColorTable(m_colours);
     }
+    if (m_rle) {
+        return m_file.seek(m_dataAt) &&
+                       DecodeBmpRle(m_file, m_bits, m_size, m_bottomUp, part, image)
+                   ? image
+                   : QImage();
+    }
     const qint64 stride = (qint64(m_size.width()) * m_bits + 31) / 32 * 4;
     std::vector<uchar> row(static_cast<size_t>(stride));
-    for (int y = part.top(); y <= part.bottom(); ++y) {
+    // Only the rows the file holds whole are read; the others stay blank.
+    const auto held = int(std::clamp<qint64>((m_file.size() - m_dataAt) / stride, 0, INT_MAX));
+    const QRect readable = m_bottomUp ? QRect(0, m_size.height() - held, m_size.width(), held)
+                                      : QRect(0, 0, m_size.width(), held);
+    const QRect rows = part & readable;
+    for (int y = rows.top(); y <= rows.bottom(); ++y) {
         const int stored = m_bottomUp ? m_size.height() - 1 - y : y;
         if (!m_file.seek(m_dataAt + stored * stride) ||
             m_file.read(reinterpret_cast<char*>(row.data()), stride) != stride) {
-            continue;
+            return {};
         }
         uchar* target = image.scanLine(y - part.top());
         for (int x = 0; x < part.width(); ++x) {
@@ -273,10 +282,8 @@ QImage BmpPart::Decode(const QRect& part)
 OpenedPart OpenBmpPart(QIODevice& file)
 {
     auto bmp = std::make_unique<BmpPart>(file);
-    bool ours = true;
-    const bool read = bmp->ReadHeaders(ours);
-    if (!ours) {
-        return {};
+    if (!bmp->ReadHeaders()) {
+        return {true, nullptr};
     }
-    return {true, read ? std::move(bmp) : nullptr};
+    return {true, std::move(bmp)};
 }

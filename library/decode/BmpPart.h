@@ -2,6 +2,6 @@
 
 #include "library/decode/PartDecoder.h"
 
-// An uncompressed BMP, by seeking to the part's rows; a run-length
-// compressed one is left to Qt's reader.
+// A BMP: uncompressed by seeking to the part's rows, run-length coded by
+// decoding its rows in sequence and keeping only the part.
 OpenedPart OpenBmpPart(QIODevice& file);

@@ -67,6 +67,8 @@ CASES = {
         + chunk(b"MEND", b""),
     "picture-gif-screen-20000.gif": gif(20000, 20000, 0, 1),
     "picture-gif-frame-at-60000.gif": gif(10, 10, 60000, 5000),
+    "picture-bmp-claims-4m-rows.bmp": b"BM" + le32(0) + le32(0) + le32(54) + le32(40) + le32(3)
+    + le32(4000000) + le16(1) + le16(24) + le32(0) * 6 + bytes(range(36)),
     "picture-tiff-63489-samples.tif":
         tiff([(256, 3, 1000), (257, 3, 1000), (258, 3, 8), (277, 3, 63489)]),
     "picture-tiff-tile-65535.tif": tiff([(256, 3, 16), (257, 3, 16), (258, 3, 8),

@@ -259,12 +259,19 @@ std::vector<PictureFile> BmpFiles(QSize size)
         {"xrgb32", {size, 32, 40, false, 0, {}, 0}},
         {"argb32-v4", {size, 32, 108, false, 3, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}, 0}},
         {"argb4444-v4", {size, 16, 108, true, 3, {0x0F00, 0x00F0, 0x000F, 0xF000}, 0}},
+        {"rle8", {size, 8, 40, false, 1, {}, 180}},
+        {"rle8-top-down", {size, 8, 40, true, 1, {}, 256}},
+        {"rle4", {size, 4, 40, false, 2, {}, 16}},
     };
     std::vector<PictureFile> files;
     for (const auto& [name, layout] : kinds) {
         const quint32 levels = layout.bits >= 32 ? 0xFFFFFFFFu : (1u << layout.bits) - 1;
+        // Every other piece of five pixels repeats one value, for runs.
         files.push_back({std::string(name) + ".bmp", EncodeBmp(layout, [levels](int x, int y) {
-                             return quint32(x * 2654435761u + y * 40503u + x * y) & levels;
+                             const quint32 piece = quint32(x / 5 + 3 * y);
+                             return (x / 5 % 2 == 0 ? piece * 7919u
+                                                    : x * 2654435761u + y * 40503u + x * y) &
+                                    levels;
                          })});
     }
     return files;

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QImageWriter>
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <vector>
@@ -293,6 +294,43 @@ QByteArray BmpRow(const BmpLayout& layout, const BmpSample& sample, int y)
     return row;
 }
 
+// One line run-length coded: pieces of five pixels stored as they are,
+// runs where a piece repeats one index, single-pixel runs at the end.
+QByteArray BmpRleLine(const BmpLayout& layout, const BmpSample& sample, int y)
+{
+    constexpr int kPiece = 5;
+    const bool nibbles = layout.bits == 4;
+    QByteArray line;
+    int x = 0;
+    for (; x + kPiece <= layout.size.width(); x += kPiece) {
+        std::array<std::uint32_t, kPiece> values{};
+        for (int i = 0; i < kPiece; ++i) {
+            values[size_t(i)] = sample(x + i, y);
+        }
+        if (std::all_of(values.begin(), values.end(), [&](auto v) { return v == values[0]; })) {
+            line += char(kPiece);
+            line += char(nibbles ? values[0] << 4 | values[0] : values[0]);
+            continue;
+        }
+        QByteArray indices;
+        for (int i = 0; i < kPiece; i += nibbles ? 2 : 1) {
+            const std::uint32_t next = i + 1 < kPiece ? values[size_t(i + 1)] : 0;
+            indices += char(nibbles ? values[size_t(i)] << 4 | next : values[size_t(i)]);
+        }
+        line += '\0';
+        line += char(kPiece);
+        line += indices;
+        if (indices.size() % 2 == 1) {
+            line += '\0';
+        }
+    }
+    for (; x < layout.size.width(); ++x) {
+        line += char(1);
+        line += char(nibbles ? sample(x, y) << 4 : sample(x, y));
+    }
+    return line + QByteArray(2, '\0');
+}
+
 } // namespace
 
 QByteArray EncodeBmp(const BmpLayout& layout, const BmpSample& sample)
@@ -331,9 +369,14 @@ QByteArray EncodeBmp(const BmpLayout& layout, const BmpSample& sample)
             header += '\0';
         }
     }
+    const bool runLength = layout.compression == 1 || layout.compression == 2;
     QByteArray pixels;
     for (int row = 0; row < layout.size.height(); ++row) {
-        pixels += BmpRow(layout, sample, layout.topDown ? row : layout.size.height() - 1 - row);
+        const int y = layout.topDown ? row : layout.size.height() - 1 - row;
+        pixels += runLength ? BmpRleLine(layout, sample, y) : BmpRow(layout, sample, y);
+    }
+    if (runLength) {
+        pixels += QByteArray("\0\1", 2);
     }
     QByteArray bmp("BM");
     AppendLittleEndian32(bmp, std::uint32_t(14 + header.size() + pixels.size()));

@@ -61,7 +61,7 @@ struct BmpLayout
     int bits = 24;
     int headerBytes = 40; // 12 (the oldest), 40, 108 (with masks and alpha)
     bool topDown = false;
-    int compression = 0;                // 0 none, 3 bit fields
+    int compression = 0;                // 0 none, 1 and 2 run-length (8, 4 bits), 3 bit fields
     std::array<std::uint32_t, 4> masks; // red, green, blue, alpha
     int colours = 0;                    // palette entries, written as they are used
 };
