@@ -145,7 +145,13 @@ bool TiffPart::ReadHeader(QIODevice& file)
     if (!TIFFGetField(m_tiff, TIFFTAG_SAMPLESPERPIXEL, &m_samples)) {
         m_samples = 1;
     }
-    return !m_size.isEmpty() && PickFormat();
+    if (m_size.isEmpty() || !PickFormat()) {
+        return false;
+    }
+    // As Qt's reader: a tile larger than the whole picture is damage.
+    const quint64 pictureBytes =
+        quint64(width) * height * quint64(QImage::toPixelFormat(m_format).bitsPerPixel()) / 8;
+    return !TIFFIsTiled(m_tiff) || TIFFTileSize64(m_tiff) <= pictureBytes;
 }
 
 bool TiffPart::PickFormat()
