@@ -63,7 +63,10 @@ std::vector<PictureFile> PngFiles(QSize size)
         QByteArray palette;
         QByteArray transparency;
         int paletteSamples = 0; // palette indices run past the palette
+        QByteArray exif{};
     };
+    // Orientation 6, which Qt's PNG reader leaves unapplied.
+    const QByteArray turned("MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0", 26);
     const Kind kinds[] = {
         {"grey1", 0, 1, {}, {}},
         {"grey2", 0, 2, {}, {}},
@@ -86,12 +89,13 @@ std::vector<PictureFile> PngFiles(QSize size)
         {"grey-alpha16", 4, 16, {}, {}},
         {"rgba8", 6, 8, {}, {}},
         {"rgba16", 6, 16, {}, {}},
+        {"rgb8-exif", 2, 8, {}, {}, 0, turned},
     };
     std::vector<PictureFile> files;
     for (const Kind& kind : kinds) {
         for (const bool interlaced : {false, true}) {
-            const PngLayout layout{size,       kind.type,    kind.depth,
-                                   interlaced, kind.palette, kind.transparency};
+            const PngLayout layout{size,         kind.type,         kind.depth, interlaced,
+                                   kind.palette, kind.transparency, kind.exif};
             const int depth = kind.paletteSamples > 0 ? 8 : kind.depth;
             const int limit = kind.paletteSamples > 0 ? kind.paletteSamples : 1 << depth;
             files.push_back({std::string(kind.name) + (interlaced ? "-interlaced" : "") + ".png",

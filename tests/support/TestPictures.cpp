@@ -225,6 +225,9 @@ QByteArray PngFile(const PngLayout& layout, const QByteArray& raw)
     if (!layout.transparency.isEmpty()) {
         AppendPngChunk(png, "tRNS", layout.transparency);
     }
+    if (!layout.exif.isEmpty()) {
+        AppendPngChunk(png, "eXIf", layout.exif);
+    }
     AppendPngChunk(png, "IDAT", qCompress(raw).mid(4)); // without Qt's length prefix
     AppendPngChunk(png, "IEND", {});
     return png;

@@ -49,6 +49,7 @@ struct PngLayout
     bool interlaced = false;
     QByteArray palette;      // PLTE data
     QByteArray transparency; // tRNS data
+    QByteArray exif{};       // eXIf data
 };
 using PngSample = std::function<int(int x, int y, int channel)>;
 QByteArray EncodePng(const PngLayout& layout, const PngSample& sample);
