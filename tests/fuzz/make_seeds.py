@@ -76,6 +76,27 @@ def bmp(width, height):
     return header + info + le32(2835) * 2 + le32(0) * 2 + pixels
 
 
+def bmp_rle8():
+    """A 4 x 3 run-length coded BMP: a run, indices as they are, a jump, the end."""
+    palette = b"".join(bytes([i * 60, 255 - i * 60, i * 30, 0]) for i in range(4))
+    runs = (b"\x04\x01\0\0" + b"\0\x03\x02\x03\x01\0" + b"\x01\x00\0\0"
+            + b"\0\x02\x01\x00\x02\x02\0\x01")
+    header = b"BM" + le32(54 + len(palette) + len(runs)) + le32(0) + le32(54 + len(palette))
+    info = le32(40) + le32(4) + le32(3) + le16(1) + le16(8) + le32(1) + le32(len(runs))
+    return header + info + le32(0) * 2 + le32(4) + le32(0) + palette + runs
+
+
+def bmp_565(width, height):
+    """A 16-bit BMP with 5-6-5 bit masks, stored top-down."""
+    row = (width * 2 + 3) // 4 * 4
+    pixels = b"".join(b"".join(le16((x * 2113 + y * 977) % 65536) for x in range(width))
+                      .ljust(row, b"\0") for y in range(height))
+    header = b"BM" + le32(66 + len(pixels)) + le32(0) + le32(66)
+    info = (le32(40) + le32(width) + le32(-height & 0xFFFFFFFF) + le16(1) + le16(16) + le32(3)
+            + le32(len(pixels)) + le32(0) * 4)
+    return header + info + le32(0xF800) + le32(0x07E0) + le32(0x001F) + pixels
+
+
 def gif(offset=0, transparent=False, interlaced=False):
     return (b"GIF89a" + le16(2 + offset) + le16(2 + offset) + b"\x80\0\0" + b"\0\0\0\xff\xff\xff"
             + b"\x21\xf9\x04" + (b"\x01" if transparent else b"\0") + b"\0\0\x01\0"
@@ -98,7 +119,7 @@ SEEDS = {
     "GroupFile": {"farm": counted("Animals") + counted("Farm") + le32(1)},
     "CutList": {"two": le32(2) + counted("a.jpg") + counted("Cat.jpg")},
     "Picture": {"rgb.png": png(3, 2, False), "rgba.png": png(2, 2, True), "grid.bmp": bmp(3, 3),
-                "dots.gif": gif(),
+                "dots.gif": gif(), "runs.bmp": bmp_rle8(), "masks.bmp": bmp_565(5, 3),
                 "grey-interlaced.png": png_grey_or_palette(11, 9, 0, True),
                 "palette.png": png_grey_or_palette(5, 4, 3, False, palette_chunks()),
                 "palette-interlaced.png": png_grey_or_palette(9, 10, 3, True, palette_chunks()),
