@@ -5,6 +5,7 @@
 // the frame, how transparency and stray codes come out, when a damaged file
 // still gives a picture) are Qt's reader's.
 #include "library/decode/GifPart.h"
+#include "library/decode/GifBytes.h"
 
 #include <QIODevice>
 
@@ -26,50 +27,6 @@ constexpr int kBelievedScreen = 16384;
 // Qt's reader reads the file in pieces of this size; a damaged frame still
 // gives a picture when the damage lies in the last piece.
 constexpr qint64 kReadPiece = 4096;
-
-// Bytes of the file read in order, counting where each came from.
-class GifBytes
-{
-public:
-    explicit GifBytes(QIODevice& file) : m_file(file) {}
-
-    std::optional<int> Byte()
-    {
-        char byte = 0;
-        if (!m_file.getChar(&byte)) {
-            return std::nullopt;
-        }
-        ++m_offset;
-        return quint8(byte);
-    }
-    std::optional<QByteArray> Read(int count)
-    {
-        QByteArray bytes = m_file.read(count);
-        m_offset += bytes.size();
-        return bytes.size() == count ? std::optional(bytes) : std::nullopt;
-    }
-    // Past a run of data sub-blocks and its terminator.
-    bool SkipSubBlocks()
-    {
-        for (;;) {
-            const std::optional<int> count = Byte();
-            if (!count || !Read(*count)) {
-                return false;
-            }
-            if (*count == 0) {
-                return true;
-            }
-        }
-    }
-    qint64 Offset() const { return m_offset; }
-    // Back to where the reading stopped, should the file have been read since.
-    bool Resume() { return m_file.seek(m_offset); }
-    qint64 Size() const { return m_file.size(); }
-
-private:
-    QIODevice& m_file;
-    qint64 m_offset = 0;
-};
 
 int Little16(const QByteArray& bytes, int at)
 {
