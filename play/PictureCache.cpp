@@ -13,9 +13,7 @@ qint64 BytesOf(const CachedPictureKey& key, const ScreenPicture& picture)
 
 } // namespace
 
-PictureCache::PictureCache(qint64 budgetBytes) : m_budgetBytes(budgetBytes)
-{
-}
+PictureCache::PictureCache(qint64 budgetBytes) : m_budgetBytes(budgetBytes) {}
 
 ScreenPicture PictureCache::Get(const CachedPictureKey& key, const std::string& version,
                                 const Decoder& decode)

@@ -61,7 +61,6 @@ private:
         std::list<CachedPictureKey>::iterator use; // place in m_uses
     };
 
-    
     void InsertLocked(const CachedPictureKey& key, const std::string& version,
                       ScreenPicture picture);
     void EraseLocked(std::map<CachedPictureKey, Entry>::iterator entry);
@@ -70,7 +69,7 @@ private:
     mutable std::mutex m_lock;
     std::condition_variable m_decoded;
     std::map<CachedPictureKey, Entry> m_entries;
-    std::list<CachedPictureKey> m_uses; // most recently used first
+    std::list<CachedPictureKey> m_uses;                 // most recently used first
     std::map<CachedPictureKey, std::string> m_decoding; // key -> version under way
     qint64 m_heldBytes = 0;
 };

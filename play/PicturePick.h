@@ -29,7 +29,7 @@ struct PicturePick
     int x = 0;
     int y = 0;
     ScreenPicture image;     // null when the picture cannot be shown
-    std::string fileVersion;              // of the picked file, taken before it was read
+    std::string fileVersion; // of the picked file, taken before it was read
 };
 
 // Makes the draws of one picture from `random`, in the play's order: the
