@@ -1,8 +1,12 @@
 """Times the real program from a key press sent with XTest to the first change
 of the screen, as the X server reports it (DAMAGE on the root window, which
 counts what every window draws). Run by key_to_screen.sh inside a play.
+With "quit" it presses a key, types the quit word at once, while that key's
+picture may still be decoded, and times the play window's unmapping from the
+word's last letter.
 
 Usage: key_to_screen.py <presses> <human|mashing>
+       key_to_screen.py quit <play window id>
 """
 import random
 import select
@@ -16,7 +20,40 @@ from Xlib.ext import damage, xtest
 TIMEOUT = 5.0
 
 
+QUIT_WORD = "kolo486"
+
+
+def time_quit(window_id):
+    screen = display.Display()
+    window = screen.create_resource_object("window", window_id)
+    window.change_attributes(event_mask=X.StructureNotifyMask)
+    screen.sync()
+
+    def tap(keysym_name):
+        code = screen.keysym_to_keycode(XK.string_to_keysym(keysym_name))
+        xtest.fake_input(screen, X.KeyPress, code)
+        xtest.fake_input(screen, X.KeyRelease, code)
+
+    tap("x")
+    for letter in QUIT_WORD:
+        tap(letter)
+    screen.sync()
+    typed = time.monotonic()
+    deadline = typed + TIMEOUT
+    while time.monotonic() < deadline:
+        while screen.pending_events():
+            if screen.next_event().type == X.UnmapNotify:
+                print(f"quit word: the play ended {(time.monotonic() - typed) * 1000:.1f} ms "
+                      "after its last letter")
+                return
+        select.select([screen], [], [], max(0.0, deadline - time.monotonic()))
+    sys.exit("the quit word did not end the play within 5 s")
+
+
 def main():
+    if sys.argv[1] == "quit":
+        time_quit(int(sys.argv[2], 0))
+        return
     presses, rhythm = int(sys.argv[1]), sys.argv[2]
     screen = display.Display()
     root = screen.screen().root
