@@ -1,48 +1,57 @@
 #!/usr/bin/env bash
-# What the real program costs while it waits at the welcome dialog: its CPU
-# time per minute and its wake-ups per second (voluntary and involuntary
-# context switches over all its threads), after a settling pause, measured
-# from /proc. The sound server is a private one that is absent (the default)
-# or runs with a null sink.
-# Usage: idle_cost.sh <build/bin directory> [seconds (60)] [absent|pulseaudio|pipewire]
+# What the real program costs the machine while nobody touches it, under Xvfb
+# at 1920x1080 with openbox: waiting at the welcome dialog, or in a play with
+# no input and auto display off. After a settling pause, prints the CPU time
+# (user + system) per minute of the program, the X server and the window
+# manager and their sum, and the program's wake-ups per second (its threads'
+# context switches). The sound server is a private one that is absent or runs
+# with a null sink.
+# Usage: idle_cost.sh <build/bin directory> [welcome|play (play)] [seconds (60)]
+#        [absent|pulseaudio|pipewire (pulseaudio)]
 set -euo pipefail
 
 source "$(dirname "$0")/../scripts/desktop.sh"
 source "$(dirname "$0")/../scripts/sound_server.sh"
+source "$(dirname "$0")/process_cost.sh"
+place=${2:-play}
+seconds=${3:-60}
+server=${4:-pulseaudio}
+settle_seconds=5
 
-seconds=${2:-60}
-server=${3:-absent}
-start_desktop
+write_settings keyDelayOn=0 timeLimitOn=0 autoDisplayOn=0
+start_desktop 1920x1080
+# start_desktop started the X server first and the window manager last.
+xserver_pid=${pids[0]}
+wm_pid=${pids[-1]}
 if [ "$server" = absent ]; then
     use_sound_server pulseaudio
 else
     start_sound_server "$server"
 fi
 start_tapnest
-sleep 2
+if [ "$place" = play ]; then
+    xdotool key Return
+    timeout 10 xdotool search --sync --onlyvisible --name '^tapnest$' >/dev/null ||
+        fail "Return did not start a play"
+fi
+sleep "$settle_seconds"
 
-ticks_per_second=$(getconf CLK_TCK)
-# CPU ticks (user and system) of the program, and its context switches.
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$app_pid/stat"; }
-# Context switches of each thread, a line "tid count" each.
-switches() {
-    local status
-    for status in /proc/"$app_pid"/task/*/status; do
-        awk -v tid="$(basename "$(dirname "$status")")" \
-            '/^(non)?voluntary_ctxt_switches/ { sum += $2 } END { print tid, sum }' \
-            "$status" 2>/dev/null || true
-    done
-}
-cpu0=$(cpu_ticks) start=$(date +%s.%N)
-switches >"$work/switches0"
+processes=("$app_pid" "$xserver_pid" "$wm_pid")
+names=(program "X server ($(cat /proc/"$xserver_pid"/comm))" "window manager ($(cat /proc/"$wm_pid"/comm))")
+before=()
+for pid in "${processes[@]}"; do before+=("$(cpu_ms "$pid")"); done
+thread_switches "$app_pid" >"$work/switches0"
+echo "idle at the $place, sound server $server, $seconds s; load $(cut -d' ' -f1-3 /proc/loadavg)"
 sleep "$seconds"
-cpu1=$(cpu_ticks) end=$(date +%s.%N)
-switches >"$work/switches1"
-kill -0 "$app_pid" || fail "the program ended"
-# A thread that ended meanwhile is not counted; one that started counts from 0.
-woke=$(awk 'NR == FNR { before[$1] = $2; next } { sum += $2 - before[$1] } END { print sum }' \
-    "$work/switches0" "$work/switches1")
-awk -v c=$((cpu1 - cpu0)) -v s="$woke" -v t="$(echo "$end - $start" | bc)" \
-    -v hz="$ticks_per_second" -v server="$server" 'BEGIN {
-    printf "idle at the welcome dialog, sound server %s, %.1f s: %.0f ms CPU per minute, %.1f wake-ups per second\n",
-        server, t, c * 1000 / hz * 60 / t, s / t }'
+thread_switches "$app_pid" >"$work/switches1"
+total=0
+for i in "${!processes[@]}"; do
+    kill -0 "${processes[$i]}" 2>/dev/null || fail "the ${names[$i]} ended during the measure"
+    ms=$((($(cpu_ms "${processes[$i]}") - before[i]) * 60 / seconds))
+    total=$((total + ms))
+    printf '%-32s %6d ms of CPU a minute\n' "${names[$i]}" "$ms"
+done
+printf '%-32s %6d ms of CPU a minute\n' "together" "$total"
+awk -v n="$(wakeups_between "$work/switches0" "$work/switches1")" -v s="$seconds" \
+    'BEGIN { printf "%-32s %6.1f a second\n", "program wake-ups", n / s }'
+echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -14,18 +14,12 @@
 set -euo pipefail
 
 source "$(dirname "$0")/../scripts/desktop.sh"
+source "$(dirname "$0")/process_cost.sh"
 bench=$(cd "$(dirname "$0")" && pwd)
 presses=${2:-200}
 shift $(($# < 2 ? $# : 2))
 libraries=("$@")
 [ ${#libraries[@]} -gt 0 ] || libraries=(default photos png4000 png8000 jpeg12000 hostile)
-
-cpu_ms() {
-    local stat
-    stat=$(<"/proc/$1/stat")
-    read -r -a fields <<<"${stat##*) }"
-    echo $(((fields[11] + fields[12]) * 1000 / $(getconf CLK_TCK)))
-}
 
 # Lays the library $1 into a fresh copy of the program.
 lay_library() {
@@ -39,7 +33,7 @@ lay_library() {
     group=${groups[0]}
     rm -rf "${groups[@]:1}"
     find "$group" -type f ! -name '*.ini' -delete
-    python3 "$bench/make_pictures.py" "$1" "$group" "$bench/../tests/fuzz/regressions"
+    /usr/bin/python3 "$bench/make_pictures.py" "$1" "$group" "$bench/../tests/fuzz/regressions"
 }
 
 start_desktop 1920x1080
