@@ -3,6 +3,7 @@
 #include "app/KipoDlg.h"
 #include "app/SessionBackdrop.h"
 #include "dialogframe/HelpTopic.h"
+#include "library/LibraryCleanup.h"
 #include "platform/DisplayPlatform.h"
 #include "platform/ModalDialog.h"
 #include "platform/sound/Sound.h"
@@ -21,12 +22,14 @@ CKipoApp::CKipoApp(int& argc, char** argv) : QApplication(argc, argv)
     setWindowIcon(AppIcon());
     // A missing or short settings file leaves the defaults in memory.
     m_settings.Load();
+    RemoveKilledSessionLeftovers(m_settings.installDir);
     SetHelpFolder(m_settings.installDir);
 }
 
 CKipoApp::~CKipoApp()
 {
-    m_settings.Save();
+    // Nobody is left to tell of a failure here; the "tapnest.files" trail keeps it.
+    (void)m_settings.Save();
 }
 
 int CKipoApp::InitInstance()

@@ -30,12 +30,19 @@
 
 namespace {
 
+// A bench whose library cannot be written would measure nothing: it stops at once.
+void Require(const FileResult& written)
+{
+    if (!written)
+        qFatal("cannot write %s: %s", written.Path().c_str(), written.Reason().c_str());
+}
+
 std::string MakeGroup(const std::string& installDir, const std::string& folder)
 {
     const std::string path = JoinPath(installDir, folder);
     QDir().mkpath(QString::fromStdString(path));
-    WriteGroupFile(path, folder, folder, "bench", 1);
-    WriteCutList(path, {});
+    Require(WriteGroupFile(path, folder, folder, "bench", 1));
+    Require(WriteCutList(path, {}));
     return path;
 }
 
@@ -161,7 +168,7 @@ void BM_BuildDeckWithHugeCutList(benchmark::State& state)
         bytes += 1 + names.back().size();
     }
     names.push_back("p7.png");
-    WriteCutList(group, names);
+    Require(WriteCutList(group, names));
     names = {};
     const PeakMemoryProbe memory; // the peak is counted from here on
     for (auto _ : state) {
@@ -189,7 +196,7 @@ void KeyToFrame(benchmark::State& state, void (*makeLibrary)(const std::string& 
     settings.keyDelayOn = 0;
     settings.timeLimitOn = 0;
     settings.autoDisplayOn = 0;
-    settings.Save();
+    Require(settings.Save());
     SoundRecorder silence;
     QWidget owner;
     PlaySession session(settings, owner);
@@ -219,7 +226,7 @@ void AddPictures(const std::string& installDir, const std::string& folder,
     for (const auto& [name, bytes] : pictures)
         WriteFile(JoinPath(group, name), bytes);
     if (!cut.empty())
-        WriteCutList(group, cut);
+        Require(WriteCutList(group, cut));
 }
 
 QByteArray ClipArtPng()

@@ -2,6 +2,8 @@
 
 #include "dialogs/CharacterLimit.h"
 #include "dialogs/FieldReader.h"
+#include "dialogs/FileFailureMessage.h"
+#include "dialogs/GroupFolders.h"
 #include "library/ContentLibrary.h"
 #include "library/PictureGroup.h"
 #include "platform/MessageBox.h"
@@ -47,9 +49,23 @@ void CAddPicTerm::accept()
                      .icon = MessageIcon::Exclamation});
         return;
     }
-    if (MakeFolder(m_groupPath)) {
-        WriteGroupFile(m_groupPath, m_folderName, m_groupName, m_description, 1);
-        WriteCutList(m_groupPath, {});
+    if (const FileResult saved = SaveNewGroup(); !saved) {
+        TellFileFailure(this, FillIn(LoadString(kStrGroupNotSaved), "%s", m_groupName), saved,
+                        LoadString(kStrTryAgain));
+        return;
     }
     CKipoDialog::accept();
+}
+
+FileResult CAddPicTerm::SaveNewGroup() const
+{
+    if (FileResult made = MakeFolder(m_groupPath); !made)
+        return made;
+    FileResult written = WriteGroupFile(m_groupPath, m_folderName, m_groupName, m_description, 1);
+    if (written)
+        written = WriteCutList(m_groupPath, {});
+    // A group that could not be saved leaves no folder behind.
+    if (!written)
+        (void)DeleteGroupFolder(m_groupPath);
+    return written;
 }

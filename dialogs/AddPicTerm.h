@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogframe/TypedDialog.h"
+#include "platform/files/FileResult.h"
 
 #include <string>
 
@@ -8,8 +9,8 @@ class QLineEdit;
 
 // The "Add Picture Group" dialog: shows the path of a new group folder with a fresh upper-case
 // UUID name, and on OK creates that folder with the group file (the typed name and
-// description, shown during play) and an empty cut list. OK ends the dialog even when the
-// folder cannot be made; the caller rescans the library to see what exists.
+// description, shown during play) and an empty cut list. When that cannot be saved the parent
+// is told why, nothing of the group is left on disk, and the dialog stays open.
 class CAddPicTerm : public CTypedDialog<AddGroupId>
 {
     Q_OBJECT
@@ -17,13 +18,15 @@ class CAddPicTerm : public CTypedDialog<AddGroupId>
 public:
     explicit CAddPicTerm(std::string installDir, QWidget* parent = nullptr);
 
-    // OK: creates the group, or stays open after a message about the fields.
+    // OK: creates the group, or stays open after a message about the fields or the disk.
     void accept() override;
 
 protected:
     void OnInitDialog() override;
 
 private:
+    FileResult SaveNewGroup() const;
+
     struct Controls
     {
         QLineEdit* path;

@@ -1,6 +1,7 @@
 #include "dialogs/CopyIntoFolder.h"
 
 #include "dialogs/ByteTextField.h"
+#include "dialogs/FileFailureMessage.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgressWindow.h"
 #include "platform/files/FileFacts.h"
@@ -57,6 +58,14 @@ public:
         return answer;
     }
 
+    // Tells of a failed copy with the window out of the way.
+    void Tell(QWidget* owner, std::string_view headline, const FileResult& failure,
+              std::string_view advice)
+    {
+        m_window.Hide();
+        TellFileFailure(owner, headline, failure, advice);
+    }
+
     bool Cancelled() const { return m_window.Cancelled(); }
 
 private:
@@ -76,11 +85,12 @@ void CopyIntoFolder(QWidget* owner, const std::vector<std::string>& sources,
         total += SizeOf(source);
     CopyProgress progress(owner, total);
     std::uint64_t done = 0;
-    for (const std::string& source : sources) {
+    for (auto source = sources.begin(); source != sources.end(); ++source) {
         if (progress.Cancelled())
             return;
-        const std::string destination = JoinPath(folder, FileNameOf(source));
-        progress.StartFile(FileNameOf(source));
+        const std::string_view name = FileNameOf(*source);
+        const std::string destination = JoinPath(folder, name);
+        progress.StartFile(name);
         if (PathExists(destination)) {
             const MessageResult answer = progress.Ask({.owner = owner,
                                                        .text = FillIn(question, "%s", destination),
@@ -91,14 +101,26 @@ void CopyIntoFolder(QWidget* owner, const std::vector<std::string>& sources,
             if (answer == MessageResult::Cancel)
                 return;
             if (answer == MessageResult::No) {
-                done += SizeOf(source);
+                done += SizeOf(*source);
                 progress.Report(done);
                 continue;
             }
         }
-        CopyFileAtomically(source, destination,
-                           [&](std::uint64_t copied) { progress.Report(done + copied); });
-        done += SizeOf(source);
+        if (const FileResult copied = CopyFileAtomically(
+                *source, destination, [&](std::uint64_t bytes) { progress.Report(done + bytes); });
+            !copied) {
+            // A source that cannot be read is that file's own trouble; what failed the copy
+            // into the folder (a full disk, missing rights) fails the rest too.
+            const bool sourceFailed = copied.Path() == *source;
+            const bool more = !sourceFailed && source + 1 != sources.end();
+            std::string advice = sourceFailed ? std::string() : LoadString(kStrTryAgain);
+            if (more)
+                advice = LoadString(kStrLaterFilesNotCopied) + ' ' + advice;
+            progress.Tell(owner, FillIn(LoadString(kStrFileNotCopied), "%s", name), copied, advice);
+            if (!sourceFailed)
+                return;
+        }
+        done += SizeOf(*source);
         progress.Report(done);
     }
 }

@@ -11,6 +11,7 @@ class QWidget;
 // default): Yes replaces it, No skips the file, Cancel stops before it.
 // A copy that takes longer than about half a second shows a progress window
 // naming the file being copied, whose Cancel stops after that file; it is
-// never shown while a question is open. Failed copies are ignored.
+// never shown while a question is open. A copy that fails is told, with the system's reason;
+// when the folder could not take it, nothing after it is copied.
 void CopyIntoFolder(QWidget* owner, const std::vector<std::string>& sources,
                     const std::string& folder, const std::string& question);

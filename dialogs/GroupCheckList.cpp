@@ -108,6 +108,12 @@ bool GroupCheckList::IsTicked(int row) const
     return entry && entry->checkState() == Qt::Checked;
 }
 
+void GroupCheckList::SetTicked(int row, bool ticked)
+{
+    if (QListWidgetItem* entry = m_list.item(row))
+        entry->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+}
+
 bool GroupCheckList::InTickBox(int row, const QPoint& position) const
 {
     return TickBoxLayout().TickBox(m_list, m_list.model()->index(row, 0)).contains(position);

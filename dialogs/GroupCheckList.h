@@ -33,6 +33,7 @@ public:
     // The index in the filled groups of the entry at `row`; nullopt when out of range.
     std::optional<std::size_t> GroupOfRow(int row) const;
     bool IsTicked(int row) const;
+    void SetTicked(int row, bool ticked);
 
 signals:
     // The parent selected another entry.

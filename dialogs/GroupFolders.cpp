@@ -3,6 +3,7 @@
 #include "library/ContentLibrary.h"
 #include "platform/AsciiCase.h"
 #include "platform/Log.h"
+#include "platform/files/FileFacts.h"
 #include "platform/files/FileIo.h"
 #include "platform/files/FileSearch.h"
 #include "platform/files/Folders.h"
@@ -23,13 +24,21 @@ std::vector<FoundGroup> ScanGroups(const std::string& installDir)
     return groups;
 }
 
-void DeleteGroupFolder(const std::string& folderPath)
+FileResult DeleteGroupFolder(const std::string& folderPath)
 {
     // A link or an empty folder goes at once; only a real folder is emptied first.
     if (RemoveFolder(folderPath))
-        return;
-    for (const FoundEntry& entry : FindFiles(folderPath, "*.*"))
-        RemoveFile(entry.path);
-    if (!RemoveFolder(folderPath))
+        return {};
+    FileResult firstFailure;
+    for (const FoundEntry& entry : FindFiles(folderPath, "*.*")) {
+        if (IsRealFolder(entry.path))
+            continue; // sub-folders stay, and so does the folder: that is told below
+        if (FileResult removed = RemoveFile(entry.path); !removed && firstFailure)
+            firstFailure = std::move(removed);
+    }
+    FileResult removed = RemoveFolder(folderPath);
+    if (!removed)
         qCInfo(lcFiles, "cannot delete the group folder %s", folderPath.c_str());
+    // A file that stayed says more than the folder that therefore stayed.
+    return firstFailure ? removed : firstFailure;
 }

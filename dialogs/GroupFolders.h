@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/PictureGroup.h"
+#include "platform/files/FileResult.h"
 
 #include <string>
 #include <vector>
@@ -19,5 +20,6 @@ std::vector<FoundGroup> ScanGroups(const std::string& installDir);
 
 // Deletes the files of a group folder, then the folder if that left it empty. A symbolic link
 // is removed as a link, whether it is the folder itself or one of its entries, and nothing it
-// points at is touched; sub-folders stay. Failures pass silently.
-void DeleteGroupFolder(const std::string& folderPath);
+// points at is touched; sub-folders stay. A failure tells the first file or the folder that
+// stayed, and why.
+FileResult DeleteGroupFolder(const std::string& folderPath);

@@ -1,6 +1,7 @@
 #include "dialogs/ManagePicTerm.h"
 
 #include "dialogs/CharacterLimit.h"
+#include "dialogs/FileFailureMessage.h"
 #include "dialogs/PicturePreview.h"
 #include "dialogs/PictureRow.h"
 #include "library/ContentLibrary.h"
@@ -200,13 +201,20 @@ void CManagePicTerm::OnPlaySounds()
 void CManagePicTerm::accept()
 {
     ControlsToMembers();
-    WriteGroupFile(m_groupPath, m_folderName, m_groupName, m_description, m_display);
     std::vector<std::string> cutNames;
     for (int row = 0; row < m_controls.pictureList->topLevelItemCount(); ++row) {
         if (Row(row).IsCut())
             cutNames.push_back(Row(row).FileName());
     }
-    WriteCutList(m_groupPath, cutNames);
+    FileResult saved =
+        WriteGroupFile(m_groupPath, m_folderName, m_groupName, m_description, m_display);
+    if (saved)
+        saved = WriteCutList(m_groupPath, cutNames);
+    if (!saved) {
+        TellFileFailure(this, FillIn(LoadString(kStrGroupNotSaved), "%s", m_groupName), saved,
+                        LoadString(kStrTryAgain));
+        return;
+    }
     CKipoDialog::accept();
 }
 

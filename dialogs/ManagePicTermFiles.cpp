@@ -3,6 +3,7 @@
 #include "dialogs/ManagePicTerm.h"
 
 #include "dialogs/CopyIntoFolder.h"
+#include "dialogs/FileFailureMessage.h"
 #include "dialogs/PicturePreview.h"
 #include "dialogs/PictureRow.h"
 #include "library/ContentLibrary.h"
@@ -29,6 +30,12 @@ bool Confirmed(QWidget* owner, int textId, std::string_view value, int captionId
                         .icon = MessageIcon::Question,
                         .buttons = MessageButtons::YesNo,
                         .defaultButton = MessageResult::No}) == MessageResult::Yes;
+}
+
+// Tells the parent that `name` could not be deleted.
+void TellNotDeleted(QWidget* owner, std::string_view name, const FileResult& failure)
+{
+    TellFileFailure(owner, FillIn(LoadString(kStrNotDeleted), "%s", name), failure, {});
 }
 
 } // namespace
@@ -59,14 +66,16 @@ void CManagePicTerm::OnDeletePicture()
         const std::string name = Row(row).FileName();
         m_selectedPicture = JoinPath(m_groupPath, name);
         const std::string sound = FindOwnSound(m_selectedPicture);
-        if (!sound.empty()) {
-            // The sound goes only together with its picture.
-            if (Confirmed(this, kStrDeletePictureAndSound, name, kStrWarning) &&
-                RemoveFile(m_selectedPicture))
-                RemoveFile(sound);
-        } else if (Confirmed(this, kStrDeletePicture, name, kStrWarning)) {
-            RemoveFile(m_selectedPicture);
-        }
+        const bool confirmed = Confirmed(
+            this, sound.empty() ? kStrDeletePicture : kStrDeletePictureAndSound, name, kStrWarning);
+        // The sound goes only together with its picture.
+        FileResult deleted;
+        if (confirmed)
+            deleted = RemoveFile(m_selectedPicture);
+        if (confirmed && deleted && !sound.empty())
+            deleted = RemoveFile(sound);
+        if (!deleted)
+            TellNotDeleted(this, FileNameOf(deleted.Path()), deleted);
     }
     RebuildPictureList();
     MembersToControls();
@@ -87,9 +96,14 @@ void CManagePicTerm::OnSpecifySounds()
                                      .filter = LoadString(kStrSoundFileFilter),
                                      .defaultExtension = "wav",
                                      .multipleSelection = false});
-    if (chosen && !chosen->empty())
-        CopyFileAtomically(chosen->front(),
-                           existing.empty() ? OwnSoundPath(m_selectedPicture) : existing);
+    if (chosen && !chosen->empty()) {
+        if (const FileResult copied = CopyFileAtomically(
+                chosen->front(), existing.empty() ? OwnSoundPath(m_selectedPicture) : existing);
+            !copied)
+            TellFileFailure(
+                this, FillIn(LoadString(kStrFileNotCopied), "%s", FileNameOf(chosen->front())),
+                copied, LoadString(kStrTryAgain));
+    }
     RebuildPictureList();
     UpdateSelection();
     RestoreRememberedRow();
@@ -99,8 +113,11 @@ void CManagePicTerm::OnDeleteSounds()
 {
     const std::string path = JoinPath(m_groupPath, m_currentSound);
     RememberSelectedRow();
-    if (!m_currentSound.empty() && Confirmed(this, kStrDeleteOwnSound, m_currentSound, kStrWarning))
-        RemoveFile(path);
+    if (!m_currentSound.empty() &&
+        Confirmed(this, kStrDeleteOwnSound, m_currentSound, kStrWarning)) {
+        if (const FileResult deleted = RemoveFile(path); !deleted)
+            TellNotDeleted(this, m_currentSound, deleted);
+    }
     RebuildPictureList();
     UpdateSelection();
     RestoreRememberedRow();

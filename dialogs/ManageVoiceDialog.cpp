@@ -1,12 +1,14 @@
 #include "dialogs/ManageVoiceDialog.h"
 
 #include "dialogs/CopyIntoFolder.h"
+#include "dialogs/FileFailureMessage.h"
 #include "library/ContentLibrary.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
 #include "platform/files/FileFacts.h"
 #include "platform/files/FileIo.h"
 #include "platform/files/FileSearch.h"
+#include "platform/files/Folders.h"
 #include "platform/files/Paths.h"
 #include "platform/sound/Sound.h"
 #include "resources/ResourceIds.h"
@@ -128,9 +130,19 @@ void CManageVoiceDialog::OnAdd()
                      .filter = LoadString(kStrSoundFileFilter),
                      .defaultExtension = "wav",
                      .multipleSelection = true});
-    if (!files)
+    if (!files || files->empty())
         return;
-    CopyIntoFolder(this, *files, SoundFolder(), LoadString(kStrOverwriteDefaultSound));
+    // Default sounds can be added back to a library that lost its folder for them.
+    const std::string folder = SoundFolder();
+    if (!PathExists(folder)) {
+        if (const FileResult made = MakeFolder(folder); !made) {
+            TellFileFailure(this,
+                            FillIn(LoadString(kStrFileNotCopied), "%s", FileNameOf(files->front())),
+                            made, LoadString(kStrTryAgain));
+            return;
+        }
+    }
+    CopyIntoFolder(this, *files, folder, LoadString(kStrOverwriteDefaultSound));
     FillSoundList();
 }
 
@@ -148,10 +160,15 @@ void CManageVoiceDialog::OnDelete()
          .defaultButton = MessageResult::No});
     if (answer != MessageResult::Yes)
         return;
-    for (const std::string& path : doomed)
-        RemoveFile(path);
-    // The rows go even when a file could not be deleted; the folder is not read again.
+    // The rows of the deleted files go; the folder is not read again. A file that stayed keeps
+    // its row and is told.
+    FileResult firstFailure;
     for (const std::string& path : doomed) {
+        if (FileResult deleted = RemoveFile(path); !deleted) {
+            if (firstFailure)
+                firstFailure = std::move(deleted);
+            continue;
+        }
         const std::string name(FileNameOf(path));
         for (int i = 0; i < m_controls.soundList->topLevelItemCount(); ++i) {
             if (FileNameOfRow(*m_controls.soundList->topLevelItem(i)) == name) {
@@ -160,4 +177,8 @@ void CManageVoiceDialog::OnDelete()
             }
         }
     }
+    if (!firstFailure)
+        TellFileFailure(this,
+                        FillIn(LoadString(kStrNotDeleted), "%s", FileNameOf(firstFailure.Path())),
+                        firstFailure, {});
 }

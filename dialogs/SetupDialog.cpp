@@ -4,6 +4,7 @@
 #include "dialogframe/UpDown.h"
 #include "dialogs/AddPicTerm.h"
 #include "dialogs/ColourSwatch.h"
+#include "dialogs/FileFailureMessage.h"
 #include "dialogs/GroupCheckList.h"
 #include "dialogs/ManagePicTerm.h"
 #include "dialogs/ManageVoiceDialog.h"
@@ -74,8 +75,7 @@ void CSetupDialog::OnInitDialog()
     m_fields.SetRanges();
     m_fields.Write();
     UpdateEnabling();
-    ScanGroups();
-    FillGroupList();
+    RefreshGroups();
     SetGroupButtonsEnabled(false);
 }
 
@@ -101,18 +101,27 @@ void CSetupDialog::OnColourSwatch()
     m_controls.swatch->update();
 }
 
-void CSetupDialog::ScanGroups()
+void CSetupDialog::RefreshGroups()
 {
-    m_groups = ::ScanGroups(m_settings.installDir);
-}
-
-void CSetupDialog::FillGroupList()
-{
+    std::map<std::string, bool> unsavedTicks; // by folder path
+    for (int row = 0; row < m_groupList->Count(); ++row) {
+        const std::optional<std::size_t> index = m_groupList->GroupOfRow(row);
+        const bool ticked = m_groupList->IsTicked(row);
+        if (index && *index < m_groups.size() && ticked != (m_groups[*index].group.displayed != 0))
+            unsavedTicks.emplace(m_groups[*index].path, ticked);
+    }
+    m_groups = ScanGroups(m_settings.installDir);
     std::vector<PictureGroup> groups;
     groups.reserve(m_groups.size());
     for (const FoundGroup& found : m_groups)
         groups.push_back(found.group);
     m_groupList->Fill(groups);
+    for (int row = 0; row < m_groupList->Count(); ++row) {
+        const std::optional<std::size_t> index = m_groupList->GroupOfRow(row);
+        if (const auto unsaved = unsavedTicks.find(m_groups[index.value()].path);
+            unsaved != unsavedTicks.end())
+            m_groupList->SetTicked(row, unsaved->second);
+    }
 }
 
 const FoundGroup* CSetupDialog::SelectedGroup() const
@@ -147,16 +156,26 @@ bool CSetupDialog::CommitChanges()
     if (!m_fields.Read())
         return false;
     static_cast<StoredSettings&>(m_settings) = m_fields.Values();
-    m_settings.Save();
+    if (const FileResult saved = m_settings.Save(); !saved) {
+        TellFileFailure(this, LoadString(kStrSettingsNotSaved), saved, LoadString(kStrTryAgain));
+        return false;
+    }
     for (int row = 0; row < m_groupList->Count(); ++row) {
         const std::optional<std::size_t> index = m_groupList->GroupOfRow(row);
         if (!index || *index >= m_groups.size())
             continue;
-        const PictureGroup& group = m_groups[*index].group;
+        PictureGroup& group = m_groups[*index].group;
         const std::int32_t tick = m_groupList->IsTicked(row) ? 1 : 0;
-        if (tick != group.displayed)
-            WriteGroupFile(m_groups[*index].path, group.folderName, group.name, group.description,
-                           tick);
+        if (tick == group.displayed)
+            continue;
+        if (const FileResult written = WriteGroupFile(m_groups[*index].path, group.folderName,
+                                                      group.name, group.description, tick);
+            !written) {
+            TellFileFailure(this, FillIn(LoadString(kStrGroupNotSaved), "%s", group.name), written,
+                            LoadString(kStrTryAgain));
+            return false;
+        }
+        group.displayed = tick;
     }
     return true;
 }
@@ -175,10 +194,8 @@ void CSetupDialog::OnManageGroup()
         const FoundGroup managed = *found; // the rescan below replaces the list
         CManagePicTerm dialog(managed.path, managed.group, m_groupList->IsTicked(*row) ? 1 : 0,
                               this);
-        if (RunModal(dialog) == QDialog::Accepted) {
-            ScanGroups();
-            FillGroupList();
-        }
+        if (RunModal(dialog) == QDialog::Accepted)
+            RefreshGroups();
     }
     m_groupList->Select(row.value_or(-1));
     UpdateGroupInfo();
@@ -189,8 +206,7 @@ void CSetupDialog::OnAddGroup()
     CAddPicTerm dialog(m_settings.installDir, this);
     if (RunModal(dialog) != QDialog::Accepted)
         return;
-    ScanGroups();
-    FillGroupList();
+    RefreshGroups();
     m_groupList->Select(0);
     UpdateGroupInfo();
 }
@@ -208,9 +224,9 @@ void CSetupDialog::OnDeleteGroup()
                          .buttons = MessageButtons::YesNo,
                          .defaultButton = MessageResult::No});
         if (answer == MessageResult::Yes) {
-            DeleteGroupFolder(found->path);
-            ScanGroups();
-            FillGroupList();
+            if (const FileResult deleted = DeleteGroupFolder(found->path); !deleted)
+                TellFileFailure(this, FillIn(LoadString(kStrNotDeleted), "%s", name), deleted, {});
+            RefreshGroups();
         }
     }
     if (m_groupList->Count() > 0) {

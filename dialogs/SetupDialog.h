@@ -4,6 +4,8 @@
 #include "dialogs/GroupFolders.h"
 #include "dialogs/SetupFields.h"
 
+#include <map>
+#include <string>
 #include <vector>
 
 struct Settings;
@@ -14,7 +16,8 @@ class QAbstractButton;
 // The setup dialog: edits a working copy of the nine settings, lists the picture groups with a
 // tick for those shown during play, and adds, manages and deletes groups and manages the
 // default sounds. The settings and the changed ticks are saved by OK and before a group is
-// managed; adding, managing and deleting act on the disk at once.
+// managed; adding, managing and deleting act on the disk at once, and the ticks the parent
+// changed and has not saved yet stay as they are across them. A save that fails is told.
 class CSetupDialog : public CTypedDialog<SetupId>
 {
     Q_OBJECT
@@ -23,7 +26,7 @@ public:
     explicit CSetupDialog(Settings& settings, QWidget* parent = nullptr);
     ~CSetupDialog() override;
 
-    // OK: saves and closes, or stays open after a field's message.
+    // OK: saves and closes, or stays open after a field's or the disk's message.
     void accept() override;
 
 protected:
@@ -46,10 +49,11 @@ private:
     SettingControlsTable BindSettingControls() const;
     void UpdateEnabling();
     void UpdateGroupInfo();
-    void ScanGroups();
-    void FillGroupList();
+    // Lists the groups on disk again, keeping the ticks changed and not saved yet.
+    void RefreshGroups();
     // Reads the fields, then saves the settings and rewrites the group files whose tick
-    // changed; false, with nothing saved, when a field fails.
+    // changed; false, with nothing saved, when a field fails, and false after telling the
+    // parent when a file cannot be saved.
     bool CommitChanges();
     // The group of the selected entry.
     const FoundGroup* SelectedGroup() const;

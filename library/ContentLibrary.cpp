@@ -5,6 +5,7 @@
 #include "platform/files/Paths.h"
 
 #include <array>
+#include <cctype>
 #include <iterator>
 #include <optional>
 #include <unordered_map>
@@ -107,6 +108,19 @@ std::vector<std::string> FindOwnSounds(const std::string& groupPath,
 std::string NewGroupFolderName()
 {
     return NewUuidText();
+}
+
+bool IsNewGroupFolderName(std::string_view name)
+{
+    constexpr std::string_view kForm = "xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx";
+    if (name.size() != kForm.size())
+        return false;
+    for (std::size_t i = 0; i < kForm.size(); ++i) {
+        const bool isHex = std::isxdigit(static_cast<unsigned char>(name[i])) != 0;
+        if (kForm[i] == '-' ? name[i] != '-' : !isHex)
+            return false;
+    }
+    return true;
 }
 
 std::vector<std::string> ListDefaultSounds(const std::string& installDir)

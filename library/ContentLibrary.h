@@ -25,6 +25,8 @@ std::vector<std::string> FindOwnSounds(const std::string& groupPath,
                                        const std::vector<FoundEntry>& pictures);
 // A new upper-case UUID text, 36 characters, without braces.
 std::string NewGroupFolderName();
+// Whether `name` has the form NewGroupFolderName gives (in any letter case).
+bool IsNewGroupFolderName(std::string_view name);
 
 // Full paths of the "*.wav" files of DefVoice, in listing order.
 std::vector<std::string> ListDefaultSounds(const std::string& installDir);

@@ -57,8 +57,9 @@ GroupFileContents ReadGroupFile(const std::string& groupPath, const std::string&
     return contents;
 }
 
-bool WriteGroupFile(const std::string& groupPath, const std::string& folderName,
-                    const std::string& name, const std::string& description, std::int32_t displayed)
+FileResult WriteGroupFile(const std::string& groupPath, const std::string& folderName,
+                          const std::string& name, const std::string& description,
+                          std::int32_t displayed)
 {
     BinaryWriter writer;
     writer.WriteCountedString(name);
@@ -111,7 +112,7 @@ std::vector<bool> ReadCutMarks(const std::string& groupPath,
     return marks;
 }
 
-bool WriteCutList(const std::string& groupPath, const std::vector<std::string>& names)
+FileResult WriteCutList(const std::string& groupPath, const std::vector<std::string>& names)
 {
     BinaryWriter writer;
     writer.WriteInt32(static_cast<std::int32_t>(names.size()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/files/FileResult.h"
 #include "platform/files/FileSearch.h"
 
 #include <cstdint>
@@ -31,15 +32,15 @@ struct GroupFileContents
 
 // The group file "<groupPath>/<folderName>.ini" (found ignoring letter case).
 GroupFileContents ReadGroupFile(const std::string& groupPath, const std::string& folderName);
-bool WriteGroupFile(const std::string& groupPath, const std::string& folderName,
-                    const std::string& name, const std::string& description,
-                    std::int32_t displayed);
+FileResult WriteGroupFile(const std::string& groupPath, const std::string& folderName,
+                          const std::string& name, const std::string& description,
+                          std::int32_t displayed);
 
 // The cut list "<groupPath>/cutshow.ini": names of the pictures cut to display.
 // Entries a damaged file claims but does not hold are left out (they would be
 // empty and match nothing).
 std::vector<std::string> ReadCutList(const std::string& groupPath);
-bool WriteCutList(const std::string& groupPath, const std::vector<std::string>& names);
+FileResult WriteCutList(const std::string& groupPath, const std::vector<std::string>& names);
 // Which of `pictures` the cut list marks, by exact name (letter case counts),
 // in one pass that keeps none of the list's names: a list of millions of
 // entries costs its bytes and its time to read, no more.

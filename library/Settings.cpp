@@ -2,12 +2,14 @@
 
 #include "library/BinaryIo.h"
 #include "platform/files/FileIo.h"
+#include "platform/files/FileSearch.h"
 #include "platform/files/InstallDir.h"
 #include "platform/files/Paths.h"
 
 namespace {
 
 constexpr std::size_t kFileSize = 4 * kSettingCount;
+constexpr std::string_view kSettingsFileName = "Kipo.ini";
 
 } // namespace
 
@@ -20,7 +22,9 @@ void Settings::SetDefaults()
 bool Settings::Load()
 {
     installDir = ResolveInstallDir(ProgramFilePath());
-    iniPath = JoinPath(installDir, "Kipo.ini");
+    // Found in any letter case and written back under the name it has.
+    const std::string usual = JoinPath(installDir, kSettingsFileName);
+    iniPath = ResolveNoCase(usual).value_or(usual);
     const std::optional<std::string> bytes = ReadFilePrefix(iniPath, kFileSize);
     if (!bytes || bytes->size() < kFileSize) {
         SetDefaults();
@@ -35,12 +39,13 @@ bool Settings::Load()
     return true;
 }
 
-void Settings::Save() const
+FileResult Settings::Save() const
 {
-    if (iniPath.empty())
-        return;
+    // A file made read-only keeps what it holds: that is what its owner asked for.
+    if (iniPath.empty() || IsReadOnlyFile(iniPath))
+        return {};
     BinaryWriter writer;
     for (const SettingSpec* row : kSettingFileOrder)
         writer.WriteInt32(row->get(*this));
-    WriteFileAtomically(iniPath, writer.Bytes());
+    return WriteFileAtomically(iniPath, writer.Bytes());
 }

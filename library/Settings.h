@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/SettingsTable.h"
+#include "platform/files/FileResult.h"
 
 #include <string>
 
@@ -16,9 +17,10 @@ struct Settings : StoredSettings
     // The nine defaults; leaves iniPath, installDir and playing alone.
     void SetDefaults();
     // Recomputes installDir (by ResolveInstallDir from ProgramFilePath()) and
-    // iniPath, then reads the file. False, with the defaults in memory, when the file cannot
-    // be opened or holds fewer than 36 bytes.
+    // iniPath (Kipo.ini there, found in any letter case), then reads the file. False, with the
+    // defaults in memory, when the file cannot be opened or holds fewer than 36 bytes.
     bool Load();
-    // Writes the nine values to iniPath atomically; failures are silent.
-    void Save() const;
+    // Writes the nine values to iniPath atomically. A read-only file is left as it is, and
+    // counts as success.
+    FileResult Save() const;
 };

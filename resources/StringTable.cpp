@@ -55,6 +55,12 @@ constexpr std::array kStrings{
     StringEntry{kStrGroupNameMissing,
                 "You must enter the picture group name into \"group name\". "
                 "\n Please go on entering after having pressed the button OK."},
+    StringEntry{kStrSettingsNotSaved, "The settings could not be saved."},
+    StringEntry{kStrGroupNotSaved, "The picture group \"%s\" could not be saved."},
+    StringEntry{kStrFileNotCopied, "The file %s could not be copied."},
+    StringEntry{kStrNotDeleted, "%s could not be deleted."},
+    StringEntry{kStrTryAgain, "Make room on the disk or allow writing there, then try again."},
+    StringEntry{kStrLaterFilesNotCopied, "The files after it were not copied."},
     StringEntry{kStrProgramName, "Tapnest"},
     StringEntry{kStrNotAnInteger, "Please enter an integer."},
     StringEntry{kStrIntegerOutOfRange, "Please enter an integer between %1 and %2."},

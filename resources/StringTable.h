@@ -52,6 +52,15 @@ inline constexpr int kStrDeleteOwnSound = 120; // "%s": sound file name
 inline constexpr int kStrCancelCutting = 121;  // captions of the cut button
 inline constexpr int kStrCutToDisplay = 122;
 
+// What the parent is told when a change on disk failed: a headline, the path and the system's
+// reason, and what to do next.
+inline constexpr int kStrSettingsNotSaved = 170;
+inline constexpr int kStrGroupNotSaved = 171; // "%s": the group's name
+inline constexpr int kStrFileNotCopied = 172; // "%s": the file's name
+inline constexpr int kStrNotDeleted = 173;    // "%s": the file's or the group's name
+inline constexpr int kStrTryAgain = 174;      // after a save or a copy that failed
+inline constexpr int kStrLaterFilesNotCopied = 175;
+
 // The text of a string-table entry; empty for an unknown id.
 std::string LoadString(int id);
 

@@ -91,6 +91,12 @@ bool IsRegularFile(const std::string& path)
     return facts && facts->kind == FileKind::Regular;
 }
 
+bool IsRealFolder(const std::string& path)
+{
+    const std::optional<FileFacts> facts = EntryFactsOf(path);
+    return facts && facts->kind == FileKind::Directory;
+}
+
 FileDescriptor OpenRegularFile(const std::string& path, FileFacts* facts)
 {
     FileDescriptor file = OpenForReading(path);

@@ -46,6 +46,8 @@ std::optional<FileFacts> EntryFactsOf(const std::string& path);
 bool PathExists(const std::string& path);
 // Whether `path` names a regular file, after symbolic links.
 bool IsRegularFile(const std::string& path);
+// Whether `path` is a folder itself, not a symbolic link to one.
+bool IsRealFolder(const std::string& path);
 
 // Opens a regular file for reading, without blocking; not open when `path` is missing or names
 // anything else. `facts`, when given, hears the opened file's facts.

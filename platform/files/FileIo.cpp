@@ -2,15 +2,18 @@
 
 #include "platform/Log.h"
 #include "platform/files/FileFacts.h"
+#include "platform/files/FileSearch.h"
 #include "platform/files/Paths.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -30,17 +33,20 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
-// Creates a new hidden file beside `path`; its name ends in a number, so it
-// never matches the extensions the library lists.
+constexpr std::string_view kTemporaryPrefix = ".tapnest-";
+constexpr std::string_view kTemporarySuffix = ".tmp";
+
+// Creates a new hidden file beside `path`, named ".tapnest-<pid>-<n>.tmp" whatever the target's
+// name, so that every name the file system allows can be written and a later start can tell
+// what a killed session left. The extension is no picture's or sound's.
 std::pair<std::string, int> CreateTemporaryBeside(const std::string& path)
 {
     static std::atomic<unsigned> counter{0};
-    const std::size_t slash = path.rfind('/');
-    const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    const std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1);
+    const std::string dir = DirectoryOf(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string candidate =
-            dir + "." + base + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+            JoinPath(dir, std::string(kTemporaryPrefix) + std::to_string(getpid()) + "-" +
+                              std::to_string(counter++) + std::string(kTemporarySuffix));
         const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0)
             return {candidate, fd};
@@ -48,6 +54,24 @@ std::pair<std::string, int> CreateTemporaryBeside(const std::string& path)
             break;
     }
     return {{}, -1};
+}
+
+// The process that made a temporary file of ours with this name; none for any other name.
+std::optional<pid_t> TemporaryOwner(std::string_view name)
+{
+    if (!name.starts_with(kTemporaryPrefix) || !name.ends_with(kTemporarySuffix))
+        return std::nullopt;
+    name.remove_prefix(kTemporaryPrefix.size());
+    name.remove_suffix(kTemporarySuffix.size());
+    const std::size_t dash = name.find('-');
+    const auto isNumber = [](std::string_view digits) {
+        return !digits.empty() && digits.size() <= 10 &&
+               digits.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (dash == std::string_view::npos || !isNumber(name.substr(0, dash)) ||
+        !isNumber(name.substr(dash + 1)))
+        return std::nullopt;
+    return static_cast<pid_t>(std::stoll(std::string(name.substr(0, dash))));
 }
 
 // Makes the replacement keep the permissions of the file it replaces.
@@ -58,8 +82,10 @@ void CopyModeOfExisting(const std::string& path, int fd)
         fchmod(fd, facts->permissions);
 }
 
-// Fills the temporary file `fd` from the source, block by block.
-bool CopyContents(int source, int fd, const std::function<void(std::uint64_t)>& onProgress)
+// Fills the temporary file `fd` from the source, block by block; a failed read leaves its
+// errno in `readError`.
+bool CopyContents(int source, int fd, const std::function<void(std::uint64_t)>& onProgress,
+                  int& readError)
 {
     constexpr std::size_t kBlockBytes = 1 << 20;
     std::string block(kBlockBytes, '\0');
@@ -68,8 +94,10 @@ bool CopyContents(int source, int fd, const std::function<void(std::uint64_t)>& 
         const ssize_t got = read(source, block.data(), block.size());
         if (got < 0 && errno == EINTR)
             continue;
-        if (got < 0)
+        if (got < 0) {
+            readError = errno;
             return false;
+        }
         if (got == 0)
             return true;
         if (!WriteAll(fd, std::string_view(block.data(), static_cast<std::size_t>(got))))
@@ -115,20 +143,23 @@ std::optional<std::string> ReadFilePrefix(const std::string& path, std::uint64_t
 namespace {
 
 // Writes a new file beside `path` with `fill` and renames it over `path`.
-bool ReplaceAtomically(const std::string& path, const std::function<bool(int)>& fill)
+FileResult ReplaceAtomically(const std::string& path, const std::function<bool(int)>& fill)
 {
     const std::pair<std::string, int> created = CreateTemporaryBeside(path);
     const std::string& temporary = created.first;
     FileDescriptor file(created.second);
     if (!file.IsOpen()) {
-        qCInfo(lcFiles, "cannot create a file beside %s: %s", path.c_str(), std::strerror(errno));
-        return false;
+        const FileResult failure = FileResult::FromErrno(path);
+        qCInfo(lcFiles, "cannot create a file beside %s: %s", path.c_str(),
+               failure.Reason().c_str());
+        return failure;
     }
     // A temporary file that cannot be made whole goes; the target stays as it was.
     const auto discard = [&](const char* step) {
-        qCInfo(lcFiles, "cannot %s %s: %s", step, path.c_str(), std::strerror(errno));
+        const FileResult failure = FileResult::FromErrno(path);
+        qCInfo(lcFiles, "cannot %s %s: %s", step, path.c_str(), failure.Reason().c_str());
         unlink(temporary.c_str());
-        return false;
+        return failure;
     };
     CopyModeOfExisting(path, file.Get());
     if (!fill(file.Get()) || fsync(file.Get()) != 0)
@@ -138,32 +169,57 @@ bool ReplaceAtomically(const std::string& path, const std::function<bool(int)>& 
     if (rename(temporary.c_str(), path.c_str()) != 0)
         return discard("replace");
     SyncDirectoryOf(path);
-    return true;
+    return {};
 }
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes)
+FileResult WriteFileAtomically(const std::string& path, std::string_view bytes)
 {
     return ReplaceAtomically(path, [bytes](int fd) { return WriteAll(fd, bytes); });
 }
 
-bool CopyFileAtomically(const std::string& source, const std::string& target,
-                        const std::function<void(std::uint64_t)>& onProgress)
+FileResult CopyFileAtomically(const std::string& source, const std::string& target,
+                              const std::function<void(std::uint64_t)>& onProgress)
 {
+    errno = 0;
     const FileDescriptor input = OpenRegularFile(source);
     if (!input.IsOpen()) {
         qCInfo(lcFiles, "cannot copy %s: it cannot be opened as a file", source.c_str());
-        return false;
+        return errno != 0 ? FileResult::FromErrno(source)
+                          : FileResult::Failure(source, std::strerror(EISDIR));
     }
-    return ReplaceAtomically(target,
-                             [&](int fd) { return CopyContents(input.Get(), fd, onProgress); });
+    // A failed read of the source is told as the source's, a failed write as the target's.
+    int readError = 0;
+    const FileResult written = ReplaceAtomically(
+        target, [&](int fd) { return CopyContents(input.Get(), fd, onProgress, readError); });
+    if (!written && readError != 0)
+        return FileResult::Failure(source, std::strerror(readError));
+    return written;
 }
 
-bool RemoveFile(const std::string& path)
+FileResult RemoveFile(const std::string& path)
 {
     if (unlink(path.c_str()) == 0)
-        return true;
-    qCInfo(lcFiles, "cannot delete %s: %s", path.c_str(), std::strerror(errno));
-    return false;
+        return {};
+    const FileResult failure = FileResult::FromErrno(path);
+    qCInfo(lcFiles, "cannot delete %s: %s", path.c_str(), failure.Reason().c_str());
+    return failure;
+}
+
+bool IsReadOnlyFile(const std::string& path)
+{
+    const std::optional<FileFacts> facts = FileFactsOf(path);
+    return facts && facts->kind == FileKind::Regular &&
+           ((facts->permissions & 0222) == 0 || access(path.c_str(), W_OK) != 0);
+}
+
+void RemoveLeftoverTemporaries(const std::string& dir)
+{
+    for (const FoundEntry& entry : FindFiles(dir, "*.tmp")) {
+        const std::optional<pid_t> owner = TemporaryOwner(entry.name);
+        // Only a file whose maker is gone is certainly left over.
+        if (!entry.isDirectory && owner && kill(*owner, 0) != 0 && errno == ESRCH)
+            (void)RemoveFile(entry.path);
+    }
 }

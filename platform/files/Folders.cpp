@@ -9,26 +9,29 @@
 #include <cerrno>
 #include <cstring>
 
-bool MakeFolder(const std::string& path)
+FileResult MakeFolder(const std::string& path)
 {
     if (mkdir(path.c_str(), 0777) == 0)
-        return true;
-    qCInfo(lcFiles, "cannot create the folder %s: %s", path.c_str(), std::strerror(errno));
-    return false;
+        return {};
+    const FileResult failure = FileResult::FromErrno(path);
+    qCInfo(lcFiles, "cannot create the folder %s: %s", path.c_str(), failure.Reason().c_str());
+    return failure;
 }
 
-bool RemoveFolder(const std::string& path)
+FileResult RemoveFolder(const std::string& path)
 {
     const std::optional<FileFacts> facts = EntryFactsOf(path);
     if (!facts) {
         qCInfo(lcFiles, "cannot delete the folder %s: it is not there", path.c_str());
-        return false;
+        return FileResult::Failure(path, std::strerror(ENOENT));
     }
     const bool isLink = facts->kind == FileKind::SymbolicLink;
     if ((isLink ? unlink(path.c_str()) : rmdir(path.c_str())) == 0)
-        return true;
+        return {};
+    const int error = errno;
+    const FileResult failure = FileResult::Failure(path, std::strerror(error));
     // A folder that still holds something is emptied first; the caller tells when that failed.
-    if (errno != ENOTEMPTY)
-        qCInfo(lcFiles, "cannot delete the folder %s: %s", path.c_str(), std::strerror(errno));
-    return false;
+    if (error != ENOTEMPTY)
+        qCInfo(lcFiles, "cannot delete the folder %s: %s", path.c_str(), failure.Reason().c_str());
+    return failure;
 }

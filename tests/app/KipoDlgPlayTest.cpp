@@ -42,7 +42,7 @@ protected:
         Settings stored;
         stored.Load();
         change(stored);
-        stored.Save();
+        ASSERT_TRUE(stored.Save());
     }
 
     void Start() { dialog.Find<QPushButton>(WelcomeId::Start)->click(); }

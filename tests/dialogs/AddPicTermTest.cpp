@@ -138,12 +138,16 @@ TEST_F(AddPicTermTest, CancelOrAnUnwritableLibraryLeavesNothingBehind)
     }
     EXPECT_TRUE(library.ListingOrder().empty());
 
+    // A library that cannot take the folder: told, and the dialog stays with the typed name.
     CAddPicTerm dialog(library.PathOf("missing/dir"));
     ASSERT_TRUE(ShowActive(dialog));
     Edit(dialog, AddGroupId::Name).setText("Cats");
     PressOk(dialog);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_TRUE(answers.Shown().empty());
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_EQ(answers.Shown().size(), 1u);
+    EXPECT_EQ(answers.Shown()[0].text.rfind("The picture group \"Cats\" could not be saved.", 0),
+              0u);
+    EXPECT_EQ(Edit(dialog, AddGroupId::Name).text(), "Cats");
     EXPECT_TRUE(library.ListingOrder().empty());
 }
 

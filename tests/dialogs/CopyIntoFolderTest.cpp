@@ -81,12 +81,26 @@ TEST_F(CopyIntoFolderTest, CancelStopsBeforeTheRest)
     EXPECT_EQ(m_library.ListingOrder("group").size(), 2u);
 }
 
-TEST_F(CopyIntoFolderTest, AMissingSourceIsSkippedSilently)
+TEST_F(CopyIntoFolderTest, AFailedCopyIsToldAndOnlyTheFoldersFailureStopsTheRest)
 {
+    // A source gone since it was chosen: told, and the others are copied.
     m_sources.insert(m_sources.begin(), m_library.PathOf("in/missing.png"));
-    CopyAnswering({MessageResult::Yes});
+    auto shown = CopyAnswering({MessageResult::Ok, MessageResult::Yes});
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].caption, "Tapnest");
+    EXPECT_EQ(shown[0].text, "The file missing.png could not be copied.\n\n" +
+                                 m_library.PathOf("in/missing.png") +
+                                 ":\nNo such file or directory.");
     EXPECT_EQ(m_library.ReadFile("group/c.png"), "new c");
-    EXPECT_EQ(m_library.ListingOrder("group").size(), 3u);
+
+    // A folder that cannot take files: told once, naming the folder's reason, and the rest stop.
+    m_folder = m_library.PathOf("gone");
+    m_sources.erase(m_sources.begin());
+    shown = CopyAnswering({MessageResult::Ok});
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].text.find(m_library.PathOf("gone/a.png") + ":\nNo such file"),
+              std::string::npos);
+    EXPECT_NE(shown[0].text.find("The files after it were not copied."), std::string::npos);
 }
 
 namespace {

@@ -53,7 +53,7 @@ TEST(DeleteGroupFolder, RemovesTheFolderWithItsFiles)
 {
     TempLibrary library;
     library.AddGroup(TestGroup("G", {"a.png", "a.wav", "b.jpg"}));
-    DeleteGroupFolder(library.PathOf("G"));
+    EXPECT_TRUE(DeleteGroupFolder(library.PathOf("G")));
     EXPECT_TRUE(library.ListingOrder().empty());
 }
 
@@ -68,8 +68,11 @@ TEST(DeleteGroupFolder, NeverDeletesAnythingOutsideTheFolder)
     library.MakeSymlink("G/linkdir", outsideDir);
     library.WriteFile("G/sub/deep.png", "deep");
 
-    DeleteGroupFolder(library.PathOf("G"));
-    // The sub-folder stays, so the folder stays with it; everything else inside went.
+    const FileResult deleted = DeleteGroupFolder(library.PathOf("G"));
+    // The sub-folder stays, so the folder stays with it and that is told; everything else
+    // inside went.
+    EXPECT_FALSE(deleted);
+    EXPECT_EQ(deleted.Path(), library.PathOf("G"));
     EXPECT_EQ(library.ListingOrder("G"), std::vector<std::string>{"sub"});
     EXPECT_EQ(library.ReadFile("G/sub/deep.png"), "deep");
     EXPECT_EQ(library.ReadFile("outside/keep.png"), "keep");
@@ -78,7 +81,7 @@ TEST(DeleteGroupFolder, NeverDeletesAnythingOutsideTheFolder)
     // A group folder that is itself a link goes as a link; its target's files stay.
     library.AddGroup(TestGroup("real", {"b.png"}));
     library.MakeSymlink("linked", library.PathOf("real"));
-    DeleteGroupFolder(library.PathOf("linked"));
+    EXPECT_TRUE(DeleteGroupFolder(library.PathOf("linked")));
     EXPECT_EQ(library.InListingOrder({}, {"linked", "real"}), std::vector<std::string>{"real"});
     EXPECT_EQ(library.ListingOrder("real").size(), 3u);
 }

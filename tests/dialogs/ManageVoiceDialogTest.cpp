@@ -155,7 +155,7 @@ TEST_F(ManageVoiceDialogTest, AddCopiesTheChosenFilesAskingBeforeEachOverwrite)
     EXPECT_EQ(Rows(1), (std::vector<std::string>{"11", "7", "8", "5", "4"}));
 }
 
-TEST_F(ManageVoiceDialogTest, AMissingFolderListsNothingAndAddFailsSilently)
+TEST_F(ManageVoiceDialogTest, AMissingFolderListsNothingAndAddMakesIt)
 {
     TempLibrary empty;
     const std::vector<std::string> chosen = {library.PathOf("DefVoice/cow.wav")};
@@ -165,8 +165,8 @@ TEST_F(ManageVoiceDialogTest, AMissingFolderListsNothingAndAddFailsSilently)
     auto& list = *bare.Find<QTreeWidget>(DefaultSoundsId::List);
     EXPECT_EQ(list.topLevelItemCount(), 0);
     bare.Find<QPushButton>(DefaultSoundsId::Add)->click();
-    EXPECT_EQ(list.topLevelItemCount(), 0);
-    EXPECT_TRUE(empty.ListingOrder().empty());
+    EXPECT_EQ(list.topLevelItemCount(), 1);
+    EXPECT_EQ(empty.ReadFile("DefVoice/cow.wav"), "moo");
     EXPECT_TRUE(answers.Shown().empty());
 }
 

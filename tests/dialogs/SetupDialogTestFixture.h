@@ -34,7 +34,7 @@ protected:
         file.Load();
         file.SetDefaults();
         change(file);
-        file.Save();
+        ASSERT_TRUE(file.Save());
     }
     Settings SavedSettings()
     {

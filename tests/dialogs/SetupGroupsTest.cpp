@@ -2,6 +2,7 @@
 #include "dialogs/AddPicTerm.h"
 #include "dialogs/ManagePicTerm.h"
 #include "dialogs/ManageVoiceDialog.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace {
 
@@ -235,6 +236,53 @@ TEST_F(SetupDialogTest, AddRescansAndSelectsTheFirstEntryAndCancelChangesNothing
     DialogScript<CManageVoiceDialog> sounds([](CManageVoiceDialog& opened) { opened.reject(); });
     Button(SetupId::ManageDefaultSounds).click();
     EXPECT_EQ(sounds.Runs(), 1);
+}
+
+TEST_F(SetupDialogTest, UnsavedTicksSurviveAddAndDeleteAndAFailedOkKeepsThem)
+{
+    AddGroup("a", "A", 1);
+    AddGroup("b", "B", 0);
+    AddGroup("c", "C", 1);
+    Open();
+    QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, TickBoxPoint(RowOf("A  [A]")));
+    QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, TickBoxPoint(RowOf("B  [B]")));
+
+    DialogScript<CAddPicTerm> added([](CAddPicTerm& opened) {
+        opened.Find<QLineEdit>(AddGroupId::Name)->setText("New");
+        opened.accept();
+    });
+    Button(SetupId::AddGroup).click();
+    ASSERT_EQ(added.Runs(), 1);
+    ClickEntry(RowOf("C  [C]"));
+    answers.Queue({MessageResult::Yes});
+    Button(SetupId::DeleteGroup).click();
+    ASSERT_EQ(List().count(), 3);
+    EXPECT_FALSE(Ticked(RowOf("A  [A]")));
+    EXPECT_TRUE(Ticked(RowOf("B  [B]")));
+    EXPECT_TRUE(List().item(2)->text().startsWith("New  ["));
+    EXPECT_TRUE(Ticked(2)); // as it was made
+    EXPECT_EQ(GroupFile("a"), GroupFileBytes("A", "", 1));
+
+    // A library that no longer takes files: OK tells why and keeps the dialog and its ticks.
+    const std::string kept = library.ReadFile("Kipo.ini");
+    {
+        const FileSizeLimit full(0);
+        answers.Queue({MessageResult::Ok});
+        dialog->accept();
+    }
+    ASSERT_EQ(answers.Shown().size(), 2u);
+    EXPECT_EQ(answers.Shown()[1].text.rfind("The settings could not be saved.\n\n" +
+                                                library.PathOf("Kipo.ini") + ":\nFile too large.",
+                                            0),
+              0u);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(library.ReadFile("Kipo.ini"), kept);
+    EXPECT_FALSE(Ticked(RowOf("A  [A]")));
+
+    dialog->accept();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(GroupFile("a"), GroupFileBytes("A", "", 0));
+    EXPECT_EQ(GroupFile("b"), GroupFileBytes("B", "", 1));
 }
 
 } // namespace

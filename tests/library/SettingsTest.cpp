@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <sys/stat.h>
 
 namespace {
 
@@ -81,7 +82,7 @@ TEST_F(SettingsTest, DefaultsAreSavedBesideTheProgramAsTheKnownBytes)
     settings.SetDefaults();
     EXPECT_TRUE(settings.playing);
     EXPECT_EQ(settings.iniPath, m_library.PathOf("Kipo.ini"));
-    settings.Save();
+    ASSERT_TRUE(settings.Save());
     EXPECT_EQ(m_library.ReadFile("Kipo.ini"), kDefaultFile);
 
     Settings loaded = Scrambled();
@@ -97,7 +98,7 @@ TEST_F(SettingsTest, EachValueHasItsOwnPlaceInTheFile)
     ExpectDistinctValues(settings);
 
     m_library.WriteFile("Kipo.ini");
-    settings.Save();
+    ASSERT_TRUE(settings.Save());
     EXPECT_EQ(m_library.ReadFile("Kipo.ini"), kDistinctFile);
 }
 
@@ -113,6 +114,25 @@ TEST_F(SettingsTest, MissingOrShortFileGivesAllDefaults)
     ExpectDefaults(settings);
 }
 
+TEST_F(SettingsTest, AFileOfAnyLetterCaseIsReadAndWrittenBackUnderItsNameUnlessReadOnly)
+{
+    const std::string path = m_library.WriteFile("KIPO.INI", kDistinctFile);
+    Settings settings;
+    ASSERT_TRUE(settings.Load());
+    EXPECT_EQ(settings.iniPath, path);
+    ExpectDistinctValues(settings);
+    settings.SetDefaults();
+    ASSERT_TRUE(settings.Save());
+    EXPECT_EQ(m_library.ListingOrder(), std::vector<std::string>{"KIPO.INI"});
+    EXPECT_EQ(m_library.ReadFile("KIPO.INI"), kDefaultFile);
+
+    // Made read-only by its owner: left as it is, and that is no failure to tell.
+    m_library.WriteFile("KIPO.INI", kDistinctFile);
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    EXPECT_TRUE(settings.Save());
+    EXPECT_EQ(m_library.ReadFile("KIPO.INI"), kDistinctFile);
+}
+
 TEST_F(SettingsTest, BytesAfterTheNinthValueAreIgnoredAndDropped)
 {
     m_library.WriteFile("Kipo.ini", kDistinctFile + Bytes({1, 2, 3, 4}));
@@ -120,7 +140,7 @@ TEST_F(SettingsTest, BytesAfterTheNinthValueAreIgnoredAndDropped)
     ASSERT_TRUE(settings.Load());
     ExpectDistinctValues(settings);
 
-    settings.Save();
+    ASSERT_TRUE(settings.Save());
     EXPECT_EQ(m_library.ReadFile("Kipo.ini"), kDistinctFile);
 }
 

@@ -19,7 +19,8 @@ PlaySession& PlayStage::Session()
 
 void PlayStage::StartSession()
 {
-    m_settings.Save();
+    if (!m_settings.Save())
+        ADD_FAILURE() << "the play stage's settings were not saved";
     Session().Start();
 }
 

@@ -1,6 +1,7 @@
 #include "platform/files/FileIo.h"
 
 #include "tests/support/AllocationProbe.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempLibrary.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,8 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -22,31 +25,6 @@ protected:
     }
 
     TempLibrary m_library;
-};
-
-// Lowers the file size limit, so that writing more fails the way a full disk does.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit lowered = m_old;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int);
 };
 
 TEST_F(FileIoTest, ReadFilePrefixReadsUpToTheLimit)
@@ -116,17 +94,100 @@ TEST_F(FileIoTest, FailedWriteLeavesTheOldFileWhole)
     ExpectOnlyEntry("dir", "target.ini");
 }
 
-TEST_F(FileIoTest, WriteFailsWhereNoFileCanBe)
+TEST_F(FileIoTest, WriteFailsWhereNoFileCanBeAndTellsThePathAndTheReason)
 {
     m_library.MakeDir("dir/taken.ini/inside");
     m_library.WriteFile("plain");
-
-    EXPECT_FALSE(WriteFileAtomically(m_library.PathOf("dir/taken.ini"), "bytes"));
-    EXPECT_FALSE(WriteFileAtomically(m_library.PathOf("missing/target.ini"), "bytes"));
-    EXPECT_FALSE(WriteFileAtomically(m_library.PathOf("plain/target.ini"), "bytes"));
+    const std::string source = m_library.WriteFile("source.png", "picture");
+    const struct
+    {
+        FileResult result;
+        std::string path;
+        std::string reason;
+    } cases[] = {
+        {WriteFileAtomically(m_library.PathOf("dir/taken.ini"), "bytes"),
+         m_library.PathOf("dir/taken.ini"), "Is a directory"},
+        {WriteFileAtomically(m_library.PathOf("missing/target.ini"), "bytes"),
+         m_library.PathOf("missing/target.ini"), "No such file or directory"},
+        {WriteFileAtomically(m_library.PathOf("plain/target.ini"), "bytes"),
+         m_library.PathOf("plain/target.ini"), "Not a directory"},
+        {CopyFileAtomically(m_library.PathOf("gone.png"), m_library.PathOf("copy.png")),
+         m_library.PathOf("gone.png"), "No such file or directory"},
+        {CopyFileAtomically(source, m_library.PathOf("missing/copy.png")),
+         m_library.PathOf("missing/copy.png"), "No such file or directory"},
+        {RemoveFile(m_library.PathOf("gone.png")), m_library.PathOf("gone.png"),
+         "No such file or directory"},
+    };
+    for (const auto& [result, path, reason] : cases) {
+        EXPECT_FALSE(result) << path;
+        EXPECT_EQ(result.Path(), path);
+        EXPECT_EQ(result.Reason(), reason) << path;
+    }
+    const FileSizeLimit full(0);
+    const FileResult tooLarge = CopyFileAtomically(source, m_library.PathOf("copy.png"));
+    EXPECT_EQ(tooLarge.Path(), m_library.PathOf("copy.png"));
+    EXPECT_EQ(tooLarge.Reason(), "File too large");
 
     ExpectOnlyEntry("dir", "taken.ini");
     ExpectOnlyEntry("dir/taken.ini", "inside");
+    EXPECT_EQ(m_library.ListingOrder().size(), 3u); // dir, plain and source.png
+}
+
+TEST_F(FileIoTest, EveryNameTheFileSystemAllowsIsWrittenAndCopied)
+{
+    std::string cjk; // 85 characters of three bytes
+    for (int i = 0; i < 85; ++i)
+        cjk += "\xE5\x90\x8D";
+    const std::string source = m_library.WriteFile("source.wav", "sound");
+    m_library.MakeDir("w");
+    m_library.MakeDir("c");
+    for (const std::string& name : {std::string(251, 'n') + ".png", cjk}) {
+        ASSERT_EQ(name.size(), 255u);
+        EXPECT_TRUE(WriteFileAtomically(m_library.PathOf("w/") + name, "written"));
+        EXPECT_TRUE(CopyFileAtomically(source, m_library.PathOf("c/") + name));
+        EXPECT_EQ(m_library.ReadFile("c/" + name), "sound");
+    }
+    EXPECT_EQ(m_library.ListingOrder("w").size(), 2u);
+    EXPECT_EQ(m_library.ListingOrder("c").size(), 2u);
+}
+
+TEST_F(FileIoTest, OnlyTheTemporariesOfAGoneSessionAreRemoved)
+{
+    const pid_t gone = fork();
+    if (gone == 0)
+        _exit(0);
+    ASSERT_GT(gone, 0);
+    ASSERT_EQ(waitpid(gone, nullptr, 0), gone);
+    const std::string goneName = ".tapnest-" + std::to_string(gone) + "-3.tmp";
+    const std::string liveName = ".tapnest-" + std::to_string(getpid()) + "-1.tmp";
+    m_library.WriteFile("g/" + goneName, "half a copy");
+    m_library.WriteFile("g/" + liveName, "being written");
+    m_library.WriteFile("g/.tapnest-notes.tmp", "the parent's");
+    m_library.WriteFile("g/.tapnest-" + std::to_string(gone) + "-x.tmp", "the parent's");
+    m_library.WriteFile("g/tapnest-" + std::to_string(gone) + "-3.tmp", "the parent's");
+    m_library.MakeDir("g/.tapnest-" + std::to_string(gone) + "-4.tmp");
+
+    RemoveLeftoverTemporaries(m_library.PathOf("g"));
+    const std::vector<std::string> left = m_library.ListingOrder("g");
+    EXPECT_EQ(left.size(), 5u);
+    EXPECT_EQ(std::count(left.begin(), left.end(), goneName), 0);
+    EXPECT_EQ(std::count(left.begin(), left.end(), liveName), 1);
+}
+
+TEST_F(FileIoTest, AFileNobodyMayWriteIsReadOnly)
+{
+    const std::string path = m_library.WriteFile("Kipo.ini", "kept");
+    const struct
+    {
+        mode_t mode;
+        bool readOnly;
+    } cases[] = {{0444, true}, {0400, true}, {0644, false}, {0600, false}};
+    for (const auto& [mode, readOnly] : cases) {
+        ASSERT_EQ(chmod(path.c_str(), mode), 0);
+        EXPECT_EQ(IsReadOnlyFile(path), readOnly) << std::oct << mode;
+    }
+    EXPECT_FALSE(IsReadOnlyFile(m_library.PathOf("missing.ini")));
+    EXPECT_FALSE(IsReadOnlyFile(m_library.MakeDir("folder")));
 }
 
 } // namespace

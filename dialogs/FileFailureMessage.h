@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/files/FileResult.h"
+
+#include <string_view>
+
+class QWidget;
+
+// Tells the parent of a change on disk that failed, in a message box captioned with the
+// program's name over `owner` (which stays open with what the parent typed): the headline, the
+// path and the system's reason, then `advice` when there is any.
+void TellFileFailure(QWidget* owner, std::string_view headline, const FileResult& failure,
+                     std::string_view advice);
