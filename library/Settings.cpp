@@ -1,6 +1,7 @@
 #include "library/Settings.h"
 
 #include "library/BinaryIo.h"
+#include "library/ContentLibrary.h"
 #include "platform/files/FileIo.h"
 #include "platform/files/InstallDir.h"
 #include "platform/files/Paths.h"
@@ -19,8 +20,8 @@ void Settings::SetDefaults()
 
 bool Settings::Load()
 {
-    installDir = ResolveInstallDir(ProgramFilePath());
-    iniPath = JoinPath(installDir, "Kipo.ini");
+    installDir = ResolveInstallDir(ProgramFilePath(), IsLibraryItem);
+    iniPath = JoinPath(installDir, kSettingsFileName);
     const std::optional<std::string> bytes = ReadFilePrefix(iniPath, kFileSize);
     if (!bytes || bytes->size() < kFileSize) {
         SetDefaults();
