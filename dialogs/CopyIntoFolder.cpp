@@ -1,6 +1,6 @@
 #include "dialogs/CopyIntoFolder.h"
 
-#include "dialogs/ByteTextField.h"
+#include "dialogframe/DisplayText.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgressWindow.h"
 #include "platform/files/FileFacts.h"
