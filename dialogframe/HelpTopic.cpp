@@ -1,6 +1,6 @@
 #include "dialogframe/HelpTopic.h"
 
-#include "platform/files/FileSearch.h"
+#include "platform/files/InstallDir.h"
 #include "platform/files/Paths.h"
 #include "platform/help/HelpViewer.h"
 
@@ -22,9 +22,7 @@ void ShowHelpTopic(const std::string& topic)
         recorder->m_topics.push_back(topic);
         return;
     }
-    // Found in any letter case, like the program's other files.
-    const std::string helpFile = JoinPath(HelpFolder(), kHelpFileName);
-    ShowHelpPath(ResolveNoCase(helpFile).value_or(helpFile) + "::/" + topic);
+    ShowHelpPath(ShippedFilePath(HelpFolder(), kHelpFileName) + "::/" + topic);
 }
 
 void SetHelpFolder(std::string folder)

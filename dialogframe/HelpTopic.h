@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-// The folder the help file Kipo2Help.chm lies in: the installation directory. Until it is set,
-// the program file's folder.
+// The installation directory, where a help file Kipo2Help.chm of the parent's own is looked for
+// before the shipped one (see ShippedFilePath). Until it is set, the program file's folder.
 void SetHelpFolder(std::string folder);
 
 // Opens the program's help file at a topic ("index.html", "Faq.html"). Returns at once; a

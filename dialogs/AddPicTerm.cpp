@@ -1,5 +1,6 @@
 #include "dialogs/AddPicTerm.h"
 
+#include "dialogframe/DisplayText.h"
 #include "dialogs/CharacterLimit.h"
 #include "dialogs/FieldReader.h"
 #include "dialogs/FileFailureMessage.h"
@@ -29,9 +30,9 @@ void CAddPicTerm::OnInitDialog()
 {
     m_folderName = NewGroupFolderName();
     m_groupPath = JoinPath(m_installDir, m_folderName);
-    m_controls.path->setText(QString::fromStdString(m_groupPath));
-    m_controls.name->setText(QString::fromStdString(m_groupName));
-    m_controls.description->setText(QString::fromStdString(m_description));
+    m_controls.path->setText(DisplayText(m_groupPath));
+    m_controls.name->setText(DisplayText(m_groupName));
+    m_controls.description->setText(DisplayText(m_description));
     m_controls.name->setFocus(Qt::OtherFocusReason);
 }
 

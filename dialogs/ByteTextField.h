@@ -3,20 +3,12 @@
 #include <QString>
 
 #include <string>
-#include <string_view>
 
 class QLineEdit;
 
-// How a byte text (a file name, a group name) is shown in a widget: UTF-8, with every byte
-// that is not part of a valid sequence shown as a replacement character. A text longer than
-// kLongestShownText characters is shown up to there, then an ellipsis: laying out megabytes
-// of text would stall the dialog.
-constexpr qsizetype kLongestShownText = 4096;
-QString DisplayText(std::string_view bytes);
-
-// A line edit that shows a byte text and gives back the very same bytes as long as the user
-// has not changed what it shows, so that a text that is not valid UTF-8, or one shown
-// shortened, survives a round trip.
+// A line edit that shows a byte text (see DisplayText) and gives back the very same bytes as
+// long as the user has not changed what it shows, so that a text that is not valid UTF-8, or
+// one shown shortened, survives a round trip.
 class ByteTextField
 {
 public:

@@ -1,6 +1,6 @@
 #include "dialogs/CopyIntoFolder.h"
 
-#include "dialogs/ByteTextField.h"
+#include "dialogframe/DisplayText.h"
 #include "dialogs/FileFailureMessage.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgressWindow.h"

@@ -1,6 +1,6 @@
 #include "dialogs/GroupCheckList.h"
 
-#include "dialogs/ByteTextField.h"
+#include "dialogframe/DisplayText.h"
 
 #include <QListWidget>
 #include <QMouseEvent>

@@ -1,5 +1,6 @@
 #include "dialogs/ManagePicTerm.h"
 
+#include "dialogframe/DisplayText.h"
 #include "dialogs/CharacterLimit.h"
 #include "dialogs/FileFailureMessage.h"
 #include "dialogs/PicturePreview.h"

@@ -1,5 +1,6 @@
 #include "dialogs/ManageVoiceDialog.h"
 
+#include "dialogframe/DisplayText.h"
 #include "dialogs/CopyIntoFolder.h"
 #include "dialogs/FileFailureMessage.h"
 #include "library/ContentLibrary.h"
@@ -88,7 +89,7 @@ void CManageVoiceDialog::FillSoundList()
     for (const std::string& path : ListDefaultSounds(m_installDir)) {
         const std::string name(FileNameOf(path));
         auto* row = new SoundRow;
-        row->setText(kNameColumn, QString::fromStdString(name));
+        row->setText(kNameColumn, DisplayText(name));
         row->setData(kNameColumn, kFileNameRole, QByteArray::fromStdString(name));
         if (const std::optional<std::uint64_t> size = FileSizeOf(path))
             row->setText(kSizeColumn, QString::number(*size));

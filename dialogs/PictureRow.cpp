@@ -1,6 +1,6 @@
 #include "dialogs/PictureRow.h"
 
-#include "dialogs/ByteTextField.h"
+#include "dialogframe/DisplayText.h"
 #include "platform/files/FileFacts.h"
 #include "resources/StringTable.h"
 

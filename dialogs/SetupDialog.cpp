@@ -1,5 +1,6 @@
 #include "dialogs/SetupDialog.h"
 
+#include "dialogframe/DisplayText.h"
 #include "dialogframe/OwnerDrawButton.h"
 #include "dialogframe/UpDown.h"
 #include "dialogs/AddPicTerm.h"
@@ -214,15 +215,16 @@ void CSetupDialog::OnAddGroup()
 void CSetupDialog::OnDeleteGroup()
 {
     if (const FoundGroup* found = SelectedGroup()) {
-        const std::string& name = found->group.name;
-        const MessageResult answer =
-            ShowMessage({.owner = this,
-                         .text = FillInEach(LoadString(kStrDeleteGroupQuestion), "%s",
-                                            {name, name, found->path}),
-                         .caption = LoadString(kStrWarning),
-                         .icon = MessageIcon::Question,
-                         .buttons = MessageButtons::YesNo,
-                         .defaultButton = MessageResult::No});
+        // The message is UTF-8: the group's texts go in as they are shown.
+        const std::string name = DisplayText(found->group.name).toStdString();
+        const std::string path = DisplayText(found->path).toStdString();
+        const MessageResult answer = ShowMessage(
+            {.owner = this,
+             .text = FillInEach(LoadString(kStrDeleteGroupQuestion), "%s", {name, name, path}),
+             .caption = LoadString(kStrWarning),
+             .icon = MessageIcon::Question,
+             .buttons = MessageButtons::YesNo,
+             .defaultButton = MessageResult::No});
         if (answer == MessageResult::Yes) {
             if (const FileResult deleted = DeleteGroupFolder(found->path); !deleted)
                 TellFileFailure(this, FillIn(LoadString(kStrNotDeleted), "%s", name), deleted, {});

@@ -1,5 +1,6 @@
 #include "dialogs/SetupFields.h"
 
+#include "dialogframe/DisplayText.h"
 #include "dialogframe/UpDown.h"
 #include "dialogs/FieldReader.h"
 
@@ -45,7 +46,7 @@ void SetupFields::Write()
         if (QLineEdit* edit = m_controls[i].edit)
             edit->setText(QString::number(value));
     }
-    m_groupInfoLabel.setText(QString::fromStdString(m_groupInfo));
+    m_groupInfoLabel.setText(DisplayText(m_groupInfo));
 }
 
 void SetupFields::UpdateEnabling()

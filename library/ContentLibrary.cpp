@@ -57,6 +57,13 @@ bool IsGroupFolder(const std::string& installDir, const FoundEntry& entry)
            ExistsNoCase(JoinPath(JoinPath(installDir, entry.name), entry.name + ".ini"));
 }
 
+bool IsLibraryItem(const std::string& installDir, const FoundEntry& entry)
+{
+    if (!entry.isDirectory)
+        return EqualsNoCase(entry.name, kSettingsFileName);
+    return EqualsNoCase(entry.name, kDefaultSoundFolder) || IsGroupFolder(installDir, entry);
+}
+
 std::vector<std::string> ListGroupFolders(const std::string& installDir)
 {
     std::vector<std::string> names;

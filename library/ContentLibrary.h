@@ -9,9 +9,16 @@
 // Name of the default-sound folder below installDir (found ignoring case).
 inline constexpr std::string_view kDefaultSoundFolder = "DefVoice";
 
+// Name of the settings file in installDir.
+inline constexpr std::string_view kSettingsFileName = "Kipo.ini";
+
 // A directory below installDir, other than DefVoice in any letter case, that
 // holds a file named after it with ".ini" appended (ignoring letter case).
 bool IsGroupFolder(const std::string& installDir, const FoundEntry& entry);
+// Whether an entry of installDir is part of the content library, the part a new
+// user's folder is seeded with: a group folder, the DefVoice folder or the
+// settings file, each in any letter case.
+bool IsLibraryItem(const std::string& installDir, const FoundEntry& entry);
 // Group folder names in directory listing order.
 std::vector<std::string> ListGroupFolders(const std::string& installDir);
 

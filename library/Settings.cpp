@@ -1,6 +1,7 @@
 #include "library/Settings.h"
 
 #include "library/BinaryIo.h"
+#include "library/ContentLibrary.h"
 #include "platform/files/FileIo.h"
 #include "platform/files/FileSearch.h"
 #include "platform/files/InstallDir.h"
@@ -9,7 +10,6 @@
 namespace {
 
 constexpr std::size_t kFileSize = 4 * kSettingCount;
-constexpr std::string_view kSettingsFileName = "Kipo.ini";
 
 } // namespace
 
@@ -21,7 +21,7 @@ void Settings::SetDefaults()
 
 bool Settings::Load()
 {
-    installDir = ResolveInstallDir(ProgramFilePath());
+    installDir = ResolveInstallDir(ProgramFilePath(), IsLibraryItem);
     // Found in any letter case and written back under the name it has.
     const std::string usual = JoinPath(installDir, kSettingsFileName);
     iniPath = ResolveNoCase(usual).value_or(usual);

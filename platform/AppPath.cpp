@@ -7,8 +7,8 @@
 
 void WriteAppPath(const std::string& installDir)
 {
-    // Without the rights to the system-wide file nothing is shown, as wanted; the trail keeps it.
-    QSettings settings(QSettings::IniFormat, QSettings::SystemScope, "Quillwork", "Tapnest");
+    // A failure is not shown, as wanted; the trail keeps it.
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Quillwork", "Tapnest");
     settings.beginGroup("2.0");
     settings.setValue("AppPath", QFile::decodeName(QByteArray::fromStdString(installDir)));
     settings.endGroup();

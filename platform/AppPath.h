@@ -2,7 +2,8 @@
 
 #include <string>
 
-// Records installDir as "AppPath" for other programs (system scope,
-// organisation "Quillwork", application "Tapnest", group "2.0"); fails
-// silently without the rights.
+// Records installDir as "AppPath" for other programs in the user's own settings
+// (below $XDG_CONFIG_HOME, organisation "Quillwork", application "Tapnest", group
+// "2.0"), whoever runs the program: nothing is written where a removed package
+// would leave it behind. A failed write is not shown.
 void WriteAppPath(const std::string& installDir);

@@ -105,7 +105,6 @@ private:
     void OnLockLostChanged(bool lost);
     void PlayPictureSound();
     void ChooseColors();
-    std::string GreetingPath(const char* name) const;
 
     Settings& m_settings;
     InputClock m_clock;

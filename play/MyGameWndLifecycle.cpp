@@ -4,8 +4,7 @@
 
 #include "library/Settings.h"
 #include "platform/ColorRef.h"
-#include "platform/files/FileSearch.h"
-#include "platform/files/Paths.h"
+#include "platform/files/InstallDir.h"
 #include "platform/sound/Sound.h"
 
 #include <QCloseEvent>
@@ -48,15 +47,8 @@ bool CMyGameWnd::StartPlay()
         return false;
     }
     ChooseColors();
-    PlaySoundFile(GreetingPath("Hello.wav"));
+    PlaySoundFile(ShippedFilePath(m_settings.installDir, "Hello.wav"));
     return true;
-}
-
-// The greeting sounds beside the program, in whatever letter case they came.
-std::string CMyGameWnd::GreetingPath(const char* name) const
-{
-    const std::string path = JoinPath(m_settings.installDir, name);
-    return ResolveNoCase(path).value_or(path);
 }
 
 void CMyGameWnd::ChooseColors()
@@ -108,7 +100,7 @@ void CMyGameWnd::EndPlay()
     m_lock.Release();
     ForgetWaitingInputs();
     m_backBuffer = QImage();
-    PlaySoundFile(GreetingPath("GoodBye.wav"));
+    PlaySoundFile(ShippedFilePath(m_settings.installDir, "GoodBye.wav"));
 }
 
 void CMyGameWnd::closeEvent(QCloseEvent* event)

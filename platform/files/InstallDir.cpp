@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -46,31 +47,31 @@ std::string UserDataHome()
     return UserDataHomeOf(dataHome ? dataHome : "", HomeDirectory());
 }
 
-// Copies every item of `source` except `skippedName` into the new folder
-// `scratch`. False as soon as one item fails.
-bool CopyItems(const std::string& source, const std::string& skippedName,
-               const std::string& scratch)
+// Copies the library items of `source` into the new folder `scratch`. False as
+// soon as one item fails.
+bool CopyLibrary(const std::string& source, const LibraryItemCheck& isLibraryItem,
+                 const std::string& scratch)
 {
     std::error_code error;
-    fs::directory_iterator entry(source, error);
-    if (error)
-        return false;
-    for (; entry != fs::directory_iterator(); entry.increment(error)) {
-        const fs::path name = entry->path().filename();
-        if (name == skippedName)
+    fs::directory_iterator item(source, error);
+    for (; !error && item != fs::directory_iterator(); item.increment(error)) {
+        const std::string name = item->path().filename().string();
+        std::error_code unresolved; // a dangling link is no directory
+        const FoundEntry entry{name, item->path().string(), item->is_directory(unresolved)};
+        if (!isLibraryItem(source, entry))
             continue;
-        fs::copy(entry->path(), fs::path(scratch) / name, fs::copy_options::recursive, error);
+        fs::copy(entry.path, JoinPath(scratch, name), fs::copy_options::recursive, error);
         if (error)
             return false;
     }
     return !error;
 }
 
-// Makes `target` a copy of `source` without its item `skippedName`. The copy is
-// made in a scratch folder beside `target` and renamed into place, so an
-// interrupted copy never leaves a half-seeded folder that later starts would
-// take for a finished one.
-bool SeedFolder(const std::string& source, const std::string& skippedName,
+// Makes `target` a copy of the library items of `source`. The copy is made in a
+// scratch folder beside `target` and renamed into place, so an interrupted copy
+// never leaves a half-seeded folder that later starts would take for a finished
+// one.
+bool SeedFolder(const std::string& source, const LibraryItemCheck& isLibraryItem,
                 const std::string& target)
 {
     std::error_code error;
@@ -81,7 +82,7 @@ bool SeedFolder(const std::string& source, const std::string& skippedName,
         qCInfo(lcFiles, "cannot create a folder in %s to fill %s", parent.c_str(), target.c_str());
         return false;
     }
-    if (!CopyItems(source, skippedName, scratch)) {
+    if (!CopyLibrary(source, isLibraryItem, scratch)) {
         qCInfo(lcFiles, "cannot copy %s to %s", source.c_str(), scratch.c_str());
         fs::remove_all(scratch, error);
     } else if (fs::rename(scratch, target, error); error) {
@@ -108,7 +109,7 @@ std::string ShippedDataDir(const std::string& programDir)
     return fs::path(JoinPath(programDir, "../../share/tapnest")).lexically_normal().string();
 }
 
-std::string ResolveInstallDir(const std::string& programFile)
+std::string ResolveInstallDir(const std::string& programFile, const LibraryItemCheck& isLibraryItem)
 {
     const std::string programDir = DirectoryOf(programFile);
     const std::string shipped = ShippedDataDir(programDir);
@@ -123,7 +124,15 @@ std::string ResolveInstallDir(const std::string& programFile)
     const std::string userDir = JoinPath(dataHome, kFolderName);
     if (IsDirectory(userDir))
         return userDir;
-    const std::string programName = fs::path(programFile).filename().string();
-    return SeedFolder(seedSource, installed ? std::string() : programName, userDir) ? userDir
-                                                                                    : seedSource;
+    return SeedFolder(seedSource, isLibraryItem, userDir) ? userDir : seedSource;
+}
+
+std::string ShippedFilePath(const std::string& installDir, std::string_view name)
+{
+    const std::string programDir = DirectoryOf(ProgramFilePath());
+    for (const std::string& dir : {installDir, ShippedDataDir(programDir), programDir}) {
+        if (std::optional<std::string> found = ResolveNoCase(JoinPath(dir, name)))
+            return std::move(*found);
+    }
+    return JoinPath(installDir, name);
 }

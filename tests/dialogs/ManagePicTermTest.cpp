@@ -138,7 +138,9 @@ TEST_F(ManagePicTermTest, CutToDisplayTogglesAndOkWritesTheGroupFilesByteForByte
     Select("c.gif");
     Click(ManageGroupId::CutToDisplay);
 
-    // The name that is not UTF-8 stays as it was; the description is typed anew.
+    // The name that is not UTF-8 is shown through Windows-1252 and stays as it was; the
+    // description is typed anew.
+    EXPECT_EQ(m_dialog->Find<QLineEdit>(ManageGroupId::Name)->text(), QStringLiteral("Zÿoo"));
     auto& description = *m_dialog->Find<QLineEdit>(ManageGroupId::Description);
     description.selectAll();
     QTest::keyClicks(&description, "Big");

@@ -34,6 +34,11 @@ TEST_F(SetupDialogTest, OkRewritesOnlyTheGroupFilesWhoseTickChangedByteForByte)
     AddGroup("kept", "Kept", 0);
     const std::string kept = GroupFile("kept");
     Open();
+    // The texts that are not UTF-8 are shown through Windows-1252 and written back unchanged.
+    const int odd = RowOf("Caf\xC3\xA9 \xC3\xBF  [OFF]");
+    ASSERT_LT(odd, List().count());
+    ClickEntry(odd);
+    EXPECT_EQ(InfoLine(), "d\xC3\xA9j\xC3\xA0");
     List().item(RowOf("On  [ON]"))->setCheckState(Qt::Unchecked);
     for (int row = 0; row < List().count(); ++row) {
         if (List().item(row)->text().endsWith("[OFF]"))
@@ -178,27 +183,27 @@ TEST_F(SetupDialogTest, GroupsOfAnyFolderNameAndEmptyNamesCanBeManagedTickedAndD
 TEST_F(SetupDialogTest, DeleteAsksFirstAndAlwaysSelectsTheFirstEntry)
 {
     AddGroup("a", "A", 1, "first");
-    AddGroup("b", "Bee", 1, "second");
+    AddGroup("b", "B\xEA", 1, "second"); // not UTF-8
     Open();
     ClickEntry(1);
     answers.Queue({MessageResult::No});
     Button(SetupId::DeleteGroup).click();
     ASSERT_EQ(answers.Shown().size(), 1u);
     const MessageRequest& question = answers.Shown()[0];
-    EXPECT_EQ(question.text, "Assure that you want to delete the pictures group Bee and the path "
-                             "of Bee is \n" +
+    EXPECT_EQ(question.text, "Assure that you want to delete the pictures group B\xC3\xAA and the "
+                             "path of B\xC3\xAA is \n" +
                                  library.PathOf("b") + "?");
     EXPECT_EQ(question.caption, "Warning");
     EXPECT_EQ(question.icon, MessageIcon::Question);
     EXPECT_EQ(question.buttons, MessageButtons::YesNo);
     EXPECT_EQ(question.defaultButton, MessageResult::No);
-    EXPECT_EQ(library.ReadFile("b/b.ini"), GroupFileBytes("Bee", "second", 1));
+    EXPECT_EQ(library.ReadFile("b/b.ini"), GroupFileBytes("B\xEA", "second", 1));
     EXPECT_EQ(List().currentRow(), 0);
     EXPECT_EQ(InfoLine(), "first");
 
     answers.Queue({MessageResult::Yes});
     Button(SetupId::DeleteGroup).click();
-    EXPECT_EQ(Entries(), std::vector<std::string>{"Bee  [B]"});
+    EXPECT_EQ(Entries(), std::vector<std::string>{"B\xC3\xAA  [B]"});
     EXPECT_EQ(InfoLine(), "second");
 
     answers.Queue({MessageResult::Yes});
