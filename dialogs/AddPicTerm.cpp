@@ -51,8 +51,7 @@ void CAddPicTerm::accept()
         return;
     }
     if (const FileResult saved = SaveNewGroup(); !saved) {
-        TellFileFailure(this, FillIn(LoadString(kStrGroupNotSaved), "%s", m_groupName), saved,
-                        LoadString(kStrTryAgain));
+        TellFileFailure(this, kStrGroupNotSaved, m_groupName, saved, LoadString(kStrTryAgain));
         return;
     }
     CKipoDialog::accept();

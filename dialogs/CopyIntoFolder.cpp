@@ -59,11 +59,11 @@ public:
     }
 
     // Tells of a failed copy with the window out of the way.
-    void Tell(QWidget* owner, std::string_view headline, const FileResult& failure,
+    void Tell(QWidget* owner, std::string_view fileName, const FileResult& failure,
               std::string_view advice)
     {
         m_window.Hide();
-        TellFileFailure(owner, headline, failure, advice);
+        TellFileFailure(owner, kStrFileNotCopied, fileName, failure, advice);
     }
 
     bool Cancelled() const { return m_window.Cancelled(); }
@@ -116,7 +116,7 @@ void CopyIntoFolder(QWidget* owner, const std::vector<std::string>& sources,
             std::string advice = sourceFailed ? std::string() : LoadString(kStrTryAgain);
             if (more)
                 advice = LoadString(kStrLaterFilesNotCopied) + ' ' + advice;
-            progress.Tell(owner, FillIn(LoadString(kStrFileNotCopied), "%s", name), copied, advice);
+            progress.Tell(owner, name, copied, advice);
             if (!sourceFailed)
                 return;
         }

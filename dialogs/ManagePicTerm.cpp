@@ -212,8 +212,7 @@ void CManagePicTerm::accept()
     if (saved)
         saved = WriteCutList(m_groupPath, cutNames);
     if (!saved) {
-        TellFileFailure(this, FillIn(LoadString(kStrGroupNotSaved), "%s", m_groupName), saved,
-                        LoadString(kStrTryAgain));
+        TellFileFailure(this, kStrGroupNotSaved, m_groupName, saved, LoadString(kStrTryAgain));
         return;
     }
     CKipoDialog::accept();

@@ -35,7 +35,7 @@ bool Confirmed(QWidget* owner, int textId, std::string_view value, int captionId
 // Tells the parent that `name` could not be deleted.
 void TellNotDeleted(QWidget* owner, std::string_view name, const FileResult& failure)
 {
-    TellFileFailure(owner, FillIn(LoadString(kStrNotDeleted), "%s", name), failure, {});
+    TellFileFailure(owner, kStrNotDeleted, name, failure, {});
 }
 
 } // namespace
@@ -100,9 +100,8 @@ void CManagePicTerm::OnSpecifySounds()
         if (const FileResult copied = CopyFileAtomically(
                 chosen->front(), existing.empty() ? OwnSoundPath(m_selectedPicture) : existing);
             !copied)
-            TellFileFailure(
-                this, FillIn(LoadString(kStrFileNotCopied), "%s", FileNameOf(chosen->front())),
-                copied, LoadString(kStrTryAgain));
+            TellFileFailure(this, kStrFileNotCopied, FileNameOf(chosen->front()), copied,
+                            LoadString(kStrTryAgain));
     }
     RebuildPictureList();
     UpdateSelection();

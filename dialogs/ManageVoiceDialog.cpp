@@ -137,9 +137,8 @@ void CManageVoiceDialog::OnAdd()
     const std::string folder = SoundFolder();
     if (!PathExists(folder)) {
         if (const FileResult made = MakeFolder(folder); !made) {
-            TellFileFailure(this,
-                            FillIn(LoadString(kStrFileNotCopied), "%s", FileNameOf(files->front())),
-                            made, LoadString(kStrTryAgain));
+            TellFileFailure(this, kStrFileNotCopied, FileNameOf(files->front()), made,
+                            LoadString(kStrTryAgain));
             return;
         }
     }
@@ -179,7 +178,5 @@ void CManageVoiceDialog::OnDelete()
         }
     }
     if (!firstFailure)
-        TellFileFailure(this,
-                        FillIn(LoadString(kStrNotDeleted), "%s", FileNameOf(firstFailure.Path())),
-                        firstFailure, {});
+        TellFileFailure(this, kStrNotDeleted, FileNameOf(firstFailure.Path()), firstFailure, {});
 }

@@ -158,7 +158,7 @@ bool CSetupDialog::CommitChanges()
         return false;
     static_cast<StoredSettings&>(m_settings) = m_fields.Values();
     if (const FileResult saved = m_settings.Save(); !saved) {
-        TellFileFailure(this, LoadString(kStrSettingsNotSaved), saved, LoadString(kStrTryAgain));
+        TellFileFailure(this, kStrSettingsNotSaved, {}, saved, LoadString(kStrTryAgain));
         return false;
     }
     for (int row = 0; row < m_groupList->Count(); ++row) {
@@ -172,8 +172,7 @@ bool CSetupDialog::CommitChanges()
         if (const FileResult written = WriteGroupFile(m_groups[*index].path, group.folderName,
                                                       group.name, group.description, tick);
             !written) {
-            TellFileFailure(this, FillIn(LoadString(kStrGroupNotSaved), "%s", group.name), written,
-                            LoadString(kStrTryAgain));
+            TellFileFailure(this, kStrGroupNotSaved, group.name, written, LoadString(kStrTryAgain));
             return false;
         }
         group.displayed = tick;
@@ -227,7 +226,7 @@ void CSetupDialog::OnDeleteGroup()
              .defaultButton = MessageResult::No});
         if (answer == MessageResult::Yes) {
             if (const FileResult deleted = DeleteGroupFolder(found->path); !deleted)
-                TellFileFailure(this, FillIn(LoadString(kStrNotDeleted), "%s", name), deleted, {});
+                TellFileFailure(this, kStrNotDeleted, found->group.name, deleted, {});
             RefreshGroups();
         }
     }
