@@ -210,8 +210,7 @@ FileResult RemoveFile(const std::string& path)
 bool IsReadOnlyFile(const std::string& path)
 {
     const std::optional<FileFacts> facts = FileFactsOf(path);
-    return facts && facts->kind == FileKind::Regular &&
-           ((facts->permissions & 0222) == 0 || access(path.c_str(), W_OK) != 0);
+    return facts && facts->kind == FileKind::Regular && (facts->permissions & 0222) == 0;
 }
 
 void RemoveLeftoverTemporaries(const std::string& dir)

@@ -28,8 +28,9 @@ FileResult CopyFileAtomically(const std::string& source, const std::string& targ
 // Removes a file; a symbolic link is removed as a link.
 FileResult RemoveFile(const std::string& path);
 
-// Whether a file is there that its owner made read-only (no write permission for anyone) or
-// that this process may not write; replacing it would override that.
+// Whether a file is there that its owner made read-only: no write permission for anyone.
+// Replacing it would override that. (A file another user may write is no such file: in a
+// folder this process may write, it is replaced as ever.)
 bool IsReadOnlyFile(const std::string& path);
 
 // The temporary files beside targets are named ".tapnest-<pid>-<n>.tmp", whatever the

@@ -181,7 +181,7 @@ TEST_F(FileIoTest, AFileNobodyMayWriteIsReadOnly)
     {
         mode_t mode;
         bool readOnly;
-    } cases[] = {{0444, true}, {0400, true}, {0644, false}, {0600, false}};
+    } cases[] = {{0444, true}, {0400, true}, {0644, false}, {0600, false}, {0464, false}};
     for (const auto& [mode, readOnly] : cases) {
         ASSERT_EQ(chmod(path.c_str(), mode), 0);
         EXPECT_EQ(IsReadOnlyFile(path), readOnly) << std::oct << mode;
