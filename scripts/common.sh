@@ -20,7 +20,7 @@ TEST_PACKAGES=(
     gnome-shell gnome-settings-daemon gir1.2-mutter-11 gir1.2-gtk-4.0 gjs libglib2.0-bin
     xdg-desktop-portal libnotify-bin python3-dbus python3-gi
     pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber python3-numpy python3-xlib
-    desktop-file-utils appstream man-db
+    desktop-file-utils appstream man-db lintian
 )
 
 # Installs whichever of the given Debian packages are missing.

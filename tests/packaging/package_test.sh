@@ -46,7 +46,49 @@ outside=$(awk '{ print $3 }' "$work/list" | grep -v '^\./$' | grep -v '^\./usr/'
 [ -z "$outside" ] || fail "files outside /usr: $outside"
 [ "$(grep -c '^-' "$work/list")" -gt 50 ] || fail "the content library is missing from the package"
 
+expect "-rw-r--r-- root/root ./usr/share/doc/tapnest/copyright"
+expect "-rw-r--r-- root/root ./usr/share/doc/tapnest/changelog.Debian.gz"
+[ "$(field Section)" = education ] || fail "section $(field Section)"
+
 # Shipped stripped: the program carries no debugging sections.
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/lib/tapnest/tapnest >"$work/tapnest"
 readelf -S "$work/tapnest" | grep -q '\.debug_info' && fail "the program is not stripped"
+
+# What a distribution checks: no error and no warning of lintian (the package's one override
+# says why its remark holds by design).
+report=$(lintian --fail-on error,warning --suppress-tags-from-file /dev/null "$deb" 2>&1) ||
+    fail "lintian: $report"
+grep -E '^[EW]:' <<<"$report" && fail "lintian: $report"
+
+# A clean install, a start as an ordinary user and a purge leave nothing behind outside the
+# user's own folders. Only where this machine may install it, and has no tapnest of its own.
+if [ "$(id -u)" != 0 ] || dpkg -s tapnest >/dev/null 2>&1; then
+    echo "package: passed (not installed: not root, or tapnest is installed here already)"
+    exit 0
+fi
+listing() {
+    find / -xdev \( -path /proc -o -path /sys -o -path /dev -o -path /run -o -path /tmp \
+        -o -path /var/tmp -o -path /var/lib/dpkg -o -path /var/log -o -path /var/cache \
+        -o -path /work -o -path /root \) -prune -o \( -type f -o -type l \) -print | sort
+}
+user=tapnest-e2e
+id "$user" >/dev/null 2>&1 ||
+    useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user"
+listing >"$work/before"
+home=$work/home
+mkdir -p "$home"
+chown "$user:" "$home"
+chmod 755 "$work"
+dpkg -i "$deb" >"$work/dpkg.log" 2>&1 || fail "dpkg could not install the package: $(tail "$work/dpkg.log")"
+setpriv --reuid="$user" --regid="$user" --init-groups -- env -i HOME="$home" \
+    QT_QPA_PLATFORM=offscreen /usr/bin/tapnest >"$work/tapnest.log" 2>&1 &
+app=$!
+for _ in $(seq 100); do [ -d "$home/.local/share/tapnest" ] && break; sleep 0.1; done
+kill "$app" 2>/dev/null || true
+wait "$app" 2>/dev/null || true
+[ -d "$home/.local/share/tapnest" ] || fail "the installed program made no folder for its user"
+dpkg --purge tapnest >>"$work/dpkg.log" 2>&1 || fail "dpkg could not purge the package"
+listing >"$work/after"
+left=$(comm -13 "$work/before" "$work/after" | grep -v "^$work/" || true)
+[ -z "$left" ] || fail "install, start and purge left behind: $left"
 echo "package: passed"
