@@ -1,12 +1,11 @@
 #include "dialogframe/DialogBuilder.h"
 
+#include "dialogframe/DialogColours.h"
 #include "dialogframe/GroupFrame.h"
-
 #include "dialogframe/OwnerDrawButton.h"
 #include "dialogframe/UpDown.h"
 #include "resources/AppIcon.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QFontDatabase>
@@ -114,8 +113,9 @@ QWidget* CreateFrame()
 {
     auto* frame = new QFrame;
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    // Drawn in the dialog's shadow colour, whatever the desktop's theme.
     QPalette palette;
-    palette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::Dark));
+    palette.setColor(QPalette::WindowText, DialogPalette().color(QPalette::Dark));
     frame->setPalette(palette);
     return frame;
 }

@@ -11,8 +11,9 @@ namespace {
 
 constexpr int kFrameMargin = 5;
 
-// The picture scaled into a buffer of `size`, or a null image when it cannot be loaded.
-QImage DrawnPreview(const std::string& picturePath, QSize size)
+// The picture scaled into a buffer of `size` device pixels that shows at `ratio` device pixels
+// to a logical one, or a null image when it cannot be loaded.
+QImage DrawnPreview(const std::string& picturePath, QSize size, qreal ratio)
 {
     CPictureImage picture;
     // Only regular files are decoded: opening a pipe or a device named like a picture could
@@ -24,6 +25,8 @@ QImage DrawnPreview(const std::string& picturePath, QSize size)
     QPainter painter(&drawn);
     painter.fillRect(drawn.rect(), kDialogBackground);
     picture.StretchTo(painter, CPicturePreview::FitRect(size, pictureSize), QRect({}, pictureSize));
+    painter.end();
+    drawn.setDevicePixelRatio(ratio);
     return drawn;
 }
 
@@ -46,8 +49,11 @@ void CPicturePreview::Draw(const std::string& picturePath)
     m_workers.clear(); // a picture asked for before and not begun yet
     const std::uint64_t request = ++m_lastRequest;
     m_loading = true;
-    m_workers.start([this, request, picturePath, size = size()] {
-        const QImage drawn = DrawnPreview(picturePath, size);
+    // Drawn at the screen's own resolution, so that a high-resolution screen shows it sharp.
+    const qreal ratio = devicePixelRatioF();
+    const QSize deviceSize = (QSizeF(size()) * ratio).toSize();
+    m_workers.start([this, request, picturePath, deviceSize, ratio] {
+        const QImage drawn = DrawnPreview(picturePath, deviceSize, ratio);
         QMetaObject::invokeMethod(
             this, [this, request, drawn] { Show(request, drawn); }, Qt::QueuedConnection);
     });

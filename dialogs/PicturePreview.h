@@ -8,9 +8,9 @@
 #include <string>
 
 // The preview inside a picture frame: a buffer 10 pixels narrower and lower than the frame,
-// shown 5 pixels in from its edges. A picture is scaled into the buffer keeping its
-// proportions, centred between orange bands, and the buffer is painted whenever the frame is,
-// so the preview survives windows passing over the dialog.
+// shown 5 pixels in from its edges, held at the screen's device pixels. A picture is scaled into
+// the buffer keeping its proportions, centred between orange bands, and the buffer is painted
+// whenever the frame is, so the preview survives windows passing over the dialog.
 class CPicturePreview : public QWidget
 {
     Q_OBJECT
@@ -27,6 +27,8 @@ public:
     void Clear();
     // A picture asked for is still loading: for tests.
     bool IsLoading() const { return m_loading; }
+    // What is shown, in device pixels: for tests.
+    const QImage& Buffer() const { return m_buffer; }
 
     // Where a picture of size `picture` lands in a buffer of size `buffer`: full width with
     // equal bands above and below when it is relatively wider, else full height with equal

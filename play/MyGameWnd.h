@@ -37,6 +37,7 @@ public:
 
     // Read by tests.
     const PlayDeck& Deck() const { return m_deck; }
+    // In device pixels, with the screen's device pixel ratio.
     const QImage& BackBuffer() const { return m_backBuffer; }
     PlayColors Colors() const { return m_colors; }
     const std::string& CurrentSound() const { return m_currentSound; }
@@ -95,6 +96,8 @@ private:
     bool DrawPicture(const PicturePick& pick);
     void ForgetWaitingInputs();
     PickRules Rules() const;
+    // The play screen's size in logical pixels, the unit of every draw.
+    QSize ScreenSize() const;
     void FillBackground(QPainter& painter) const;
     void DrawHint(QPainter& painter) const;
     std::vector<const QString*> LastingHintLines() const;

@@ -41,17 +41,23 @@ bool TouchGesturesStayActive()
     return RunsOnGnome() && TouchScreenPresent();
 }
 
-QSize ScreenSizeInPixels()
+// The back buffer covers the primary screen at its device pixels and is drawn on in logical
+// pixels, so that a picture, the hint and every draw of the generator take the same share of
+// the screen at every display scale.
+QImage ScreenBackBuffer()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen->geometry().size() * screen->devicePixelRatio();
+    const qreal ratio = screen->devicePixelRatio();
+    QImage buffer((QSizeF(screen->geometry().size()) * ratio).toSize(), QImage::Format_RGB32);
+    buffer.setDevicePixelRatio(ratio);
+    return buffer;
 }
 
 } // namespace
 
 void CMyGameWnd::PrepareBackground()
 {
-    m_backBuffer = QImage(ScreenSizeInPixels(), QImage::Format_RGB32);
+    m_backBuffer = ScreenBackBuffer();
     m_touchNote = TouchGesturesStayActive();
     QPainter painter(&m_backBuffer);
     FillBackground(painter);
@@ -61,7 +67,7 @@ void CMyGameWnd::PrepareBackground()
 
 void CMyGameWnd::FillBackground(QPainter& painter) const
 {
-    painter.fillRect(m_backBuffer.rect(), ColorFromRef(m_colors.back));
+    painter.fillRect(QRect(QPoint(), ScreenSize()), ColorFromRef(m_colors.back));
 }
 
 // The hint at the top left: the quit word and, where the desktop's touch
@@ -93,14 +99,13 @@ std::vector<const QString*> CMyGameWnd::LastingHintLines() const
 void CMyGameWnd::SetHintFont(QPainter& painter) const
 {
     QFont font = QGuiApplication::font();
-    font.setPixelSize(
-        qRound(kHintPixelSize * QGuiApplication::primaryScreen()->devicePixelRatio()));
+    font.setPixelSize(kHintPixelSize);
     painter.setFont(font);
 }
 
 QRect CMyGameWnd::HintLineRect(QPainter& painter, const QString& text, int top) const
 {
-    return painter.boundingRect(QRect(0, top, m_backBuffer.width(), 0),
+    return painter.boundingRect(QRect(0, top, ScreenSize().width(), 0),
                                 Qt::AlignLeft | Qt::AlignTop, text);
 }
 
@@ -164,16 +169,23 @@ void CMyGameWnd::PlayPictureSound()
     PlaySoundFile(m_currentSound);
 }
 
+QSize CMyGameWnd::ScreenSize() const
+{
+    return m_backBuffer.deviceIndependentSize().toSize();
+}
+
 PickRules CMyGameWnd::Rules() const
 {
     return {.randomColors = m_settings.clearBackground && m_settings.randomColor,
-            .screen = m_backBuffer.size(),
+            .screen = ScreenSize(),
             .defaultSoundCount = static_cast<int>(m_deck.defaultSounds.size())};
 }
 
 bool CMyGameWnd::DrawPicture(const PicturePick& pick)
 {
     QPainter painter(&m_backBuffer);
+    // A picture with fewer pixels than the device area it covers is scaled up smoothly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (m_settings.clearBackground) {
         if (pick.colors) {
             m_colors = *pick.colors;

@@ -15,7 +15,7 @@
 struct PickRules
 {
     bool randomColors = false; // the background is cleared to random colours
-    QSize screen;
+    QSize screen;              // in logical pixels, which are the picture's own pixels
     int defaultSoundCount = 0; // a picture without a sound of its own draws one of these
 
     bool operator==(const PickRules&) const = default;
@@ -33,7 +33,8 @@ struct PicturePick
 };
 
 // Makes the draws of one picture from `random`, in the play's order: the
-// colours, the index, then the position. Pictures are never scaled: one wider
+// colours, the index, then the position. A picture covers one logical pixel
+// of the screen with each of its own pixels, at every display scale: one wider
 // or higher than the screen is placed at the left or top edge and cut off by
 // the other one, so only its top-left part of the screen's size can ever be
 // seen: that part is decoded, whatever the place, before the place is drawn.

@@ -5,11 +5,24 @@
 #include "platform/help/HelpBrowser.h"
 #include "platform/help/HelpWindow.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
+#include <QWindow>
 
 namespace {
 
 constexpr std::string_view kSeparator = "::";
+
+// The screen of the window that asked for help, else the one under the mouse.
+const QScreen& AskingScreen()
+{
+    if (const QWindow* asking = QGuiApplication::focusWindow())
+        return *asking->screen();
+    const QScreen* underMouse = QGuiApplication::screenAt(QCursor::pos());
+    return underMouse ? *underMouse : *QGuiApplication::primaryScreen();
+}
 
 } // namespace
 
@@ -41,8 +54,10 @@ void ShowHelpPath(const std::string& helpPath)
 
     // The one help window; it deletes itself when the user closes it.
     static QPointer<HelpWindow> window;
-    if (!window)
+    if (!window) {
         window = new HelpWindow;
+        window->PlaceOn(AskingScreen());
+    }
     window->Show(std::move(file), url);
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();

@@ -4,14 +4,17 @@
 #include "platform/help/ChmFile.h"
 #include "platform/help/HelpBrowser.h"
 #include "platform/help/HelpContents.h"
+#include "platform/help/WindowFit.h"
 
 #include <QAction>
 #include <QHeaderView>
+#include <QScreen>
 #include <QSplitter>
 #include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <vector>
@@ -21,6 +24,8 @@ namespace {
 constexpr int kTopicRole = Qt::UserRole;
 constexpr QSize kInitialSize(960, 680);
 constexpr int kContentsWidth = 240;
+// The desktop's title bar and borders, until the window has been shown and knows its own.
+constexpr QMargins kFrameAllowance(8, 32, 8, 8);
 
 // The title of a help file that names none.
 QString DefaultTitle()
@@ -83,6 +88,14 @@ HelpWindow::HelpWindow()
     layout->addWidget(toolBar);
     layout->addWidget(splitter);
     resize(kInitialSize);
+}
+
+void HelpWindow::PlaceOn(const QScreen& screen)
+{
+    const QWindow* handle = windowHandle();
+    const QMargins known = handle ? handle->frameMargins() : QMargins();
+    setGeometry(FittedWindowGeometry(kInitialSize, screen.availableGeometry(),
+                                     known.isNull() ? kFrameAllowance : known));
 }
 
 // The browser points into the file, so it lets go of it first.

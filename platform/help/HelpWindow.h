@@ -6,6 +6,7 @@
 
 class ChmFile;
 class HelpBrowser;
+class QScreen;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QUrl;
@@ -23,6 +24,10 @@ public:
     // Shows the page at `url` of `file`; the window keeps the file it has when `file` is the
     // same one. False, changing nothing, when the file lacks the page.
     bool Show(std::unique_ptr<ChmFile> file, const QUrl& url);
+
+    // Sizes and places the window within the free area of `screen`: its usual size where that
+    // fits, centred.
+    void PlaceOn(const QScreen& screen);
 
     HelpBrowser& Browser() const { return *m_browser; }
     QTreeWidget& Contents() const { return *m_contents; }

@@ -134,6 +134,8 @@ TEST_F(HelpViewer, ShowsTheTopicWithContentsAndTitleInOneWindow)
     EXPECT_EQ(Window()->windowTitle(), "Sample Help");
     EXPECT_EQ(Window()->parentWidget(), nullptr);
     EXPECT_NE(Shown().find("Index page"), std::string::npos);
+    // The test screen, 800 x 600, is smaller than the window's usual size: it fits all the same.
+    EXPECT_TRUE(Window()->screen()->availableGeometry().contains(Window()->frameGeometry()));
 
     QTreeWidget& contents = Window()->Contents();
     ASSERT_EQ(contents.topLevelItemCount(), 1);
