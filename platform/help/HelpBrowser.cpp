@@ -50,6 +50,13 @@ std::string HelpObjectPath(const QUrl& url)
 
 HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent)
 {
+    // The pages choose dark text colours of their own: their paper stays white on every theme.
+    QPalette paper = palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        paper.setColor(group, QPalette::Base, Qt::white);
+        paper.setColor(group, QPalette::Text, QColor(0x20, 0x20, 0x20));
+    }
+    setPalette(paper);
     setOpenLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::OnAnchorClicked);
 }

@@ -127,6 +127,18 @@ TEST(HelpPath, SplitsIntoFileAndTopic)
     EXPECT_EQ(SplitHelpPath(""), (HelpLocation{"", ""}));
 }
 
+TEST(HelpBrowser, ThePagesDarkColoursStandOnWhitePaperUnderADarkTheme)
+{
+    const QPalette light = QApplication::palette();
+    QPalette dark(QColor(40, 40, 40), QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, Qt::white);
+    QApplication::setPalette(dark);
+    const QPalette paper = HelpBrowser().palette();
+    QApplication::setPalette(light);
+    EXPECT_EQ(paper.color(QPalette::Base), QColor(Qt::white));
+    EXPECT_LT(paper.color(QPalette::Text).lightness(), 64);
+}
+
 TEST_F(HelpViewer, ShowsTheTopicWithContentsAndTitleInOneWindow)
 {
     ShowHelpPath(file + "::/index.html");
