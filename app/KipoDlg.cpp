@@ -12,6 +12,7 @@
 #include "resources/StringTable.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 
 namespace {
@@ -52,6 +53,24 @@ void CKipoDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     if (!m_systemMenu->isEmpty())
         m_systemMenu->popup(event->globalPos());
+    event->accept();
+}
+
+void CKipoDlg::keyPressEvent(QKeyEvent* event)
+{
+    // Where the platform turns these keys into a context-menu event, the menu is open by now
+    // and has the keys; elsewhere they arrive here as presses. The menu goes where Qt puts
+    // the Menu key's: the middle of the focus control's text cursor, or of the control.
+    const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (!menuKey && !shiftF10) {
+        CTypedDialog::keyPressEvent(event);
+        return;
+    }
+    const QWidget* target = focusWidget() ? focusWidget() : this;
+    const QPoint at = target->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    if (!m_systemMenu->isEmpty())
+        m_systemMenu->popup(target->mapToGlobal(at));
     event->accept();
 }
 

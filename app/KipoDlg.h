@@ -31,6 +31,8 @@ protected:
     void OnInitDialog() override;
     void OnHelp() override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Shift+F10 and the Menu key open the same menu at the control that has the focus.
+    void keyPressEvent(QKeyEvent* event) override;
 
     // A command of the window menu; 16 (low four bits ignored) opens the About dialog.
     void OnSysCommand(int id);

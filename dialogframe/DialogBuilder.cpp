@@ -5,6 +5,7 @@
 #include "dialogframe/OwnerDrawButton.h"
 #include "dialogframe/UpDown.h"
 #include "resources/AppIcon.h"
+#include "resources/StringTable.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -194,6 +195,65 @@ void AttachUpDowns(const std::vector<QWidget*>& widgets)
     }
 }
 
+bool IsStatic(ControlKind kind)
+{
+    return kind == ControlKind::StaticLeft || kind == ControlKind::StaticCentre ||
+           kind == ControlKind::StaticRight;
+}
+
+// Edits and lists show no text of their own that a screen reader could call them by.
+bool NeedsName(ControlKind kind)
+{
+    return kind == ControlKind::Edit || kind == ControlKind::ListBox ||
+           kind == ControlKind::ListView;
+}
+
+bool Encloses(const ControlTemplate& outer, const ControlTemplate& inner)
+{
+    return outer.x <= inner.x && outer.y <= inner.y &&
+           inner.x + inner.width <= outer.x + outer.width &&
+           inner.y + inner.height <= outer.y + outer.height;
+}
+
+// A label's text as the name of what it labels: no mnemonic markers, no closing colon.
+QString NameFromLabel(const QString& text)
+{
+    QString name = WithoutMnemonics(text).trimmed();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    return name.trimmed();
+}
+
+// The template's own name for the control at `index`, else the text of the static just
+// before it, else the title of the nearest group box around it; empty when none.
+QString AccessibleNameOf(const DialogTemplate& dialogTemplate, const std::vector<QWidget*>& widgets,
+                         std::size_t index)
+{
+    const std::vector<ControlTemplate>& controls = dialogTemplate.controls;
+    if (controls[index].nameId != 0)
+        return ToQt(LoadString(controls[index].nameId));
+    if (index > 0 && IsStatic(controls[index - 1].kind)) {
+        const QString label = NameFromLabel(qobject_cast<QLabel*>(widgets[index - 1])->text());
+        if (!label.isEmpty())
+            return label;
+    }
+    for (std::size_t before = index; before-- > 0;) {
+        if (controls[before].kind == ControlKind::GroupBox &&
+            Encloses(controls[before], controls[index]))
+            return NameFromLabel(qobject_cast<QGroupBox*>(widgets[before])->title());
+    }
+    return {};
+}
+
+void NameUnlabelledControls(const DialogTemplate& dialogTemplate,
+                            const std::vector<QWidget*>& widgets)
+{
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        if (NeedsName(dialogTemplate.controls[i].kind))
+            widgets[i]->setAccessibleName(AccessibleNameOf(dialogTemplate, widgets, i));
+    }
+}
+
 } // namespace
 
 QFont DialogFont(const DialogTemplate& dialogTemplate)
@@ -229,6 +289,7 @@ DialogBuilder::DialogBuilder(const DialogTemplate& dialogTemplate, QDialog& dial
             m_controls.emplace(control.id, widget);
         widgets.push_back(widget);
     }
+    NameUnlabelledControls(dialogTemplate, widgets);
     BindStaticMnemonics(widgets);
     AttachUpDowns(widgets);
 }

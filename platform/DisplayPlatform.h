@@ -1,10 +1,17 @@
 #pragma once
 
+#include <string>
+
 // In a Wayland session the program runs as a Wayland client unless the user
 // chose a platform (QT_QPA_PLATFORM): through XWayland nothing can hold the
 // compositor's shortcuts back. Without Qt's Wayland plug-in it falls back to
 // X11. Called before the application object exists.
 void PreferNativeWayland();
+
+// Why none of the platforms Qt will try can open its display, one line; empty when one can,
+// or needs no display. Qt would end the program in an abort; the program says why and ends
+// instead. Called before the application object exists, after PreferNativeWayland.
+std::string DisplayUnavailableReason();
 
 // The desktop session is GNOME's (XDG_CURRENT_DESKTOP names it).
 bool RunsOnGnome();

@@ -5,9 +5,11 @@
 #include "library/Settings.h"
 #include "platform/ColorRef.h"
 #include "platform/files/InstallDir.h"
+#include "platform/files/Paths.h"
 #include "platform/sound/Sound.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -23,7 +25,8 @@ CMyGameWnd::CMyGameWnd(Settings& settings)
     connect(&m_lock, &KeyboardLock::lostChanged, this, &CMyGameWnd::OnLockLostChanged);
     connect(&m_lock, &KeyboardLock::refusedAhead, this, &CMyGameWnd::lockRefusedAhead);
     connect(&m_prefetch, &PicturePrefetch::ready, this, &CMyGameWnd::RunWaitingInputs);
-    setWindowTitle(QStringLiteral("tapnest"));
+    // A renamed copy of the program is known by its own name.
+    setWindowTitle(QFileInfo(QFile::decodeName(ProgramFilePath().c_str())).completeBaseName());
     setCursor(Qt::ArrowCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);

@@ -58,6 +58,9 @@ struct ControlTemplate
     int width = 0;
     int height = 0;
     unsigned style = NoStyle;
+    // The string-table id of the name a screen reader gives the control, where the builder's
+    // rule (the label before it, else the group box around it) names it badly; 0 for none.
+    int nameId = 0;
 };
 
 // One dialog: its title, font, client size in dialog units and its controls in tab order.

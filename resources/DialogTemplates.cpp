@@ -1,5 +1,6 @@
 #include "resources/DialogTemplate.h"
 #include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
 
 #include <map>
 
@@ -104,17 +105,17 @@ DialogTemplate SetupTemplate()
                 {kNoControlId, GroupBox, "Time", 174, 7, 161, 53},
                 {SetupId::TimeLimitOn, CheckBox, "Time &Limit:", 179, 17, 59, 10},
                 {kNoControlId, StaticLeft, "&Time:", 241, 18, 20, 8},
-                {SetupId::TimeLimitEdit, Edit, "", 265, 16, 40, 12},
+                {SetupId::TimeLimitEdit, Edit, "", 265, 16, 40, 12, NoStyle, kStrTimeLimitName},
                 {SetupId::TimeLimitSpin, UpDown, "", 304, 16, 11, 13, Wrap},
                 {kNoControlId, StaticCentre, "Min", 317, 18, 13, 8},
                 {SetupId::KeyDelayOn, CheckBox, "Key &Delay", 179, 32, 59, 10},
                 {kNoControlId, StaticLeft, "T&ime:", 241, 32, 20, 8},
-                {SetupId::KeyDelayEdit, Edit, "", 265, 30, 40, 12},
+                {SetupId::KeyDelayEdit, Edit, "", 265, 30, 40, 12, NoStyle, kStrKeyDelayName},
                 {SetupId::KeyDelaySpin, UpDown, "", 304, 30, 11, 13, Wrap},
                 {kNoControlId, StaticCentre, "ms", 317, 32, 13, 8},
                 {SetupId::AutoDisplayOn, CheckBox, "Aut&o Display", 179, 46, 59, 10},
                 {kNoControlId, StaticLeft, "Ti&me:", 241, 46, 20, 8},
-                {SetupId::AutoDisplayEdit, Edit, "", 265, 44, 40, 12},
+                {SetupId::AutoDisplayEdit, Edit, "", 265, 44, 40, 12, NoStyle, kStrAutoDisplayName},
                 {SetupId::AutoDisplaySpin, UpDown, "", 304, 44, 11, 13, Wrap},
                 {kNoControlId, StaticCentre, "s", 317, 45, 13, 8},
                 {kNoControlId, GroupBox, "Sounds and Pictures", 7, 62, 328, 101},
@@ -148,7 +149,7 @@ DialogTemplate ManageVoiceTemplate()
                 {DefaultSoundsId::Stop, PushButton, "&Stop", 83, 29, 72, 14},
                 {DefaultSoundsId::Add, PushButton, "&Add...", 159, 29, 72, 14},
                 {DefaultSoundsId::Delete, PushButton, "&Delete...", 235, 29, 72, 14},
-                {DefaultSoundsId::List, ListView, "", 7, 47, 300, 101, Sorted},
+                {DefaultSoundsId::List, ListView, "", 7, 47, 300, 101, Sorted, kStrSoundListName},
                 {DefaultSoundsId::Close, DefaultPushButton, "&Close", 54, 154, 89, 14},
                 {DefaultSoundsId::Help, PushButton, "&Help", 169, 154, 89, 14},
             }};

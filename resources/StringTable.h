@@ -61,6 +61,12 @@ inline constexpr int kStrNotDeleted = 173;    // "%s": the file's or the group's
 inline constexpr int kStrTryAgain = 174;      // after a save or a copy that failed
 inline constexpr int kStrLaterFilesNotCopied = 175;
 
+// Names a screen reader gives controls whose labels do not tell them apart.
+inline constexpr int kStrTimeLimitName = 180;
+inline constexpr int kStrKeyDelayName = 181;
+inline constexpr int kStrAutoDisplayName = 182;
+inline constexpr int kStrSoundListName = 183;
+
 // The text of a string-table entry; empty for an unknown id.
 std::string LoadString(int id);
 

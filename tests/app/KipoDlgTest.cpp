@@ -138,6 +138,40 @@ TEST_F(WelcomeDialog, ContextMenuOffersAboutWhichRunsTheAboutCommand)
     EXPECT_EQ(dialog.aboutRuns, 1);
 }
 
+TEST_F(WelcomeDialog, ShiftF10AndTheMenuKeyOpenTheMenuAtTheFocusControl)
+{
+    const struct
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool opens;
+    } presses[] = {
+        {Qt::Key_F10, Qt::ShiftModifier, true},
+        {Qt::Key_Menu, Qt::NoModifier, true},
+        {Qt::Key_F10, Qt::NoModifier, false},
+        {Qt::Key_F10, Qt::ShiftModifier | Qt::ControlModifier, false},
+    };
+    ASSERT_TRUE(ShowActive(dialog));
+    for (const auto& press : presses) {
+        SCOPED_TRACE(QKeySequence(press.key | press.modifiers).toString().toStdString());
+        QWidget* focus = Button(WelcomeId::Setup);
+        focus->setFocus();
+        QTest::keyClick(focus, press.key, press.modifiers);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!press.opens) {
+            EXPECT_EQ(menu, nullptr);
+            continue;
+        }
+        ASSERT_NE(menu, nullptr);
+        EXPECT_TRUE(menu->isVisible());
+        EXPECT_EQ(menu->actions().size(), 1);
+        const QRect button(focus->mapToGlobal(QPoint(0, 0)), focus->size());
+        EXPECT_TRUE(button.contains(menu->pos())) << menu->pos().x() << "," << menu->pos().y();
+        menu->close();
+    }
+    EXPECT_EQ(dialog.aboutRuns, 0);
+}
+
 TEST_F(WelcomeDialog, OnlyTheAboutCommandRunsAboutWhateverItsLowBits)
 {
     dialog.OnSysCommand(16);

@@ -4,10 +4,12 @@
 #include "dialogframe/OwnerDrawButton.h"
 #include "dialogframe/UpDown.h"
 #include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
 #include "tests/support/WidgetTestHelpers.h"
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDialog>
 #include <QFrame>
@@ -163,6 +165,53 @@ TEST(DialogBuilder, StaticMnemonicsFocusTheNextControlOrAreRemoved)
     builder.Control(14)->setFocus();
     QTest::keyClick(&dialog, Qt::Key_T, Qt::AltModifier);
     EXPECT_EQ(QApplication::focusWidget(), builder.Control(10));
+}
+
+// Edits and lists around a group box "Sounds", labelled or not.
+DialogTemplate UnlabelledControlsTemplate()
+{
+    return {1,
+            "Names",
+            "MS Shell Dlg",
+            8,
+            300,
+            200,
+            {
+                {kNoControlId, GroupBox, "&Sounds", 5, 5, 200, 100},
+                {kNoControlId, StaticLeft, "Group &Path:", 10, 15, 40, 8},
+                {10, Edit, "", 55, 14, 60, 12, ReadOnly},
+                {kNoControlId, StaticLeft, "Total && count :", 10, 30, 40, 8},
+                {11, Edit, "", 55, 29, 60, 12},
+                {12, PushButton, "&Add", 10, 45, 40, 14},
+                {13, ListBox, "", 55, 45, 60, 40},
+                {kNoControlId, StaticLeft, "", 120, 50, 40, 8},
+                {14, Edit, "", 120, 60, 40, 12},
+                {15, ListView, "", 210, 5, 80, 80},
+                {kNoControlId, StaticLeft, "&Time:", 10, 110, 30, 8},
+                {16, Edit, "", 45, 110, 40, 12, NoStyle, kStrKeyDelayName},
+            }};
+}
+
+TEST(DialogBuilder, EditsAndListsAreNamedByTheirLabelOrGroupUnlessTheTemplateNamesThem)
+{
+    QDialog dialog;
+    const DialogBuilder builder(UnlabelledControlsTemplate(), dialog);
+    const std::pair<int, QString> names[] = {
+        {10, "Group Path"},               // the label before it, without '&' and ':'
+        {11, "Total & count"},            // a doubled '&' is one
+        {12, "Add"},                      // a button is called by its own text
+        {13, "Sounds"},                   // after a button: the group box around it
+        {14, "Sounds"},                   // after an empty static: the group box around it
+        {15, ""},                         // after an edit, in no group box
+        {16, "Key delay (milliseconds)"}, // the template's name rather than the label's
+    };
+    for (const auto& [id, name] : names) {
+        SCOPED_TRACE(id);
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(builder.Control(id));
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->text(QAccessible::Name), name);
+    }
 }
 
 TEST(UpDown, StepsTheNumberOfThePreviousEditAndWrapsAtBothEnds)

@@ -10,8 +10,15 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
+#include <optional>
+#include <string>
 #include <utility>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 TEST(DisplayPlatform, AWaylandSessionRunsOnWaylandWithX11AsFallback)
 {
@@ -89,4 +96,81 @@ TEST(DisplayPlatform, TheDesktopEntryIsLookedForWhereDesktopsLook)
         entry.remove();
     }
     QGuiApplication::setDesktopFileName({});
+}
+
+namespace {
+
+// A socket that takes connections, which is all a Wayland client looks for before it talks;
+// the probes here never fill its backlog.
+class ListeningSocket
+{
+public:
+    explicit ListeningSocket(const QByteArray& path) : m_fd(socket(AF_UNIX, SOCK_STREAM, 0))
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, path.constData(), sizeof(address.sun_path) - 1);
+        EXPECT_EQ(bind(m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
+        EXPECT_EQ(listen(m_fd, 16), 0);
+    }
+    ~ListeningSocket() { close(m_fd); }
+    ListeningSocket(const ListeningSocket&) = delete;
+    ListeningSocket& operator=(const ListeningSocket&) = delete;
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+TEST(DisplayPlatform, ADisplayThatCannotBeOpenedIsToldForEachPlatformQtWouldTry)
+{
+    const QTemporaryDir runtime;
+    const QByteArray compositor = runtime.filePath(QStringLiteral("compositor")).toUtf8();
+    const QByteArray nobody = runtime.filePath(QStringLiteral("nobody")).toUtf8();
+    const ListeningSocket listening(compositor);
+    using Env = std::optional<QByteArray>;
+    const struct
+    {
+        Env platform;
+        Env sessionType;
+        Env waylandDisplay;
+        Env runtimeDir;
+        Env x11Display;
+        std::string reason;
+    } cases[] = {
+        {{}, {}, {}, {}, {}, "DISPLAY is not set"},
+        {{}, "wayland", {}, {}, {}, "WAYLAND_DISPLAY is not set; DISPLAY is not set"},
+        {{}, "wayland", compositor, {}, {}, ""},
+        {"xcb", {}, {}, {}, ":4711", "the X display \":4711\" cannot be opened"},
+        {"wayland;xcb",
+         {},
+         nobody,
+         {},
+         {},
+         "the Wayland display \"" + nobody.toStdString() +
+             "\" cannot be opened; DISPLAY is not set"},
+        {"wayland",
+         {},
+         "nobody",
+         runtime.path().toUtf8(),
+         {},
+         "the Wayland display \"nobody\" cannot be opened"},
+        {"wayland", {}, "compositor", runtime.path().toUtf8(), {}, ""},
+        {"wayland", {}, "compositor", {}, {}, "XDG_RUNTIME_DIR is not set"},
+        {"wayland-egl:option;xcb", {}, compositor, {}, {}, ""},
+        {"wayland;offscreen", {}, nobody, {}, {}, ""},
+        {"offscreen", {}, {}, {}, {}, ""},
+    };
+    const ScopedEnv socket("WAYLAND_SOCKET", std::nullopt);
+    for (const auto& c : cases) {
+        const ScopedEnv platform("QT_QPA_PLATFORM", c.platform);
+        const ScopedEnv sessionType("XDG_SESSION_TYPE", c.sessionType);
+        const ScopedEnv waylandDisplay("WAYLAND_DISPLAY", c.waylandDisplay);
+        const ScopedEnv runtimeDir("XDG_RUNTIME_DIR", c.runtimeDir);
+        const ScopedEnv x11Display("DISPLAY", c.x11Display);
+        EXPECT_EQ(DisplayUnavailableReason(), c.reason)
+            << c.platform.value_or("(none)").toStdString() << " "
+            << c.waylandDisplay.value_or("(none)").toStdString();
+    }
 }

@@ -103,6 +103,20 @@ protected:
 
 } // namespace
 
+TEST_F(PlayWindowTest, TheTitleIsTheProgramFileNameWithoutItsExtension)
+{
+    const std::pair<const char*, const char*> titles[] = {
+        {"/opt/games/babyplay", "babyplay"},
+        {"/usr/lib/tapnest/tapnest.bin", "tapnest"},
+        {"/home/kid/play.v2/kid.game.exe", "kid.game"},
+    };
+    for (const auto& [program, title] : titles) {
+        const ScriptedProgramFile renamed(program);
+        const CMyGameWnd window(m_settings);
+        EXPECT_EQ(window.windowTitle().toStdString(), title);
+    }
+}
+
 TEST_F(PlayWindowTest, StartWithoutPicturesWarnsAndLocksNothing)
 {
     Group(); // a shown group without pictures
