@@ -27,6 +27,7 @@ using enum ControlKind;
 DialogTemplate EveryKindTemplate()
 {
     return {1,
+            "EveryKind",
             "Every kind",
             "MS Shell Dlg",
             8,
