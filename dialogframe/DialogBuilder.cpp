@@ -175,6 +175,14 @@ QWidget* CreateWidget(const ControlTemplate& control, const QString& text, const
     return new QWidget;
 }
 
+QStringList TranslatedTexts(const DialogTemplate& dialogTemplate)
+{
+    QStringList texts;
+    for (const ControlTemplate& control : dialogTemplate.controls)
+        texts << Translated(dialogTemplate, control.text);
+    return texts;
+}
+
 bool TakesTabFocus(const QWidget* widget)
 {
     return widget->focusPolicy() & Qt::TabFocus;
@@ -220,7 +228,7 @@ QFont DialogFont(const DialogTemplate& dialogTemplate)
 }
 
 DialogBuilder::DialogBuilder(const DialogTemplate& dialogTemplate, QDialog& dialog)
-    : m_units(DialogFont(dialogTemplate))
+    : m_units(DialogFont(dialogTemplate), TranslatedTexts(dialogTemplate))
 {
     dialog.setWindowTitle(Translated(dialogTemplate, dialogTemplate.title));
     dialog.setFont(DialogFont(dialogTemplate));
