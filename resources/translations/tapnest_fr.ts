@@ -5,521 +5,523 @@
     <name>AboutDialog</name>
     <message>
         <source>About Tapnest</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tapnest</translation>
     </message>
     <message>
         <source>Tapnest Ver 2.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapnest version 2.2</translation>
     </message>
     <message>
         <source>Pictures and sounds for little hands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Images et sons pour petites mains.</translation>
     </message>
     <message>
         <source>Every key and every click brings a</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque touche, chaque clic affiche</translation>
     </message>
     <message>
         <source>new picture with its own sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>une nouvelle image et son bruitage.</translation>
     </message>
     <message>
         <source>Welcome to Visit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Venez nous voir :</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>AddPictureGroupDialog</name>
     <message>
         <source>Add Picture Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un groupe d'images</translation>
     </message>
     <message>
         <source>&amp;Group Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dossier :</translation>
     </message>
     <message>
         <source>Group &amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;escription :</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
 </context>
 <context>
     <name>ManageDefaultSoundsDialog</name>
     <message>
         <source>Manage Default Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons par défaut</translation>
     </message>
     <message>
         <source>If you have not specified a sound for the picture you will display, the picture will be displayed going with the sound chosen random from the sounds below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une image sans son à elle est accompagnée d'un son choisi au hasard dans cette liste.</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Écouter</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rrêter</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter...</translation>
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
 </context>
 <context>
     <name>ManagePictureGroupDialog</name>
     <message>
         <source>All Image Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les images</translation>
     </message>
     <message>
         <source>Manage Picture Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gérer le groupe d'images</translation>
     </message>
     <message>
         <source>Group &amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>Display This &amp;Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ce &amp;groupe</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;escription :</translation>
     </message>
     <message>
         <source>Group &amp;Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dossier :</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
     <message>
         <source>&amp;Add Pictures...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter...</translation>
     </message>
     <message>
         <source>D&amp;elete Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer...</translation>
     </message>
     <message>
         <source>Cu&amp;t to Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé&amp;tourer</translation>
     </message>
     <message>
         <source>Total Pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre :</translation>
     </message>
     <message>
         <source>Current Sou&amp;nd:</source>
-        <translation type="unfinished"></translation>
+        <translation>Son act&amp;uel :</translation>
     </message>
     <message>
         <source>P&amp;lay Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;couter les sons</translation>
     </message>
     <message>
         <source>&amp;Specify Sounds...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;hoisir le son...</translation>
     </message>
     <message>
         <source>Delete So&amp;unds...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppri&amp;mer le son...</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
 </context>
 <context>
     <name>SetupDialog</name>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière-plan</translation>
     </message>
     <message>
         <source>Cl&amp;ear BackGround</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer l'arrière-plan</translation>
     </message>
     <message>
         <source>Change the Color &amp;Randomly</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur au &amp;hasard</translation>
     </message>
     <message>
         <source>Selcet the Color of BackGround</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la couleur de fond</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Time &amp;Limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limite :</translation>
     </message>
     <message>
         <source>&amp;Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durée</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Key &amp;Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intervalle</translation>
     </message>
     <message>
         <source>T&amp;ime:</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;urée</translation>
     </message>
     <message>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Aut&amp;o Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia&amp;porama</translation>
     </message>
     <message>
         <source>Ti&amp;me:</source>
-        <translation type="unfinished"></translation>
+        <translation>Du&amp;rée</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Sounds and Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons et images</translation>
     </message>
     <message>
         <source>Manage Default &amp;Sounds...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sons par défaut...</translation>
     </message>
     <message>
         <source>Ma&amp;nage Pictures Group...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gérer le groupe...</translation>
     </message>
     <message>
         <source>&amp;Add Pictures Group...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter un groupe...</translation>
     </message>
     <message>
         <source>Delete &amp;Pictures Group...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppri&amp;mer le groupe...</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnuler</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
 </context>
 <context>
     <name>StringTable</name>
     <message>
         <source>&amp;About Tapnest...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Tapnest...</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>Picture File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier image</translation>
     </message>
     <message>
         <source>Picture File Size(Bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille (octets)</translation>
     </message>
     <message>
         <source>Cut to be displayed</source>
-        <translation type="unfinished"></translation>
+        <translation>Détourée</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>File %s has existed. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %s existe déjà. Le remplacer ?</translation>
     </message>
     <message>
         <source>Do you want to delete the picture file %s? Its sound will be deleted with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le fichier image %s ? Le son associé sera supprimé aussi.</translation>
     </message>
     <message>
         <source>Do you assure that you want to delete the picture file %s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer le fichier image %s ?</translation>
     </message>
     <message>
         <source>The specified sound file will overwrite the old one. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier son choisi remplacera l'ancien. Continuer ?</translation>
     </message>
     <message>
         <source>Sound wave files (*.wav) | *.wav||</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers son WAV (*.wav) | *.wav||</translation>
     </message>
     <message>
         <source>Are you sure to delete the sound file %s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer le fichier son %s ?</translation>
     </message>
     <message>
         <source>Cancel Cu&amp;tting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas dé&amp;tourer</translation>
     </message>
     <message>
         <source>Cu&amp;t to display</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé&amp;tourer</translation>
     </message>
     <message>
         <source>Type &quot;kolo486&quot; to quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez « kolo486 » pour quitter.</translation>
     </message>
     <message>
         <source>The system keys are not locked on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les touches système ne sont pas bloquées sur ce bureau.</translation>
     </message>
     <message>
         <source>Touch gestures are not locked on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les gestes tactiles ne sont pas bloqués sur ce bureau.</translation>
     </message>
     <message>
         <source>The system keys will not be locked on this desktop: see Help, What does my desktop need?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les touches système ne seront pas bloquées sur ce bureau : voir l'aide, « What does my desktop need? ».</translation>
     </message>
     <message>
         <source>System keys not locked: allow it in Settings, Applications, Tapnest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches système non bloquées : autorisez-le dans Paramètres, Applications, Tapnest.</translation>
     </message>
     <message>
         <source>System keys not locked: allow it when GNOME asks at each play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches système non bloquées : autorisez-le quand GNOME le demande, à chaque partie.</translation>
     </message>
     <message>
         <source>Please select one picture group to display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir un groupe d'images à afficher.</translation>
     </message>
     <message>
         <source>Create the playing window failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer la fenêtre de jeu.</translation>
     </message>
     <message>
         <source>You have played for a long time. Please have a rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as joué longtemps. C'est l'heure d'une pause !</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier</translation>
     </message>
     <message>
         <source>Delete the chosen %d sounds files?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les %d fichiers son choisis ?</translation>
     </message>
     <message>
         <source>File Size (Bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille (octets)</translation>
     </message>
     <message>
         <source>Assure that you want to delete the pictures group %s and the path of %s is 
 %s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer le groupe d'images %s ? Le dossier de %s est
+%s</translation>
     </message>
     <message>
         <source>No pictures group temporarily.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun groupe d'images pour l'instant.</translation>
     </message>
     <message>
         <source>You must enter the picture group name into &quot;group name&quot;. 
  Please go on entering after having pressed the button OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le nom du groupe d'images dans « Nom ».
+Cliquez sur OK, puis continuez la saisie.</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages n'ont pas pu être enregistrés.</translation>
     </message>
     <message>
         <source>The picture group &quot;%s&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le groupe d'images « %s » n'a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>The file %s could not be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %s n'a pas pu être copié.</translation>
     </message>
     <message>
         <source>%s could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s n'a pas pu être supprimé.</translation>
     </message>
     <message>
         <source>Make room on the disk or allow writing there, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Libérez de la place sur le disque ou autorisez-y l'écriture, puis réessayez.</translation>
     </message>
     <message>
         <source>The files after it were not copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers suivants n'ont pas été copiés.</translation>
     </message>
     <message>
         <source>Tapnest</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapnest</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre entier.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre entier entre %1 et %2.</translation>
     </message>
     <message>
         <source>Please enter no more than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir au plus %1 caractères.</translation>
     </message>
 </context>
 <context>
     <name>ThanksDialog</name>
     <message>
         <source>Thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci</translation>
     </message>
     <message>
         <source>We appreciate your supporting!</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci pour votre soutien !</translation>
     </message>
     <message>
         <source>You can get more picture and voice files:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous trouverez d'autres images et sons ici :</translation>
     </message>
     <message>
         <source>1.Volume 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Volume 1</translation>
     </message>
     <message>
         <source>2. Volume 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Volume 2</translation>
     </message>
     <message>
         <source>3. Volume 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Volume 3</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>WelcomeDialog</name>
     <message>
         <source>Welcome to Tapnest 2.2 !</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Tapnest 2.2 !</translation>
     </message>
     <message>
         <source>Create the baby&apos;s movie and baby&apos;s game!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le film et le jeu de votre bébé !</translation>
     </message>
     <message>
         <source>Press the button &quot;Start&quot;, then your baby can play with the computer,  pressing the keyboard and clicking the mouse at will.  And this will make your baby feeling satisfied. Be sure that you attend your baby, instead of letting it alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur « Démarrer » : votre bébé peut alors jouer avec l'ordinateur, taper sur le clavier et cliquer avec la souris à sa guise. Il sera ravi. Restez près de lui, ne le laissez jamais seul.</translation>
     </message>
     <message>
         <source>&amp;Start...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Démarrer...</translation>
     </message>
     <message>
         <source>Se&amp;tup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réglages...</translation>
     </message>
     <message>
         <source>Get more picture &amp;and voice files ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus d'&amp;images et de sons...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
 </context>
 </TS>
