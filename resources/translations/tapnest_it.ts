@@ -5,521 +5,523 @@
     <name>AboutDialog</name>
     <message>
         <source>About Tapnest</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Tapnest</translation>
     </message>
     <message>
         <source>Tapnest Ver 2.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapnest versione 2.2</translation>
     </message>
     <message>
         <source>Pictures and sounds for little hands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini e suoni per piccole mani.</translation>
     </message>
     <message>
         <source>Every key and every click brings a</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni tasto e ogni clic porta</translation>
     </message>
     <message>
         <source>new picture with its own sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>una nuova immagine col suo suono.</translation>
     </message>
     <message>
         <source>Welcome to Visit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Venite a trovarci:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>AddPictureGroupDialog</name>
     <message>
         <source>Add Picture Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi gruppo di immagini</translation>
     </message>
     <message>
         <source>&amp;Group Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cartella:</translation>
     </message>
     <message>
         <source>Group &amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nome:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descrizione:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;iuto</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti</translation>
     </message>
 </context>
 <context>
     <name>ManageDefaultSoundsDialog</name>
     <message>
         <source>Manage Default Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Suoni predefiniti</translation>
     </message>
     <message>
         <source>If you have not specified a sound for the picture you will display, the picture will be displayed going with the sound chosen random from the sounds below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le immagini senza un suono proprio suonano con un suono scelto a caso da questo elenco.</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ascolta</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ferma</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggi&amp;ungi...</translation>
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;iuto</translation>
     </message>
 </context>
 <context>
     <name>ManagePictureGroupDialog</name>
     <message>
         <source>All Image Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le immagini</translation>
     </message>
     <message>
         <source>Manage Picture Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestisci gruppo di immagini</translation>
     </message>
     <message>
         <source>Group &amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nome:</translation>
     </message>
     <message>
         <source>Display This &amp;Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra &amp;questo gruppo</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descrizione:</translation>
     </message>
     <message>
         <source>Group &amp;Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cartella:</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini</translation>
     </message>
     <message>
         <source>&amp;Add Pictures...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiung&amp;i...</translation>
     </message>
     <message>
         <source>D&amp;elete Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina...</translation>
     </message>
     <message>
         <source>Cu&amp;t to Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Scon&amp;torna</translation>
     </message>
     <message>
         <source>Total Pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale:</translation>
     </message>
     <message>
         <source>Current Sou&amp;nd:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suono attuale:</translation>
     </message>
     <message>
         <source>P&amp;lay Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Asco&amp;lta suoni</translation>
     </message>
     <message>
         <source>&amp;Specify Sounds...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sce&amp;gli suono...</translation>
     </message>
     <message>
         <source>Delete So&amp;unds...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eli&amp;mina suono...</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai&amp;uto</translation>
     </message>
 </context>
 <context>
     <name>SetupDialog</name>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <source>Cl&amp;ear BackGround</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulisci lo s&amp;fondo</translation>
     </message>
     <message>
         <source>Change the Color &amp;Randomly</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore a &amp;caso</translation>
     </message>
     <message>
         <source>Selcet the Color of BackGround</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il colore dello sfondo</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Time &amp;Limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Li&amp;mite:</translation>
     </message>
     <message>
         <source>&amp;Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Val.:</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Key &amp;Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausa tasti</translation>
     </message>
     <message>
         <source>T&amp;ime:</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;al.:</translation>
     </message>
     <message>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Aut&amp;o Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Aut&amp;omatico</translation>
     </message>
     <message>
         <source>Ti&amp;me:</source>
-        <translation type="unfinished"></translation>
+        <translation>Va&amp;l.:</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Sounds and Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Suoni e immagini</translation>
     </message>
     <message>
         <source>Manage Default &amp;Sounds...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suoni predefiniti...</translation>
     </message>
     <message>
         <source>Ma&amp;nage Pictures Group...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gestisci gruppo...</translation>
     </message>
     <message>
         <source>&amp;Add Pictures Group...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiu&amp;ngi gruppo...</translation>
     </message>
     <message>
         <source>Delete &amp;Pictures Group...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina gruppo...</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ann&amp;ulla</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;iuto</translation>
     </message>
 </context>
 <context>
     <name>StringTable</name>
     <message>
         <source>&amp;About Tapnest...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Tapnest...</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazione</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>Picture File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>File immagine</translation>
     </message>
     <message>
         <source>Picture File Size(Bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione (byte)</translation>
     </message>
     <message>
         <source>Cut to be displayed</source>
-        <translation type="unfinished"></translation>
+        <translation>Scontornata</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>File %s has existed. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %s esiste già. Sostituirlo?</translation>
     </message>
     <message>
         <source>Do you want to delete the picture file %s? Its sound will be deleted with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare il file immagine %s? Verrà eliminato anche il suo suono.</translation>
     </message>
     <message>
         <source>Do you assure that you want to delete the picture file %s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero il file immagine %s?</translation>
     </message>
     <message>
         <source>The specified sound file will overwrite the old one. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il suono scelto sostituirà quello vecchio. Continuare?</translation>
     </message>
     <message>
         <source>Sound wave files (*.wav) | *.wav||</source>
-        <translation type="unfinished"></translation>
+        <translation>File audio WAV (*.wav) | *.wav||</translation>
     </message>
     <message>
         <source>Are you sure to delete the sound file %s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero il file audio %s?</translation>
     </message>
     <message>
         <source>Cancel Cu&amp;tting</source>
-        <translation type="unfinished"></translation>
+        <translation>Non scon&amp;tornare</translation>
     </message>
     <message>
         <source>Cu&amp;t to display</source>
-        <translation type="unfinished"></translation>
+        <translation>Scon&amp;torna</translation>
     </message>
     <message>
         <source>Type &quot;kolo486&quot; to quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi &quot;kolo486&quot; per uscire.</translation>
     </message>
     <message>
         <source>The system keys are not locked on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>I tasti di sistema non sono bloccati su questo desktop.</translation>
     </message>
     <message>
         <source>Touch gestures are not locked on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>I gesti touch non sono bloccati su questo desktop.</translation>
     </message>
     <message>
         <source>The system keys will not be locked on this desktop: see Help, What does my desktop need?</source>
-        <translation type="unfinished"></translation>
+        <translation>I tasti di sistema non saranno bloccati su questo desktop: vedi l'Aiuto, &quot;What does my desktop need?&quot;</translation>
     </message>
     <message>
         <source>System keys not locked: allow it in Settings, Applications, Tapnest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti di sistema non bloccati: consentilo in Impostazioni, Applicazioni, Tapnest.</translation>
     </message>
     <message>
         <source>System keys not locked: allow it when GNOME asks at each play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti di sistema non bloccati: consentilo quando GNOME lo chiede, a ogni partita.</translation>
     </message>
     <message>
         <source>Please select one picture group to display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un gruppo di immagini da mostrare.</translation>
     </message>
     <message>
         <source>Create the playing window failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la finestra di gioco.</translation>
     </message>
     <message>
         <source>You have played for a long time. Please have a rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai giocato a lungo. Ora di una pausa!</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del file</translation>
     </message>
     <message>
         <source>Delete the chosen %d sounds files?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare i %d file audio scelti?</translation>
     </message>
     <message>
         <source>File Size (Bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione (byte)</translation>
     </message>
     <message>
         <source>Assure that you want to delete the pictures group %s and the path of %s is 
 %s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero il gruppo di immagini %s? La cartella di %s è
+%s</translation>
     </message>
     <message>
         <source>No pictures group temporarily.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nessun gruppo di immagini.</translation>
     </message>
     <message>
         <source>You must enter the picture group name into &quot;group name&quot;. 
  Please go on entering after having pressed the button OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi il nome del gruppo di immagini in &quot;Nome&quot;.
+Premi OK e continua a scrivere.</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni.</translation>
     </message>
     <message>
         <source>The picture group &quot;%s&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il gruppo di immagini &quot;%s&quot;.</translation>
     </message>
     <message>
         <source>The file %s could not be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile copiare il file %s.</translation>
     </message>
     <message>
         <source>%s could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare %s.</translation>
     </message>
     <message>
         <source>Make room on the disk or allow writing there, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Libera spazio sul disco o consenti la scrittura, poi riprova.</translation>
     </message>
     <message>
         <source>The files after it were not copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>I file successivi non sono stati copiati.</translation>
     </message>
     <message>
         <source>Tapnest</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapnest</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un numero intero.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un numero intero tra %1 e %2.</translation>
     </message>
     <message>
         <source>Please enter no more than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci al massimo %1 caratteri.</translation>
     </message>
 </context>
 <context>
     <name>ThanksDialog</name>
     <message>
         <source>Thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Grazie</translation>
     </message>
     <message>
         <source>We appreciate your supporting!</source>
-        <translation type="unfinished"></translation>
+        <translation>Grazie per il tuo sostegno!</translation>
     </message>
     <message>
         <source>You can get more picture and voice files:</source>
-        <translation type="unfinished"></translation>
+        <translation>Altre immagini e suoni si trovano qui:</translation>
     </message>
     <message>
         <source>1.Volume 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Volume 1</translation>
     </message>
     <message>
         <source>2. Volume 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Volume 2</translation>
     </message>
     <message>
         <source>3. Volume 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Volume 3</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
 </context>
 <context>
     <name>WelcomeDialog</name>
     <message>
         <source>Welcome to Tapnest 2.2 !</source>
-        <translation type="unfinished"></translation>
+        <translation>Benvenuti in Tapnest 2.2!</translation>
     </message>
     <message>
         <source>Create the baby&apos;s movie and baby&apos;s game!</source>
-        <translation type="unfinished"></translation>
+        <translation>Il film e il gioco del tuo bambino!</translation>
     </message>
     <message>
         <source>Press the button &quot;Start&quot;, then your baby can play with the computer,  pressing the keyboard and clicking the mouse at will.  And this will make your baby feeling satisfied. Be sure that you attend your baby, instead of letting it alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi &quot;Inizia&quot;: il tuo bambino potrà giocare con il computer, premere i tasti e cliccare il mouse a piacere, e si divertirà. Resta accanto a lui e non lasciarlo mai solo.</translation>
     </message>
     <message>
         <source>&amp;Start...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inizia...</translation>
     </message>
     <message>
         <source>Se&amp;tup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta&amp;zioni...</translation>
     </message>
     <message>
         <source>Get more picture &amp;and voice files ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Altre immagini e &amp;suoni...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai&amp;uto</translation>
     </message>
 </context>
 </TS>

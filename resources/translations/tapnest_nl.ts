@@ -5,521 +5,523 @@
     <name>AboutDialog</name>
     <message>
         <source>About Tapnest</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Tapnest</translation>
     </message>
     <message>
         <source>Tapnest Ver 2.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapnest versie 2.2</translation>
     </message>
     <message>
         <source>Pictures and sounds for little hands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaatjes en geluid voor kleintjes.</translation>
     </message>
     <message>
         <source>Every key and every click brings a</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke toets en elke klik brengt een</translation>
     </message>
     <message>
         <source>new picture with its own sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>nieuw plaatje met een eigen geluid.</translation>
     </message>
     <message>
         <source>Welcome to Visit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kom eens kijken op:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>AddPictureGroupDialog</name>
     <message>
         <source>Add Picture Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaatjesgroep toevoegen</translation>
     </message>
     <message>
         <source>&amp;Group Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Map:</translation>
     </message>
     <message>
         <source>Group &amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naam:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beschrijving:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vooruit</translation>
     </message>
 </context>
 <context>
     <name>ManageDefaultSoundsDialog</name>
     <message>
         <source>Manage Default Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaardgeluiden</translation>
     </message>
     <message>
         <source>If you have not specified a sound for the picture you will display, the picture will be displayed going with the sound chosen random from the sounds below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaatjes zonder eigen geluid krijgen een willekeurig geluid uit deze lijst.</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afspelen</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stoppen</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen...</translation>
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;luiten</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
     <name>ManagePictureGroupDialog</name>
     <message>
         <source>All Image Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle afbeeldingen</translation>
     </message>
     <message>
         <source>Manage Picture Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaatjesgroep beheren</translation>
     </message>
     <message>
         <source>Group &amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naam:</translation>
     </message>
     <message>
         <source>Display This &amp;Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze &amp;groep tonen</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beschrijving:</translation>
     </message>
     <message>
         <source>Group &amp;Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Map:</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaatjes</translation>
     </message>
     <message>
         <source>&amp;Add Pictures...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen...</translation>
     </message>
     <message>
         <source>D&amp;elete Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen...</translation>
     </message>
     <message>
         <source>Cu&amp;t to Display</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uitknippen</translation>
     </message>
     <message>
         <source>Total Pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal:</translation>
     </message>
     <message>
         <source>Current Sou&amp;nd:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hui&amp;dig geluid:</translation>
     </message>
     <message>
         <source>P&amp;lay Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Geluid af&amp;spelen</translation>
     </message>
     <message>
         <source>&amp;Specify Sounds...</source>
-        <translation type="unfinished"></translation>
+        <translation>Geluid &amp;kiezen...</translation>
     </message>
     <message>
         <source>Delete So&amp;unds...</source>
-        <translation type="unfinished"></translation>
+        <translation>Geluid w&amp;issen...</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
     <name>SetupDialog</name>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtergrond</translation>
     </message>
     <message>
         <source>Cl&amp;ear BackGround</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtergrond &amp;wissen</translation>
     </message>
     <message>
         <source>Change the Color &amp;Randomly</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur wille&amp;keurig</translation>
     </message>
     <message>
         <source>Selcet the Color of BackGround</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtergrondkleur kiezen</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijd</translation>
     </message>
     <message>
         <source>Time &amp;Limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijds&amp;limiet:</translation>
     </message>
     <message>
         <source>&amp;Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tijd:</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Key &amp;Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Toets&amp;pauze</translation>
     </message>
     <message>
         <source>T&amp;ime:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ijd:</translation>
     </message>
     <message>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Aut&amp;o Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto&amp;matisch</translation>
     </message>
     <message>
         <source>Ti&amp;me:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ti&amp;jd:</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Sounds and Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Geluiden en plaatjes</translation>
     </message>
     <message>
         <source>Manage Default &amp;Sounds...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standaardgeluiden...</translation>
     </message>
     <message>
         <source>Ma&amp;nage Pictures Group...</source>
-        <translation type="unfinished"></translation>
+        <translation>Groep &amp;beheren...</translation>
     </message>
     <message>
         <source>&amp;Add Pictures Group...</source>
-        <translation type="unfinished"></translation>
+        <translation>Groep toe&amp;voegen...</translation>
     </message>
     <message>
         <source>Delete &amp;Pictures Group...</source>
-        <translation type="unfinished"></translation>
+        <translation>Groep verwij&amp;deren...</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
     <name>StringTable</name>
     <message>
         <source>&amp;About Tapnest...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over Tapnest...</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informatie</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarschuwing</translation>
     </message>
     <message>
         <source>Picture File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingsbestand</translation>
     </message>
     <message>
         <source>Picture File Size(Bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grootte (bytes)</translation>
     </message>
     <message>
         <source>Cut to be displayed</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgeknipt</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>File %s has existed. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %s bestaat al. Overschrijven?</translation>
     </message>
     <message>
         <source>Do you want to delete the picture file %s? Its sound will be deleted with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding %s verwijderen? Het geluid ervan wordt ook verwijderd.</translation>
     </message>
     <message>
         <source>Do you assure that you want to delete the picture file %s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u afbeelding %s wilt verwijderen?</translation>
     </message>
     <message>
         <source>The specified sound file will overwrite the old one. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het gekozen geluid vervangt het oude. Doorgaan?</translation>
     </message>
     <message>
         <source>Sound wave files (*.wav) | *.wav||</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV-geluidsbestanden (*.wav) | *.wav||</translation>
     </message>
     <message>
         <source>Are you sure to delete the sound file %s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u geluidsbestand %s wilt verwijderen?</translation>
     </message>
     <message>
         <source>Cancel Cu&amp;tting</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet &amp;uitknippen</translation>
     </message>
     <message>
         <source>Cu&amp;t to display</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uitknippen</translation>
     </message>
     <message>
         <source>Type &quot;kolo486&quot; to quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ &quot;kolo486&quot; om te stoppen.</translation>
     </message>
     <message>
         <source>The system keys are not locked on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>De systeemtoetsen zijn op dit bureaublad niet vergrendeld.</translation>
     </message>
     <message>
         <source>Touch gestures are not locked on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanraakgebaren zijn op dit bureaublad niet vergrendeld.</translation>
     </message>
     <message>
         <source>The system keys will not be locked on this desktop: see Help, What does my desktop need?</source>
-        <translation type="unfinished"></translation>
+        <translation>De systeemtoetsen worden op dit bureaublad niet vergrendeld: zie Help, &quot;What does my desktop need?&quot;</translation>
     </message>
     <message>
         <source>System keys not locked: allow it in Settings, Applications, Tapnest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeemtoetsen niet vergrendeld: sta het toe in Instellingen, Toepassingen, Tapnest.</translation>
     </message>
     <message>
         <source>System keys not locked: allow it when GNOME asks at each play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeemtoetsen niet vergrendeld: sta het toe als GNOME het bij elk spel vraagt.</translation>
     </message>
     <message>
         <source>Please select one picture group to display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een plaatjesgroep om te tonen.</translation>
     </message>
     <message>
         <source>Create the playing window failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het speelvenster kon niet worden gemaakt.</translation>
     </message>
     <message>
         <source>You have played for a long time. Please have a rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je hebt lang gespeeld. Tijd voor een pauze!</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsnaam</translation>
     </message>
     <message>
         <source>Delete the chosen %d sounds files?</source>
-        <translation type="unfinished"></translation>
+        <translation>De %d gekozen geluidsbestanden verwijderen?</translation>
     </message>
     <message>
         <source>File Size (Bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grootte (bytes)</translation>
     </message>
     <message>
         <source>Assure that you want to delete the pictures group %s and the path of %s is 
 %s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u plaatjesgroep %s wilt verwijderen? De map van %s is
+%s</translation>
     </message>
     <message>
         <source>No pictures group temporarily.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog geen plaatjesgroep.</translation>
     </message>
     <message>
         <source>You must enter the picture group name into &quot;group name&quot;. 
  Please go on entering after having pressed the button OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul de naam van de plaatjesgroep in bij &quot;Naam&quot;.
+Klik op OK en typ dan verder.</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen konden niet worden opgeslagen.</translation>
     </message>
     <message>
         <source>The picture group &quot;%s&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>De plaatjesgroep &quot;%s&quot; kon niet worden opgeslagen.</translation>
     </message>
     <message>
         <source>The file %s could not be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %s kon niet worden gekopieerd.</translation>
     </message>
     <message>
         <source>%s could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s kon niet worden verwijderd.</translation>
     </message>
     <message>
         <source>Make room on the disk or allow writing there, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maak ruimte vrij op de schijf of sta schrijven daar toe en probeer het opnieuw.</translation>
     </message>
     <message>
         <source>The files after it were not copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>De bestanden daarna zijn niet gekopieerd.</translation>
     </message>
     <message>
         <source>Tapnest</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapnest</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer een geheel getal in.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer een geheel getal in tussen %1 en %2.</translation>
     </message>
     <message>
         <source>Please enter no more than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer hoogstens %1 tekens in.</translation>
     </message>
 </context>
 <context>
     <name>ThanksDialog</name>
     <message>
         <source>Thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedankt</translation>
     </message>
     <message>
         <source>We appreciate your supporting!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedankt voor uw steun!</translation>
     </message>
     <message>
         <source>You can get more picture and voice files:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meer plaatjes en geluiden vindt u hier:</translation>
     </message>
     <message>
         <source>1.Volume 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Deel 1</translation>
     </message>
     <message>
         <source>2. Volume 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Deel 2</translation>
     </message>
     <message>
         <source>3. Volume 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Deel 3</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
 </context>
 <context>
     <name>WelcomeDialog</name>
     <message>
         <source>Welcome to Tapnest 2.2 !</source>
-        <translation type="unfinished"></translation>
+        <translation>Welkom bij Tapnest 2.2!</translation>
     </message>
     <message>
         <source>Create the baby&apos;s movie and baby&apos;s game!</source>
-        <translation type="unfinished"></translation>
+        <translation>Film en spel voor uw baby!</translation>
     </message>
     <message>
         <source>Press the button &quot;Start&quot;, then your baby can play with the computer,  pressing the keyboard and clicking the mouse at will.  And this will make your baby feeling satisfied. Be sure that you attend your baby, instead of letting it alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op &quot;Start&quot;: dan kan uw baby met de computer spelen, naar hartenlust toetsen indrukken en met de muis klikken, en daar geniet het van. Blijf erbij en laat uw baby nooit alleen.</translation>
     </message>
     <message>
         <source>&amp;Start...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Start...</translation>
     </message>
     <message>
         <source>Se&amp;tup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Instellingen...</translation>
     </message>
     <message>
         <source>Get more picture &amp;and voice files ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meer plaatjes en &amp;geluiden...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;luiten</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 </TS>
