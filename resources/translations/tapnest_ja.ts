@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>&amp;Time:</source>
-        <translation>値(&amp;T):</translation>
+        <translation>値(&amp;T)</translation>
     </message>
     <message>
         <source>Min</source>
@@ -232,7 +232,7 @@
     </message>
     <message>
         <source>T&amp;ime:</source>
-        <translation>値(&amp;I):</translation>
+        <translation>値(&amp;I)</translation>
     </message>
     <message>
         <source>ms</source>
@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Ti&amp;me:</source>
-        <translation>値(&amp;M):</translation>
+        <translation>値(&amp;M)</translation>
     </message>
     <message>
         <source>s</source>

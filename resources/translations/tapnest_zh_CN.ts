@@ -220,11 +220,11 @@
     </message>
     <message>
         <source>&amp;Time:</source>
-        <translation>值(&amp;T):</translation>
+        <translation>值(&amp;T)</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation>分钟</translation>
+        <translation>分</translation>
     </message>
     <message>
         <source>Key &amp;Delay</source>
@@ -232,11 +232,11 @@
     </message>
     <message>
         <source>T&amp;ime:</source>
-        <translation>值(&amp;I):</translation>
+        <translation>值(&amp;I)</translation>
     </message>
     <message>
         <source>ms</source>
-        <translation>毫秒</translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Aut&amp;o Display</source>
@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Ti&amp;me:</source>
-        <translation>值(&amp;M):</translation>
+        <translation>值(&amp;M)</translation>
     </message>
     <message>
         <source>s</source>
