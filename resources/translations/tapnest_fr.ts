@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Welcome to Visit:</source>
-        <translation>Venez nous voir :</translation>
+        <translation>Venez nous voir&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -36,19 +36,19 @@
     <name>AddPictureGroupDialog</name>
     <message>
         <source>Add Picture Group</source>
-        <translation>Ajouter un groupe d'images</translation>
+        <translation>Ajouter un groupe d&apos;images</translation>
     </message>
     <message>
         <source>&amp;Group Path:</source>
-        <translation>&amp;Dossier :</translation>
+        <translation>&amp;Dossier&#xa0;:</translation>
     </message>
     <message>
         <source>Group &amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation>D&amp;escription :</translation>
+        <translation>D&amp;escription&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>If you have not specified a sound for the picture you will display, the picture will be displayed going with the sound chosen random from the sounds below.</source>
-        <translation>Une image sans son à elle est accompagnée d'un son choisi au hasard dans cette liste.</translation>
+        <translation>Une image sans son à elle est accompagnée d&apos;un son choisi au hasard dans cette liste.</translation>
     </message>
     <message>
         <source>&amp;Play</source>
@@ -121,11 +121,11 @@
     </message>
     <message>
         <source>Manage Picture Group</source>
-        <translation>Gérer le groupe d'images</translation>
+        <translation>Gérer le groupe d&apos;images</translation>
     </message>
     <message>
         <source>Group &amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Display This &amp;Group</source>
@@ -133,11 +133,11 @@
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation>D&amp;escription :</translation>
+        <translation>D&amp;escription&#xa0;:</translation>
     </message>
     <message>
         <source>Group &amp;Path:</source>
-        <translation>&amp;Dossier :</translation>
+        <translation>&amp;Dossier&#xa0;:</translation>
     </message>
     <message>
         <source>Pictures</source>
@@ -157,11 +157,11 @@
     </message>
     <message>
         <source>Total Pictures:</source>
-        <translation>Nombre :</translation>
+        <translation>Nombre&#xa0;:</translation>
     </message>
     <message>
         <source>Current Sou&amp;nd:</source>
-        <translation>Son act&amp;uel :</translation>
+        <translation>Son act&amp;uel&#xa0;:</translation>
     </message>
     <message>
         <source>P&amp;lay Sounds</source>
@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>Cl&amp;ear BackGround</source>
-        <translation>&amp;Effacer l'arrière-plan</translation>
+        <translation>&amp;Effacer l&apos;arrière-plan</translation>
     </message>
     <message>
         <source>Change the Color &amp;Randomly</source>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>Time &amp;Limit:</source>
-        <translation>&amp;Limite :</translation>
+        <translation>&amp;Limite&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Time:</source>
@@ -319,19 +319,19 @@
     </message>
     <message>
         <source>File %s has existed. Overwrite it?</source>
-        <translation>Le fichier %s existe déjà. Le remplacer ?</translation>
+        <translation>Le fichier %s existe déjà. Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to delete the picture file %s? Its sound will be deleted with it.</source>
-        <translation>Supprimer le fichier image %s ? Le son associé sera supprimé aussi.</translation>
+        <translation>Supprimer le fichier image %s&#xa0;? Le son associé sera supprimé aussi.</translation>
     </message>
     <message>
         <source>Do you assure that you want to delete the picture file %s?</source>
-        <translation>Voulez-vous vraiment supprimer le fichier image %s ?</translation>
+        <translation>Voulez-vous vraiment supprimer le fichier image %s&#xa0;?</translation>
     </message>
     <message>
         <source>The specified sound file will overwrite the old one. Continue?</source>
-        <translation>Le fichier son choisi remplacera l'ancien. Continuer ?</translation>
+        <translation>Le fichier son choisi remplacera l&apos;ancien. Continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Sound wave files (*.wav) | *.wav||</source>
@@ -339,7 +339,7 @@
     </message>
     <message>
         <source>Are you sure to delete the sound file %s?</source>
-        <translation>Voulez-vous vraiment supprimer le fichier son %s ?</translation>
+        <translation>Voulez-vous vraiment supprimer le fichier son %s&#xa0;?</translation>
     </message>
     <message>
         <source>Cancel Cu&amp;tting</source>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>Type &quot;kolo486&quot; to quit.</source>
-        <translation>Tapez « kolo486 » pour quitter.</translation>
+        <translation>Tapez «&#xa0;kolo486&#xa0;» pour quitter.</translation>
     </message>
     <message>
         <source>The system keys are not locked on this desktop.</source>
@@ -363,19 +363,19 @@
     </message>
     <message>
         <source>The system keys will not be locked on this desktop: see Help, What does my desktop need?</source>
-        <translation>Les touches système ne seront pas bloquées sur ce bureau : voir l'aide, « What does my desktop need? ».</translation>
+        <translation>Les touches système ne seront pas bloquées sur ce bureau&#xa0;: voir l&apos;aide, «&#xa0;What does my desktop need?&#xa0;».</translation>
     </message>
     <message>
         <source>System keys not locked: allow it in Settings, Applications, Tapnest.</source>
-        <translation>Touches système non bloquées : autorisez-le dans Paramètres, Applications, Tapnest.</translation>
+        <translation>Touches système non bloquées&#xa0;: autorisez-le dans Paramètres, Applications, Tapnest.</translation>
     </message>
     <message>
         <source>System keys not locked: allow it when GNOME asks at each play.</source>
-        <translation>Touches système non bloquées : autorisez-le quand GNOME le demande, à chaque partie.</translation>
+        <translation>Touches système non bloquées&#xa0;: autorisez-le quand GNOME le demande, à chaque partie.</translation>
     </message>
     <message>
         <source>Please select one picture group to display.</source>
-        <translation>Veuillez choisir un groupe d'images à afficher.</translation>
+        <translation>Veuillez choisir un groupe d&apos;images à afficher.</translation>
     </message>
     <message>
         <source>Create the playing window failed.</source>
@@ -383,7 +383,7 @@
     </message>
     <message>
         <source>You have played for a long time. Please have a rest.</source>
-        <translation>Tu as joué longtemps. C'est l'heure d'une pause !</translation>
+        <translation>Tu as joué longtemps. C&apos;est l&apos;heure d&apos;une pause&#xa0;!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -395,7 +395,7 @@
     </message>
     <message>
         <source>Delete the chosen %d sounds files?</source>
-        <translation>Supprimer les %d fichiers son choisis ?</translation>
+        <translation>Supprimer les %d fichiers son choisis&#xa0;?</translation>
     </message>
     <message>
         <source>File Size (Bytes)</source>
@@ -404,42 +404,42 @@
     <message>
         <source>Assure that you want to delete the pictures group %s and the path of %s is 
 %s?</source>
-        <translation>Voulez-vous vraiment supprimer le groupe d'images %s ? Le dossier de %s est
+        <translation>Voulez-vous vraiment supprimer le groupe d&apos;images %s&#xa0;? Le dossier de %s est
 %s</translation>
     </message>
     <message>
         <source>No pictures group temporarily.</source>
-        <translation>Aucun groupe d'images pour l'instant.</translation>
+        <translation>Aucun groupe d&apos;images pour l&apos;instant.</translation>
     </message>
     <message>
         <source>You must enter the picture group name into &quot;group name&quot;. 
  Please go on entering after having pressed the button OK.</source>
-        <translation>Veuillez saisir le nom du groupe d'images dans « Nom ».
+        <translation>Veuillez saisir le nom du groupe d&apos;images dans «&#xa0;Nom&#xa0;».
 Cliquez sur OK, puis continuez la saisie.</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation>Les réglages n'ont pas pu être enregistrés.</translation>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés.</translation>
     </message>
     <message>
         <source>The picture group &quot;%s&quot; could not be saved.</source>
-        <translation>Le groupe d'images « %s » n'a pas pu être enregistré.</translation>
+        <translation>Le groupe d&apos;images «&#xa0;%s&#xa0;» n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>The file %s could not be copied.</source>
-        <translation>Le fichier %s n'a pas pu être copié.</translation>
+        <translation>Le fichier %s n&apos;a pas pu être copié.</translation>
     </message>
     <message>
         <source>%s could not be deleted.</source>
-        <translation>%s n'a pas pu être supprimé.</translation>
+        <translation>%s n&apos;a pas pu être supprimé.</translation>
     </message>
     <message>
         <source>Make room on the disk or allow writing there, then try again.</source>
-        <translation>Libérez de la place sur le disque ou autorisez-y l'écriture, puis réessayez.</translation>
+        <translation>Libérez de la place sur le disque ou autorisez-y l&apos;écriture, puis réessayez.</translation>
     </message>
     <message>
         <source>The files after it were not copied.</source>
-        <translation>Les fichiers suivants n'ont pas été copiés.</translation>
+        <translation>Les fichiers suivants n&apos;ont pas été copiés.</translation>
     </message>
     <message>
         <source>Tapnest</source>
@@ -466,11 +466,11 @@ Cliquez sur OK, puis continuez la saisie.</translation>
     </message>
     <message>
         <source>We appreciate your supporting!</source>
-        <translation>Merci pour votre soutien !</translation>
+        <translation>Merci pour votre soutien&#xa0;!</translation>
     </message>
     <message>
         <source>You can get more picture and voice files:</source>
-        <translation>Vous trouverez d'autres images et sons ici :</translation>
+        <translation>Vous trouverez d&apos;autres images et sons ici&#xa0;:</translation>
     </message>
     <message>
         <source>1.Volume 1</source>
@@ -493,15 +493,15 @@ Cliquez sur OK, puis continuez la saisie.</translation>
     <name>WelcomeDialog</name>
     <message>
         <source>Welcome to Tapnest 2.2 !</source>
-        <translation>Bienvenue dans Tapnest 2.2 !</translation>
+        <translation>Bienvenue dans Tapnest 2.2&#xa0;!</translation>
     </message>
     <message>
         <source>Create the baby&apos;s movie and baby&apos;s game!</source>
-        <translation>Le film et le jeu de votre bébé !</translation>
+        <translation>Le film et le jeu de votre bébé&#xa0;!</translation>
     </message>
     <message>
         <source>Press the button &quot;Start&quot;, then your baby can play with the computer,  pressing the keyboard and clicking the mouse at will.  And this will make your baby feeling satisfied. Be sure that you attend your baby, instead of letting it alone.</source>
-        <translation>Appuyez sur « Démarrer » : votre bébé peut alors jouer avec l'ordinateur, taper sur le clavier et cliquer avec la souris à sa guise. Il sera ravi. Restez près de lui, ne le laissez jamais seul.</translation>
+        <translation>Appuyez sur «&#xa0;Démarrer&#xa0;»&#xa0;: votre bébé peut alors jouer avec l&apos;ordinateur, taper sur le clavier et cliquer avec la souris à sa guise. Il sera ravi. Restez près de lui, ne le laissez jamais seul.</translation>
     </message>
     <message>
         <source>&amp;Start...</source>
@@ -513,7 +513,7 @@ Cliquez sur OK, puis continuez la saisie.</translation>
     </message>
     <message>
         <source>Get more picture &amp;and voice files ...</source>
-        <translation>Plus d'&amp;images et de sons...</translation>
+        <translation>Plus d&apos;&amp;images et de sons...</translation>
     </message>
     <message>
         <source>&amp;Close</source>

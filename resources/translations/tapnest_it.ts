@@ -363,7 +363,7 @@
     </message>
     <message>
         <source>The system keys will not be locked on this desktop: see Help, What does my desktop need?</source>
-        <translation>I tasti di sistema non saranno bloccati su questo desktop: vedi l'Aiuto, &quot;What does my desktop need?&quot;</translation>
+        <translation>I tasti di sistema non saranno bloccati su questo desktop: vedi l&apos;Aiuto, &quot;What does my desktop need?&quot;</translation>
     </message>
     <message>
         <source>System keys not locked: allow it in Settings, Applications, Tapnest.</source>
