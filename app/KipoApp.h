@@ -1,12 +1,13 @@
 #pragma once
 
+#include "app/Translations.h"
 #include "library/Settings.h"
 
 #include <QApplication>
 
-// The application: loads the settings before the welcome dialog opens, runs
-// that dialog as the program's only window, and saves the settings when the
-// process ends.
+// The application: installs the catalogues of the desktop's language and loads
+// the settings before the welcome dialog opens, runs that dialog as the
+// program's only window, and saves the settings when the process ends.
 class CKipoApp : public QApplication
 {
     Q_OBJECT
@@ -19,5 +20,7 @@ public:
     int InitInstance();
 
 private:
+    // Before any window, so that every text is shown in the desktop's language.
+    Translations m_translations;
     Settings m_settings;
 };

@@ -8,6 +8,7 @@
 #include "resources/StringTable.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFontDatabase>
 #include <QHeaderView>
@@ -28,6 +29,14 @@ namespace {
 QString ToQt(const std::string& text)
 {
     return QString::fromStdString(text);
+}
+
+// A template's English text in the language of the installed catalogues.
+QString Translated(const DialogTemplate& dialogTemplate, const std::string& text)
+{
+    if (text.empty())
+        return {};
+    return QCoreApplication::translate(dialogTemplate.context.c_str(), text.c_str());
 }
 
 bool HasMnemonic(const QString& text)
@@ -54,9 +63,9 @@ QString WithoutMnemonics(const QString& text)
     return plain;
 }
 
-QLabel* CreateStatic(const ControlTemplate& control, Qt::Alignment alignment)
+QLabel* CreateStatic(const QString& text, Qt::Alignment alignment)
 {
-    auto* label = new QLabel(ToQt(control.text));
+    auto* label = new QLabel(text);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(alignment | Qt::AlignTop);
@@ -121,26 +130,28 @@ QWidget* CreateFrame()
     return frame;
 }
 
-QWidget* CreateWidget(const ControlTemplate& control, const QRect& pixels)
+// An edit's text is what it starts with, never translated; the other kinds' texts are shown
+// as `text`.
+QWidget* CreateWidget(const ControlTemplate& control, const QString& text, const QRect& pixels)
 {
     switch (control.kind) {
     case ControlKind::StaticLeft:
-        return CreateStatic(control, Qt::AlignLeft);
+        return CreateStatic(text, Qt::AlignLeft);
     case ControlKind::StaticCentre:
-        return CreateStatic(control, Qt::AlignHCenter);
+        return CreateStatic(text, Qt::AlignHCenter);
     case ControlKind::StaticRight:
-        return CreateStatic(control, Qt::AlignRight);
+        return CreateStatic(text, Qt::AlignRight);
     case ControlKind::GroupBox:
-        return new CGroupFrame(ToQt(control.text));
+        return new CGroupFrame(text);
     case ControlKind::PushButton:
-        return new QPushButton(ToQt(control.text));
+        return new QPushButton(text);
     case ControlKind::DefaultPushButton: {
-        auto* button = new QPushButton(ToQt(control.text));
+        auto* button = new QPushButton(text);
         button->setDefault(true);
         return button;
     }
     case ControlKind::CheckBox:
-        return new QCheckBox(ToQt(control.text));
+        return new QCheckBox(text);
     case ControlKind::Edit:
         return CreateEdit(control);
     case ControlKind::ListBox:
@@ -156,13 +167,21 @@ QWidget* CreateWidget(const ControlTemplate& control, const QRect& pixels)
         return CreateIcon(pixels);
     case ControlKind::OwnerDrawButton: {
         auto* button = new COwnerDrawButton;
-        button->setText(ToQt(control.text));
+        button->setText(text);
         return button;
     }
     case ControlKind::Frame:
         return CreateFrame();
     }
     return new QWidget;
+}
+
+QStringList TranslatedTexts(const DialogTemplate& dialogTemplate)
+{
+    QStringList texts;
+    for (const ControlTemplate& control : dialogTemplate.controls)
+        texts << Translated(dialogTemplate, control.text);
+    return texts;
 }
 
 bool TakesTabFocus(const QWidget* widget)
@@ -269,9 +288,9 @@ QFont DialogFont(const DialogTemplate& dialogTemplate)
 }
 
 DialogBuilder::DialogBuilder(const DialogTemplate& dialogTemplate, QDialog& dialog)
-    : m_units(DialogFont(dialogTemplate))
+    : m_units(DialogFont(dialogTemplate), TranslatedTexts(dialogTemplate))
 {
-    dialog.setWindowTitle(ToQt(dialogTemplate.title));
+    dialog.setWindowTitle(Translated(dialogTemplate, dialogTemplate.title));
     dialog.setFont(DialogFont(dialogTemplate));
     dialog.setFixedSize(m_units.ToPixelsX(dialogTemplate.width),
                         m_units.ToPixelsY(dialogTemplate.height));
@@ -280,7 +299,7 @@ DialogBuilder::DialogBuilder(const DialogTemplate& dialogTemplate, QDialog& dial
     widgets.reserve(dialogTemplate.controls.size());
     for (const ControlTemplate& control : dialogTemplate.controls) {
         const QRect pixels = m_units.ToPixels(control.x, control.y, control.width, control.height);
-        QWidget* widget = CreateWidget(control, pixels);
+        QWidget* widget = CreateWidget(control, Translated(dialogTemplate, control.text), pixels);
         widget->setParent(&dialog);
         widget->setGeometry(pixels);
         if ((control.style & NoTabStop) && TakesTabFocus(widget))

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetrics>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -15,7 +16,7 @@ int ScaleRounded(int value, int numerator, int denominator)
 
 } // namespace
 
-DialogUnits::DialogUnits(const QFont& font)
+DialogUnits::DialogUnits(const QFont& font, const QStringList& texts)
 {
     const QFontMetrics metrics(font);
     // The width of the 52 letters over 26 is twice the average; (2 * average + 1) / 2 rounds it.
@@ -23,6 +24,11 @@ DialogUnits::DialogUnits(const QFont& font)
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     m_baseX = (letters / 26 + 1) / 2;
     m_baseY = metrics.height();
+    for (const QString& text : texts) {
+        const int line =
+            metrics.boundingRect(QRect(), Qt::TextSingleLine | Qt::TextShowMnemonic, text).height();
+        m_baseY = std::max(m_baseY, line);
+    }
 }
 
 int DialogUnits::ToPixelsX(int units) const

@@ -17,6 +17,16 @@ int CGroupFrame::TopLineY() const
     return fontMetrics().height() / 2;
 }
 
+int CGroupFrame::TitleLeft() const
+{
+    return kTitleIndentCharacters * fontMetrics().averageCharWidth();
+}
+
+int CGroupFrame::TitleRight() const
+{
+    return TitleLeft() + fontMetrics().horizontalAdvance(title()) + 2 * kTitleGap;
+}
+
 void CGroupFrame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -24,8 +34,8 @@ void CGroupFrame::paintEvent(QPaintEvent*)
     const int top = TopLineY();
     const int right = width() - 1;
     const int bottom = height() - 1;
-    const int titleLeft = kTitleIndentCharacters * metrics.averageCharWidth();
-    const int titleRight = titleLeft + metrics.horizontalAdvance(title()) + 2 * kTitleGap;
+    const int titleLeft = TitleLeft();
+    const int titleRight = TitleRight();
 
     // Dark, then light one pixel in and down: the etched look of a dialog's frame.
     const auto drawFrame = [&](const QColor& colour, int inset) {

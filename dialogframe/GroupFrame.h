@@ -16,6 +16,12 @@ public:
     // The height of the top line within the frame: the middle of the title.
     int TopLineY() const;
 
+    // Where the gap that the title makes in the top line ends, from the frame's left edge.
+    int TitleRight() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    int TitleLeft() const;
 };

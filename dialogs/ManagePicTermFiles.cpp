@@ -14,11 +14,11 @@
 #include "platform/files/Paths.h"
 #include "resources/StringTable.h"
 
+#include <QCoreApplication>
 #include <QTreeWidget>
 
 namespace {
 
-constexpr std::string_view kAllImageFiles = "All Image Files";
 constexpr std::uint32_t kExcludeVectorAndIconFormats = 140; // EMF, WMF and icons
 
 // A Yes/No question with No as the default; "%s" in the text takes `value`.
@@ -44,8 +44,9 @@ void CManagePicTerm::OnAddPictures()
 {
     std::string filter;
     std::vector<std::string> formats;
-    if (CPictureImage::BuildOpenFilter(filter, formats, kAllImageFiles,
-                                       kExcludeVectorAndIconFormats,
+    const std::string allImageFiles =
+        QCoreApplication::translate("ManagePictureGroupDialog", "All Image Files").toStdString();
+    if (CPictureImage::BuildOpenFilter(filter, formats, allImageFiles, kExcludeVectorAndIconFormats,
                                        '|') != CPictureImage::kSuccess)
         return;
     const auto chosen = ChooseFiles(

@@ -13,7 +13,9 @@ ProgressWindow::ProgressWindow(QWidget* owner) : m_script(ScriptedProgress::Acti
         m_script->m_cancelled = false;
         return;
     }
-    m_dialog = std::make_unique<QProgressDialog>(QString(), QObject::tr("Cancel"), 0, 1000, owner);
+    // The dialog's own Cancel button, named in the language of Qt's catalogue.
+    m_dialog = std::make_unique<QProgressDialog>(owner);
+    m_dialog->setRange(0, 1000);
     m_dialog->setWindowModality(Qt::WindowModal);
     // Shown by Show, never by the dialog's own timer.
     m_dialog->setMinimumDuration(std::numeric_limits<int>::max());

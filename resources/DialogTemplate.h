@@ -63,10 +63,13 @@ struct ControlTemplate
     int nameId = 0;
 };
 
-// One dialog: its title, font, client size in dialog units and its controls in tab order.
+// One dialog: the context its texts are translated in, its title, font, client size in dialog
+// units and its controls in tab order. The title and the controls' texts are English, the
+// source language of the catalogues.
 struct DialogTemplate
 {
     int id = 0;
+    std::string context;
     std::string title;
     std::string fontFace;
     int pointSize = 8;

@@ -10,6 +10,7 @@ BUILD_PACKAGES=(
     qt6-base-dev qt6-base-private-dev qt6-image-formats-plugins libpng-dev libtiff-dev libwebp-dev
     qt6-wayland libwayland-dev libwayland-bin wayland-protocols libxcb1-dev
     libsndfile1-dev libpulse-dev espeak-ng libchm-dev fp-utils
+    qt6-l10n-tools qt6-translations-l10n
 )
 # Packages needed only by the tests.
 TEST_PACKAGES=(
@@ -20,7 +21,7 @@ TEST_PACKAGES=(
     gnome-shell gnome-settings-daemon gir1.2-mutter-11 gir1.2-gtk-4.0 gjs libglib2.0-bin
     xdg-desktop-portal libnotify-bin python3-dbus python3-gi
     pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber python3-numpy python3-xlib
-    desktop-file-utils appstream man-db lintian
+    desktop-file-utils appstream man-db lintian fonts-noto-cjk
 )
 
 # Installs whichever of the given Debian packages are missing.

@@ -7,6 +7,7 @@
 #include "platform/help/WindowFit.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QScreen>
 #include <QSplitter>
@@ -30,7 +31,7 @@ constexpr QMargins kFrameAllowance(8, 32, 8, 8);
 // The title of a help file that names none.
 QString DefaultTitle()
 {
-    return QStringLiteral("Help");
+    return QCoreApplication::translate("HelpWindow", "Help");
 }
 
 QAction* AddNavigation(QToolBar& toolBar, QStyle::StandardPixmap icon, const QString& text,
@@ -53,9 +54,11 @@ HelpWindow::HelpWindow()
     auto* toolBar = new QToolBar;
     toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     QAction* back =
-        AddNavigation(*toolBar, QStyle::SP_ArrowBack, QStringLiteral("Back"), QKeySequence::Back);
-    QAction* forward = AddNavigation(*toolBar, QStyle::SP_ArrowForward, QStringLiteral("Forward"),
-                                     QKeySequence::Forward);
+        AddNavigation(*toolBar, QStyle::SP_ArrowBack,
+                      QCoreApplication::translate("HelpWindow", "Back"), QKeySequence::Back);
+    QAction* forward =
+        AddNavigation(*toolBar, QStyle::SP_ArrowForward,
+                      QCoreApplication::translate("HelpWindow", "Forward"), QKeySequence::Forward);
     connect(back, &QAction::triggered, m_browser, &QTextBrowser::backward);
     connect(forward, &QAction::triggered, m_browser, &QTextBrowser::forward);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);

@@ -29,6 +29,7 @@ using enum ControlKind;
 DialogTemplate EveryKindTemplate()
 {
     return {1,
+            "EveryKind",
             "Every kind",
             "MS Shell Dlg",
             8,
@@ -108,6 +109,28 @@ TEST(DialogBuilder, GeometryIsProportionalToDialogUnits)
     const QFontMetrics metrics(dialog.font());
     EXPECT_NEAR(pixelsPerUnitX * 4, metrics.averageCharWidth(), metrics.averageCharWidth() * 0.25);
     EXPECT_NEAR(pixelsPerUnitY * 8, metrics.height(), 1.0);
+}
+
+// A text drawn from a font with taller lines than the dialog font's (Japanese here) makes the
+// vertical unit an eighth of its line, so a static of eight units holds it; the horizontal unit
+// stays the dialog font's.
+TEST(DialogBuilder, ATallerLineOfTextMakesTheVerticalUnitTaller)
+{
+    DialogTemplate tall = EveryKindTemplate();
+    tall.controls[1].text = "時間(&T):";
+    QDialog latinDialog;
+    QDialog tallDialog;
+    const DialogBuilder latin(EveryKindTemplate(), latinDialog);
+    const DialogBuilder builder(tall, tallDialog);
+    const QFontMetrics metrics(tallDialog.font());
+    const int line =
+        metrics.boundingRect(QRect(), Qt::TextSingleLine | Qt::TextShowMnemonic, "時間(&T):")
+            .height();
+    ASSERT_GT(line, metrics.height()) << "no font with Japanese glyphs and taller lines";
+    EXPECT_EQ(builder.Units().BaseY(), line);
+    EXPECT_EQ(builder.Units().BaseX(), latin.Units().BaseX());
+    EXPECT_GT(tallDialog.height(), latinDialog.height());
+    EXPECT_EQ(tallDialog.width(), latinDialog.width());
 }
 
 TEST(DialogBuilder, EachKindBecomesItsWidgetWithItsStyles)

@@ -47,6 +47,7 @@ DialogTemplate FormTemplate()
 {
     return {2,
             "Form",
+            "Form",
             "MS Shell Dlg",
             8,
             200,

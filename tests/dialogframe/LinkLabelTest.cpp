@@ -27,6 +27,7 @@ public:
     LinkForm()
         : CTypedDialog(DialogTemplate{3,
                                       "Links",
+                                      "Links",
                                       "MS Shell Dlg",
                                       8,
                                       200,

@@ -25,7 +25,11 @@ for needed in libqt6widgets6 libpulse0 libsndfile1 libc6 libwayland-client0 qt6-
         fail "Depends lacks $needed: $depends"
 done
 # The locked session's compositor is recommended, not needed to run the program.
-[[ ", $(field Recommends)," == *", cage,"* ]] || fail "Recommends lacks cage: $(field Recommends)"
+# So are Qt's own catalogues, which only name Qt's buttons in the desktop's language.
+for recommended in cage qt6-translations-l10n; do
+    [[ ", $(field Recommends)," == *", $recommended,"* ]] ||
+        fail "Recommends lacks $recommended: $(field Recommends)"
+done
 [[ ", $depends," != *", cage"[\ ,]* ]] || fail "Depends names cage: $depends"
 
 # "<mode> <owner> <path>[ -> <link target>]" for every entry.
