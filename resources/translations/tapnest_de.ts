@@ -457,6 +457,22 @@ Nach OK können Sie weitertippen.</translation>
         <source>Please enter no more than %1 characters.</source>
         <translation>Bitte höchstens %1 Zeichen eingeben.</translation>
     </message>
+    <message>
+        <source>Time limit (minutes)</source>
+        <translation>Zeitlimit (Minuten)</translation>
+    </message>
+    <message>
+        <source>Key delay (milliseconds)</source>
+        <translation>Tastenverzögerung (Millisekunden)</translation>
+    </message>
+    <message>
+        <source>Auto display (seconds)</source>
+        <translation>Automatische Anzeige (Sekunden)</translation>
+    </message>
+    <message>
+        <source>Default sounds</source>
+        <translation>Standardklänge</translation>
+    </message>
 </context>
 <context>
     <name>ThanksDialog</name>

@@ -457,6 +457,22 @@ Pulse Aceptar y siga escribiendo.</translation>
         <source>Please enter no more than %1 characters.</source>
         <translation>Escriba como máximo %1 caracteres.</translation>
     </message>
+    <message>
+        <source>Time limit (minutes)</source>
+        <translation>Límite de tiempo (minutos)</translation>
+    </message>
+    <message>
+        <source>Key delay (milliseconds)</source>
+        <translation>Retardo de teclas (milisegundos)</translation>
+    </message>
+    <message>
+        <source>Auto display (seconds)</source>
+        <translation>Mostrar automáticamente (segundos)</translation>
+    </message>
+    <message>
+        <source>Default sounds</source>
+        <translation>Sonidos predeterminados</translation>
+    </message>
 </context>
 <context>
     <name>ThanksDialog</name>

@@ -457,6 +457,22 @@ Cliquez sur OK, puis continuez la saisie.</translation>
         <source>Please enter no more than %1 characters.</source>
         <translation>Veuillez saisir au plus %1 caractères.</translation>
     </message>
+    <message>
+        <source>Time limit (minutes)</source>
+        <translation>Limite de temps (minutes)</translation>
+    </message>
+    <message>
+        <source>Key delay (milliseconds)</source>
+        <translation>Délai entre touches (millisecondes)</translation>
+    </message>
+    <message>
+        <source>Auto display (seconds)</source>
+        <translation>Affichage automatique (secondes)</translation>
+    </message>
+    <message>
+        <source>Default sounds</source>
+        <translation>Sons par défaut</translation>
+    </message>
 </context>
 <context>
     <name>ThanksDialog</name>

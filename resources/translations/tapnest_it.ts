@@ -457,6 +457,22 @@ Premi OK e continua a scrivere.</translation>
         <source>Please enter no more than %1 characters.</source>
         <translation>Inserisci al massimo %1 caratteri.</translation>
     </message>
+    <message>
+        <source>Time limit (minutes)</source>
+        <translation>Limite di tempo (minuti)</translation>
+    </message>
+    <message>
+        <source>Key delay (milliseconds)</source>
+        <translation>Ritardo dei tasti (millisecondi)</translation>
+    </message>
+    <message>
+        <source>Auto display (seconds)</source>
+        <translation>Visualizzazione automatica (secondi)</translation>
+    </message>
+    <message>
+        <source>Default sounds</source>
+        <translation>Suoni predefiniti</translation>
+    </message>
 </context>
 <context>
     <name>ThanksDialog</name>

@@ -457,6 +457,22 @@ OK を押してから入力を続けてください。</translation>
         <source>Please enter no more than %1 characters.</source>
         <translation>%1 文字以内で入力してください。</translation>
     </message>
+    <message>
+        <source>Time limit (minutes)</source>
+        <translation>時間制限（分）</translation>
+    </message>
+    <message>
+        <source>Key delay (milliseconds)</source>
+        <translation>キーの遅延（ミリ秒）</translation>
+    </message>
+    <message>
+        <source>Auto display (seconds)</source>
+        <translation>自動表示（秒）</translation>
+    </message>
+    <message>
+        <source>Default sounds</source>
+        <translation>標準の音</translation>
+    </message>
 </context>
 <context>
     <name>ThanksDialog</name>

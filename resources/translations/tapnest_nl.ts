@@ -457,6 +457,22 @@ Klik op OK en typ dan verder.</translation>
         <source>Please enter no more than %1 characters.</source>
         <translation>Voer hoogstens %1 tekens in.</translation>
     </message>
+    <message>
+        <source>Time limit (minutes)</source>
+        <translation>Tijdslimiet (minuten)</translation>
+    </message>
+    <message>
+        <source>Key delay (milliseconds)</source>
+        <translation>Toetsvertraging (milliseconden)</translation>
+    </message>
+    <message>
+        <source>Auto display (seconds)</source>
+        <translation>Automatisch tonen (seconden)</translation>
+    </message>
+    <message>
+        <source>Default sounds</source>
+        <translation>Standaardgeluiden</translation>
+    </message>
 </context>
 <context>
     <name>ThanksDialog</name>

@@ -457,6 +457,22 @@ Kliknij OK i pisz dalej.</translation>
         <source>Please enter no more than %1 characters.</source>
         <translation>Wpisz najwyżej %1 znaków.</translation>
     </message>
+    <message>
+        <source>Time limit (minutes)</source>
+        <translation>Limit czasu (minuty)</translation>
+    </message>
+    <message>
+        <source>Key delay (milliseconds)</source>
+        <translation>Opóźnienie klawiszy (milisekundy)</translation>
+    </message>
+    <message>
+        <source>Auto display (seconds)</source>
+        <translation>Automatyczne wyświetlanie (sekundy)</translation>
+    </message>
+    <message>
+        <source>Default sounds</source>
+        <translation>Domyślne dźwięki</translation>
+    </message>
 </context>
 <context>
     <name>ThanksDialog</name>

@@ -457,6 +457,22 @@ Clique em OK e continue digitando.</translation>
         <source>Please enter no more than %1 characters.</source>
         <translation>Digite no máximo %1 caracteres.</translation>
     </message>
+    <message>
+        <source>Time limit (minutes)</source>
+        <translation>Limite de tempo (minutos)</translation>
+    </message>
+    <message>
+        <source>Key delay (milliseconds)</source>
+        <translation>Atraso das teclas (milissegundos)</translation>
+    </message>
+    <message>
+        <source>Auto display (seconds)</source>
+        <translation>Exibição automática (segundos)</translation>
+    </message>
+    <message>
+        <source>Default sounds</source>
+        <translation>Sons padrão</translation>
+    </message>
 </context>
 <context>
     <name>ThanksDialog</name>

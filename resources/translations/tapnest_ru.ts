@@ -457,6 +457,22 @@
         <source>Please enter no more than %1 characters.</source>
         <translation>Введите не более %1 символов.</translation>
     </message>
+    <message>
+        <source>Time limit (minutes)</source>
+        <translation>Ограничение времени (минуты)</translation>
+    </message>
+    <message>
+        <source>Key delay (milliseconds)</source>
+        <translation>Задержка клавиш (миллисекунды)</translation>
+    </message>
+    <message>
+        <source>Auto display (seconds)</source>
+        <translation>Автопоказ (секунды)</translation>
+    </message>
+    <message>
+        <source>Default sounds</source>
+        <translation>Звуки по умолчанию</translation>
+    </message>
 </context>
 <context>
     <name>ThanksDialog</name>

@@ -457,6 +457,22 @@
         <source>Please enter no more than %1 characters.</source>
         <translation>请输入不超过 %1 个字符。</translation>
     </message>
+    <message>
+        <source>Time limit (minutes)</source>
+        <translation>时间限制（分钟）</translation>
+    </message>
+    <message>
+        <source>Key delay (milliseconds)</source>
+        <translation>按键延迟（毫秒）</translation>
+    </message>
+    <message>
+        <source>Auto display (seconds)</source>
+        <translation>自动显示（秒）</translation>
+    </message>
+    <message>
+        <source>Default sounds</source>
+        <translation>默认声音</translation>
+    </message>
 </context>
 <context>
     <name>ThanksDialog</name>

@@ -195,6 +195,7 @@ DialogTemplate UnlabelledControlsTemplate()
 {
     return {1,
             "Names",
+            "Names",
             "MS Shell Dlg",
             8,
             300,
