@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/KipoApp.h"
 
 #include "app/KipoDlg.h"
@@ -17,7 +18,7 @@ CKipoApp::CKipoApp(int& argc, char** argv) : QApplication(argc, argv)
     setOrganizationName(QStringLiteral("Quillwork"));
     // The desktop entry's name: Wayland desktops match the windows to the menu
     // entry by it and remember what the parent allowed the program.
-    setDesktopFileName(QStringLiteral("org.quillwork.Tapnest"));
+    setDesktopFileName(QStringLiteral("org.quillwork.tapnest"));
     // Every window without an icon of its own, such as the help window, shows the program's.
     setWindowIcon(AppIcon());
     // A missing or short settings file leaves the defaults in memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ThankDialog.h"
 
 CThankDialog::CThankDialog(QWidget* parent) : CTypedDialog("MorePictures.html", parent) {}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the play window does for one key press: open a picture, decode the
 // part that lands on a 1920 x 1080 screen, draw it into the frame. Pictures
 // larger than the screen also report how far decoding their top-left part

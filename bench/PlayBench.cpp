@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play's two costs that a parent or child can feel: building the deck at
 // Start, and one key press from input to the presented frame. Run it on a
 // 1920 x 1080 screen, for example:

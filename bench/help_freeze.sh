@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Whether a hostile help file holds the real program up: a help file with a
 # contents entry named by a megabyte, 100,000 entries and a page of 50 MB
 # (the default topic with "page", else a small one linking to it) is laid

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the real program costs the machine while nobody touches it, under Xvfb
 # at 1920x1080 with openbox: waiting at the welcome dialog, or in a play with
 # no input and auto display off. After a settling pause, prints the CPU time

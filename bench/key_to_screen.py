@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Times the real program from a key press sent with XTest to the first change
 of the screen, as the X server reports it (DAMAGE on the root window, which
 counts what every window draws). Run by key_to_screen.sh inside a play.

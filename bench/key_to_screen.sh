@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How long the real program takes from a key press to the change on the
 # screen: under Xvfb at 1920x1080 with openbox, keys sent with XTest, the
 # change seen by DAMAGE on the root window. For each library, a play of

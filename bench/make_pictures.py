@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Lays the pictures of a key_to_screen.sh library into a folder and proves
 what they are: the photos carry a real EXIF orientation tag (APP1 segment),
 read back with ImageMagick's identify before anything is timed.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a process costs the machine, read from /proc: sourced by the benchmarks.
 
 # CPU time (user + system) of the process $1 in ms; the fields after the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How long the real program takes from a key press to the first sample of its
 # sound reaching a private sound server's null sink: 200 key presses at a
 # child's rhythm (3 to 5 a second) over the content library as it is. Prints

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Manage Picture Group dialog's file operations: each acts on the group folder at once,
 // after the user has confirmed what it would replace or delete, and rebuilds the list.
 #include "dialogs/ManagePicTerm.h"

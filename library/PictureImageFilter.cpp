@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The open dialog's file-type filter, built from the formats the image
 // readers offer.
 #include "library/PictureImage.h"

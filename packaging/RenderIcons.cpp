@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon into a hicolor icon theme tree, one PNG per drawn
 // size:  tapnest_render_icons <theme folder> <icon name>
 // makes <theme folder>/<N>x<N>/apps/<icon name>.png.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fails when an include points up the layers, or when a file outside platform/ includes a
 header of the operating system itself (POSIX, X11, XCB, Wayland)."""
 

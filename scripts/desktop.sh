@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end tests and scripts/screenshots: a private copy of the
 # program, a virtual desktop (Xvfb and a window manager, openbox unless told)
 # and the program started on it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A D-Bus bus of the tests' own. Sourced, not run.
 
 # Writes to the file $1 the configuration of a session bus listening on the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end tests and scripts/screenshots: writing the settings
 # file of the private program copy in $work/app. Sourced, not run.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the sound tests and the sound benchmark: a private sound server,
 # PulseAudio or PipeWire with its PulseAudio service, playing into a null sink
 # whose monitor the tests record. It never touches the user's own server: its

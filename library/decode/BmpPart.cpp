@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BMP pictures. Uncompressed rows lie at known places: only the part's rows
 // are read, from wherever they are stored (bottom-up or top-down);
 // run-length coded rows are decoded in sequence, only the part kept. The

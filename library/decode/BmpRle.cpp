@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run-length coded BMP rows, decoded in sequence as Qt's BMP reader decodes
 // them, runs that reach past their line included: its reader writes into the
 // whole picture's memory, a line after another from the bottom up, and cuts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first frame of a GIF, laid out as Qt's GIF reader lays it out on the
 // logical screen, without a canvas of the screen's size: only the part asked
 // for is held, and the codes are decoded no further than its last row. The

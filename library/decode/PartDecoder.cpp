@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/decode/PartDecoder.h"
 #include "library/decode/BmpPart.h"
 #include "library/decode/GifPart.h"

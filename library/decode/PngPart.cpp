@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PNG pictures read row by row through libpng. The rows come out in the
 // format Qt's PNG reader picks for the file (palette and grey pictures as
 // colour tables, 16-bit ones as 64-bit pixels), so that the image object's

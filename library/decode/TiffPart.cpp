@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TIFF pictures through libtiff, reading only the strips or tiles that cross
 // the part. Qt's TIFF reader reads grey and palette pictures scanline by
 // scanline and every other one through libtiff's RGBA interface; both are

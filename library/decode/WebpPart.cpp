@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Still WebP pictures through libwebp, which decodes no macroblock row below
 // the part it crops to and writes only the part. Qt's WebP reader decodes
 // the first frame whole into ARGB32 (RGB32 without alpha) in libwebp's BGRA

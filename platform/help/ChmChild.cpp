@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/help/ChmChild.h"
 
 #include "platform/AsciiCase.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/help/HelpPage.h"
 
 #include "platform/help/HtmlTags.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/help/WindowFit.h"
 
 QRect FittedWindowGeometry(QSize wanted, const QRect& available, const QMargins& frame)

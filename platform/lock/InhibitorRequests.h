@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The compositor's side of keeping its own shortcuts away from a surface, as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/lock/WaylandInhibitClient.h"
 
 #include "keyboard-shortcuts-inhibit-unstable-v1-client-protocol.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/sound/ReconnectPace.h"
 
 std::optional<ReconnectPace::Clock::time_point> ReconnectPace::NextLook() const

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/sound/SoundCache.h"
 
 SoundCache::SoundCache(qsizetype capacityBytes) : m_capacity(capacityBytes) {}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the default content library into the folder named on the command line.
 #include "resources/content/ContentLibraryMaker.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "resources/content/ContentLibraryMaker.h"
 
 #include "library/ContentLibrary.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "resources/content/PictureFile.h"
 
 #include "platform/files/Paths.h"

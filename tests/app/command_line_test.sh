@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the program from the command line as a user would, without any display:
 # --help and --version answer on standard output and exit 0; without a display
 # the program says so in one line on standard error and exits 1, whatever

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogframe/KipoDialog.h"
 #include "dialogframe/DialogColours.h"
 #include "dialogframe/HelpTopic.h"

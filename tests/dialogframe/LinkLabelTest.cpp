@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogframe/LinkLabel.h"
 #include "dialogframe/TypedDialog.h"
 #include "platform/DesktopOpen.h"

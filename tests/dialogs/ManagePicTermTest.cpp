@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ManagePicTermFixture.h"
 #include "dialogs/PicturePreview.h"
 #include "platform/sound/Sound.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/ManageVoiceDialog.h"
 #include "DialogTestHelpers.h"
 #include "platform/FileDialogs.h"

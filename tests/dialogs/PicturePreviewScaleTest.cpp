@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Built into dialogs_tests at display scale 1 and into dialogs_hidpi_test at scale 2.
 #include "dialogs/PicturePreview.h"
 

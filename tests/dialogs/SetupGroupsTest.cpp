@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SetupDialogTestFixture.h"
 #include "dialogs/AddPicTerm.h"
 #include "dialogs/ManagePicTerm.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The locked login session: the session file's own command, cage around the
 # program, run as the login screen runs it. The command starts cage without
 # console switching. The program is cage's only client and finds the user's

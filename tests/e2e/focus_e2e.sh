@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The play under a given window manager, with other programs' windows opening
 # during it: each stays below the play and gets none of the keys; whenever one
 # opens, is raised, is given the focus or closes by itself, the focus is back

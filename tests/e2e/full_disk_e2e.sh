@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program with its library on a small tmpfs that a filler file fills,
 # driven with xdotool under Xvfb and openbox: Setup's OK, Add Picture Group's
 # OK, Manage Picture Group's OK (a new name) and Add Pictures each show the

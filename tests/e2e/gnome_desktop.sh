@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end tests on GNOME Shell: a headless GNOME Shell on
 # two virtual monitors with its own system and session buses, the test's own
 # extension (tests/e2e/gnome_extension) that opens the shell to the test and
@@ -14,7 +15,7 @@
 
 source "$(dirname "${BASH_SOURCE[0]}")/wayland_user.sh"
 
-app_id=org.quillwork.Tapnest
+app_id=org.quillwork.tapnest
 extension_uuid=tapnest-e2e@quillwork.org
 play_title=tapnest
 test_window_title="tapnest-e2e window"

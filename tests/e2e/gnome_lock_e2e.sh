@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program, installed, on a headless GNOME Shell with two monitors.
 # Each shortcut of the desktop first fires on a plain window. Then GNOME asks
 # once whether the program may inhibit the shortcuts, while its welcome

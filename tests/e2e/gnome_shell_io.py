@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Keys, the pointer, JavaScript and screenshots on a GNOME Shell session, for
 a whole test run, over the session bus.
 

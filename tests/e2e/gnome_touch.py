@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A virtual touchscreen over every monitor of a GNOME Shell session, driven
 as fingers would: taps, drags, swipes of several fingers, a tap while
 fingers are held.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end tests of touch on GNOME Shell: a touchscreen over
 # both monitors, driven through gnome_shell_io.py (see gnome_touch.py).
 # mutter places the touches by screen cast streams, which need PipeWire

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program, installed, on a headless GNOME Shell with two monitors
 # and a touchscreen over both, the desktop's shortcuts held back (Allow).
 # A play started before the seat had a touchscreen shows the one-line hint;

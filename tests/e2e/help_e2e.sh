@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under Xvfb and openbox, driven with xdotool: F1 opens one
 # help window that belongs to no other window; a second request brings the same
 # window to the front; the About dialog's F1 reaches it too, and it stays when

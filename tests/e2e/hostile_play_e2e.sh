@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under Xvfb and openbox playing one group that holds, beside red pictures,
 # one of each hostile picture of tests/fuzz/regressions: every key press shows a red picture
 # or nothing, the program stays small, and the quit word ends the play at once.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end tests on KWin: a private session D-Bus, a headless
 # kwin_wayland with two outputs side by side, its fake keyboard and pointer,
 # the test's own client of the session that records the shortcuts that fire
@@ -60,7 +61,7 @@ Number=2
 Rows=1
 
 [ModifierOnlyShortcuts]
-Meta=org.quillwork.TapnestE2E,/,org.quillwork.TapnestE2E,Meta
+Meta=org.quillwork.tapnestE2E,/,org.quillwork.tapnestE2E,Meta
 
 [Windows]
 ElectricBorderPushbackPixels=0

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program natively on Wayland, under headless KWin with two outputs:
 # the desktop's shortcuts and screen corners work before the program runs and
 # its shortcuts while the welcome dialog has the focus; Enter starts a play
@@ -114,8 +115,8 @@ play_focused() { has_focus "$app_pid" tapnest 0; }
 wait_for 2 play_focused || fail_hard "Enter did not give the focus to a play on the first output: $(windows_description)"
 play=$(focused_id)
 full_screen_on "$play" 0 || fail "the play does not fill the first output: $(windows_description)"
-[ "$(window_field "$play" appId)" = org.quillwork.Tapnest ] ||
-    fail "the play's app id is '$(window_field "$play" appId)', not org.quillwork.Tapnest"
+[ "$(window_field "$play" appId)" = org.quillwork.tapnest ] ||
+    fail "the play's app id is '$(window_field "$play" appId)', not org.quillwork.tapnest"
 covered() {
     local cover
     for cover in $(window_ids "$app_pid" tapnest 1); do

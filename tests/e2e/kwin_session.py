@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The test's own client of a KWin session on its private D-Bus: it records
 which of the desktop's shortcuts fire, stands in for the desktop's programs
 that own shortcuts but do not run here, and reads KWin's windows and screens.
@@ -36,7 +37,7 @@ import dbus.service
 from dbus.mainloop.glib import DBusGMainLoop
 from gi.repository import GLib
 
-NAME = "org.quillwork.TapnestE2E"
+NAME = "org.quillwork.tapnestE2E"
 KGLOBALACCEL_SETPRESENT, KGLOBALACCEL_NOAUTOLOADING = 2, 4
 
 # Qt's key codes, as kglobalaccel takes them.

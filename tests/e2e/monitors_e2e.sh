@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The play on two monitors side by side: a 2048x768 screen that RandR splits
 # into the primary monitor (1024x768 at 0,0) and a second one (1024x768 at
 # 1024,0). The play shows its pictures on the primary monitor only; the second

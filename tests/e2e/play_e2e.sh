@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under Xvfb and openbox, driven with xdotool: Enter starts a
 # play over the whole screen, keys show pictures, Alt+Tab and Super do not
 # switch away, the quit word ends the play and the desktop's keys work again.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under Xvfb and openbox, driven with xdotool: Alt+T in the
 # welcome dialog opens the setup, which reports the out-of-range time limit of
 # Kipo.ini at once, over the welcome dialog, and then has the focus on that

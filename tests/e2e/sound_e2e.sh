@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the real program plays, listened to on a private sound server's null
 # sink: the greeting, 40 and more key presses each with its whole sound, A
 # replaying the last one, the quit word's sounds and the farewell, then a

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Listens to what the program plays: presses keys on the X display with XTest
 and records the private sound server's null sink monitor with parec, both on
 the one monotonic clock, then finds in the recording which sound of the

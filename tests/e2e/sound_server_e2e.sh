@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program and the sound server's life around a play: the program starts
 # with no server and the play runs silent until one starts; the server is
 # killed and started again during the play; the default output changes to a

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end tests on sway: a headless sway with bindings that
 # leave marker files, one virtual keyboard and pointer, screenshots with grim,
 # and the program started on sway natively (see wayland_user.sh for the user,

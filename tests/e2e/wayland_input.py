@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """One virtual keyboard and one virtual pointer on a Wayland compositor, for
 a whole test run.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program natively on Wayland, under headless sway: Enter starts a
 # play that is full screen on the first output, with the program's app id and
 # no title bar, and covers both a second output that was there from the start
@@ -38,8 +39,8 @@ play_full_screen() { [ "$(focused fullscreen_mode)" = 1 ] && [ "$(focused_geomet
 wait_for 2 play_full_screen ||
     fail "the play is not full screen: fullscreen mode $(focused fullscreen_mode), geometry $(focused_geometry)"
 [ "$(focused output)" = HEADLESS-1 ] || fail "the play is on $(focused output), not HEADLESS-1"
-[ "$(focused app_id)" = org.quillwork.Tapnest ] ||
-    fail "the play's app id is '$(focused app_id)', not org.quillwork.Tapnest"
+[ "$(focused app_id)" = org.quillwork.tapnest ] ||
+    fail "the play's app id is '$(focused app_id)', not org.quillwork.tapnest"
 # No gesture or shortcut can hand the keyboard to a window that is not there.
 welcome_mapped() {
     [ "$(swaymsg -t get_tree | jq --arg name "$welcome_title" --argjson pid "$app_pid" \

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end tests on Wayland compositors: a private copy of the
 # program owned by an ordinary user, the compositor and the program run as
 # that user, failures that end the test or are gathered, waiting, typing, and

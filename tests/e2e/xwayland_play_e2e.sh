@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program as an X11 client through XWayland under headless sway: its
 # X grab holds nothing of the compositor back, so the play says so, in a line
 # under its hint and on standard error, and goes on as a play.

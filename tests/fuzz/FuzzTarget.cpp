@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One fuzz target: TAPNEST_FUZZ_READER names the reader of tests/fuzz/Readers.h it feeds.
 #include "tests/fuzz/Readers.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/fuzz/Readers.h"
 #include "tests/support/PeakMemory.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the hand-made hostile files of tests/fuzz/regressions: each claims, in a few bytes,
 what would make a reader loop, allocate gigabytes or run quadratic. The prefix of a name says
 which reader it is for (see Readers.h). Run it again after adding a case here.

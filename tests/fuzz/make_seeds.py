@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes a small seed corpus for each fuzz target: well-formed files of the kinds the program
 reads, made here byte by byte (and by ImageMagick for JPEG, TIFF and WebP), so that the fuzzer
 starts from inputs that reach deep into each reader. A help file is taken from the build when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/DecoderBounds.h"
 #include "library/PictureImage.h"
 #include "tests/support/PeakMemory.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The image object's own decoders against Qt's reader: every part they
 // decode must hold the very pixels of Qt's whole picture, turned and cut to
 // the same part, in the same drawing format.

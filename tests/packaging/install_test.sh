@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks the installed tree:
 # the program and its link, the shipped data, the desktop entry, the locked
 # login session, icons, metainfo and manual page (each through its own
@@ -21,7 +22,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 prefix=$work/prefix
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
-app_id=org.quillwork.Tapnest
+app_id=org.quillwork.tapnest
 data=$prefix/share/tapnest
 
 [ "$(readlink "$prefix/bin/tapnest")" = ../lib/tapnest/tapnest ] || fail "bin/tapnest is not a link to the program"
@@ -51,6 +52,15 @@ report=$(desktop-file-validate "$session" 2>&1) || fail "the session file is not
 grep -qx "TryExec=cage" "$session" || fail "the session file does not try for cage"
 # Validates the metainfo file and that its launchable names the desktop entry.
 report=$(appstreamcli validate-tree --no-net "$prefix") || fail "the metainfo file is not valid: $report"
+# A software centre's listing without a single remark, pedantic ones included.
+report=$(appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/$app_id.metainfo.xml") ||
+    fail "the metainfo file draws remarks: $report"
+grep -q '^[EWIP]:' <<<"$report" && fail "the metainfo file draws remarks: $report"
+for shot in welcome setup play; do
+    [ -f "$prefix/share/doc/tapnest/screenshots/$shot.png" ] || fail "the $shot screenshot is not shipped"
+    grep -q "screenshots/$shot.png</image>" "$prefix/share/metainfo/$app_id.metainfo.xml" ||
+        fail "the metainfo does not show the $shot screenshot"
+done
 
 icons=$prefix/share/icons/hicolor
 grep -q '<svg' "$icons/scalable/apps/$app_id.svg" || fail "no scalable icon"

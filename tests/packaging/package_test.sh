@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build folder and checks its control
 # fields and its file list.
 # Usage: package_test.sh <build folder>
@@ -40,11 +41,11 @@ expect "-rwxr-xr-x root/root ./usr/lib/tapnest/tapnest"
 expect "-rw-r--r-- root/root ./usr/share/tapnest/Hello.wav"
 expect "-rw-r--r-- root/root ./usr/share/tapnest/GoodBye.wav"
 expect "drwxr-xr-x root/root ./usr/share/tapnest/DefVoice/"
-expect "-rw-r--r-- root/root ./usr/share/applications/org.quillwork.Tapnest.desktop"
-expect "-rw-r--r-- root/root ./usr/share/metainfo/org.quillwork.Tapnest.metainfo.xml"
-expect "-rw-r--r-- root/root ./usr/share/wayland-sessions/org.quillwork.Tapnest.Locked.desktop"
-expect "-rw-r--r-- root/root ./usr/share/icons/hicolor/scalable/apps/org.quillwork.Tapnest.svg"
-expect "-rw-r--r-- root/root ./usr/share/icons/hicolor/48x48/apps/org.quillwork.Tapnest.png"
+expect "-rw-r--r-- root/root ./usr/share/applications/org.quillwork.tapnest.desktop"
+expect "-rw-r--r-- root/root ./usr/share/metainfo/org.quillwork.tapnest.metainfo.xml"
+expect "-rw-r--r-- root/root ./usr/share/wayland-sessions/org.quillwork.tapnest.Locked.desktop"
+expect "-rw-r--r-- root/root ./usr/share/icons/hicolor/scalable/apps/org.quillwork.tapnest.svg"
+expect "-rw-r--r-- root/root ./usr/share/icons/hicolor/48x48/apps/org.quillwork.tapnest.png"
 expect "-rw-r--r-- root/root ./usr/share/man/man1/tapnest.1.gz"
 outside=$(awk '{ print $3 }' "$work/list" | grep -v '^\./$' | grep -v '^\./usr/' || true)
 [ -z "$outside" ] || fail "files outside /usr: $outside"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Built into play_tests at display scale 1 and into play_hidpi_test at scale 2, on screens of
 // the same logical size: both must show what the generator says in logical pixels.
 #include "PlayStage.h"

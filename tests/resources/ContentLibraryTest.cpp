@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/ContentLibrary.h"
 #include "library/PictureGroup.h"
 #include "platform/files/FileSearch.h"

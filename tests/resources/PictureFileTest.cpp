@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "resources/content/PictureFile.h"
 #include "resources/content/GifWriter.h"
 #include "resources/content/Palette.h"

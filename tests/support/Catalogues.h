@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The languages the program ships a catalogue for: a desktop language that asks for it and the

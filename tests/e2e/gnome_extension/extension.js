@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* exported init, enable, disable */
 // The end-to-end test's own extension. It puts the shell in unsafe mode, so
 // that the test may use org.gnome.Shell.Eval and org.gnome.Shell.Screenshot,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/help/HelpViewer.h"
 #include "platform/DesktopOpen.h"
 #include "platform/help/ChmFile.h"

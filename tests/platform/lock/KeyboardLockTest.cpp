@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/lock/KeyboardLock.h"
 #include "tests/support/FakeDesktopGrab.h"
 #include "tests/support/LogRecorder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/lock/X11Stacking.h"
 
 #include <gtest/gtest.h>
