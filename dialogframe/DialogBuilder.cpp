@@ -289,7 +289,13 @@ QFont DialogFont(const DialogTemplate& dialogTemplate)
 }
 
 DialogBuilder::DialogBuilder(const DialogTemplate& dialogTemplate, QDialog& dialog)
-    : m_units(DialogFont(dialogTemplate), TranslatedTexts(dialogTemplate))
+    : DialogBuilder(dialogTemplate, dialog, TranslatedTexts(dialogTemplate))
+{
+}
+
+DialogBuilder::DialogBuilder(const DialogTemplate& dialogTemplate, QDialog& dialog,
+                             const QStringList& texts)
+    : m_units(DialogFont(dialogTemplate), texts)
 {
     dialog.setWindowTitle(Translated(dialogTemplate, dialogTemplate.title));
     dialog.setFont(DialogFont(dialogTemplate));
@@ -298,9 +304,10 @@ DialogBuilder::DialogBuilder(const DialogTemplate& dialogTemplate, QDialog& dial
 
     std::vector<QWidget*> widgets;
     widgets.reserve(dialogTemplate.controls.size());
-    for (const ControlTemplate& control : dialogTemplate.controls) {
+    for (std::size_t i = 0; i < dialogTemplate.controls.size(); ++i) {
+        const ControlTemplate& control = dialogTemplate.controls[i];
         const QRect pixels = m_units.ToPixels(control.x, control.y, control.width, control.height);
-        QWidget* widget = CreateWidget(control, Translated(dialogTemplate, control.text), pixels);
+        QWidget* widget = CreateWidget(control, texts[static_cast<qsizetype>(i)], pixels);
         widget->setParent(&dialog);
         widget->setGeometry(pixels);
         if ((control.style & NoTabStop) && TakesTabFocus(widget))

@@ -32,6 +32,10 @@ public:
     const DialogUnits& Units() const { return m_units; }
 
 private:
+    // `texts` are the controls' texts translated, one per control, as the units and the
+    // widgets both take them.
+    DialogBuilder(const DialogTemplate& dialogTemplate, QDialog& dialog, const QStringList& texts);
+
     DialogUnits m_units;
     std::map<int, QWidget*> m_controls;
 };
