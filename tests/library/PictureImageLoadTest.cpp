@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -17,17 +16,9 @@ namespace {
 const QList<QRgb> kColors{qRgb(255, 0, 0),    qRgb(0, 128, 0),  qRgb(0, 0, 255),
                           qRgb(250, 240, 10), qRgb(30, 30, 30), qRgb(255, 255, 255)};
 
-class PictureImageLoad : public ::testing::Test
+class PictureImageLoad : public PictureFileTest
 {
 protected:
-    std::string Write(const std::string& name, const QByteArray& bytes)
-    {
-        const std::string path = m_dir.path().toStdString() + "/" + name;
-        WriteFile(path, bytes);
-        return path;
-    }
-
-    QTemporaryDir m_dir;
     CPictureImage m_image;
 };
 

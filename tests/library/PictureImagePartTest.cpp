@@ -10,7 +10,6 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <iterator>
@@ -327,18 +326,7 @@ void ExpectSamePart(const std::string& path, const QImage& whole, const QRect& p
     EXPECT_EQ(drawn, expected);
 }
 
-class PictureImagePart : public ::testing::Test
-{
-protected:
-    std::string Write(const PictureFile& file)
-    {
-        const std::string path = m_dir.path().toStdString() + "/" + file.name;
-        WriteFile(path, file.bytes);
-        return path;
-    }
-
-    QTemporaryDir m_dir;
-};
+using PictureImagePart = PictureFileTest;
 
 TEST_F(PictureImagePart, EveryPartHoldsQtsPixels)
 {
@@ -350,7 +338,7 @@ TEST_F(PictureImagePart, EveryPartHoldsQtsPixels)
     }
     for (const PictureFile& file : files) {
         SCOPED_TRACE(file.name);
-        const std::string path = Write(file);
+        const std::string path = Write(file.name, file.bytes);
         const QImage whole = ReadByQt(path);
         ASSERT_FALSE(whole.isNull());
         const QRect parts[] = {
@@ -370,7 +358,7 @@ TEST_F(PictureImagePart, EveryPartHoldsQtsPixels)
 TEST_F(PictureImagePart, TheTopLeftOfAHugePictureCostsItsPartOnly)
 {
     const QRgb orange = qRgb(250, 140, 20);
-    const std::string path = Write({"huge.png", SolidPalettePng(QSize(20000, 20000), orange)});
+    const std::string path = Write("huge.png", SolidPalettePng(QSize(20000, 20000), orange));
     CPictureImage whole;
     EXPECT_EQ(whole.LoadFile(path), CPictureImage::kFailure);
 
@@ -407,7 +395,7 @@ TEST_F(PictureImagePart, DamagedFilesFailForAPartAsForTheWhole)
     };
     for (const PictureFile& file : damaged) {
         SCOPED_TRACE(file.name);
-        const std::string path = Write(file);
+        const std::string path = Write(file.name, file.bytes);
         EXPECT_TRUE(ReadByQt(path).isNull()) << "Qt's reader reads it";
         CPictureImage image;
         if (image.Open(path) == CPictureImage::kSuccess) {

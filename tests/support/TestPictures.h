@@ -7,6 +7,8 @@
 
 #include <QPoint>
 #include <QSize>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
@@ -80,6 +82,21 @@ QByteArray WithExifOrientation(const QByteArray& jpeg, int orientation);
 QByteArray PngHeaderOnly(std::uint32_t width, std::uint32_t height);
 
 void WriteFile(const std::string& path, const QByteArray& bytes);
+
+// A test that writes its picture files into a temporary folder of its own.
+class PictureFileTest : public ::testing::Test
+{
+protected:
+    // Writes `bytes` as the file `name` of the folder; its path.
+    std::string Write(const std::string& name, const QByteArray& bytes) const
+    {
+        const std::string path = m_dir.path().toStdString() + "/" + name;
+        WriteFile(path, bytes);
+        return path;
+    }
+
+    QTemporaryDir m_dir;
+};
 
 // The colour value 0x00BBGGRR of a Qt colour.
 std::uint32_t ColorRefOf(QRgb color);
