@@ -6,9 +6,7 @@
 #include "tests/support/PeakMemory.h"
 #include "tests/support/TestPictures.h"
 
-#include <QBuffer>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -157,14 +155,10 @@ QImageIOHandler::Transformations ExifTurn(int orientation)
 
 QByteArray EncodeTiff(const QImage& picture, int orientation, int compression)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "tiff");
-    writer.setTransformation(ExifTurn(orientation));
-    writer.setCompression(compression);
-    writer.write(picture);
-    return bytes;
+    return EncodePicture(picture, "tiff", [=](QImageWriter& writer) {
+        writer.setTransformation(ExifTurn(orientation));
+        writer.setCompression(compression);
+    });
 }
 
 // TIFF in every orientation, grey, palette and one-bit, with and without
@@ -227,15 +221,11 @@ std::vector<PictureFile> WebpFiles(QSize size)
     std::vector<PictureFile> files;
     for (const int quality : {75, 100}) {
         for (const QImage& picture : {rgb, argb}) {
-            QByteArray bytes;
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::WriteOnly);
-            QImageWriter writer(&buffer, "webp");
-            writer.setQuality(quality);
-            writer.write(picture);
             files.push_back({std::string(picture.hasAlphaChannel() ? "argb" : "rgb") + "-" +
                                  std::to_string(quality) + ".webp",
-                             bytes});
+                             EncodePicture(picture, "webp", [quality](QImageWriter& writer) {
+                                 writer.setQuality(quality);
+                             })});
         }
     }
     return files;

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QImageWriter>
 #include <QList>
 
 #include <QPoint>
@@ -25,8 +26,10 @@ QImage PatternPicture(QImage::Format format, int width, int height, const QList<
 // keep the colour near each square's centre.
 QImage BlockPicture(int width, int height, int block);
 
-// The file bytes of `picture` in a format the image writers know.
-QByteArray EncodePicture(const QImage& picture, const char* format);
+// The file bytes of `picture` in a format the image writers know, by a writer that `setUp`
+// may set up first (its quality, compression or turn).
+QByteArray EncodePicture(const QImage& picture, const char* format,
+                         const std::function<void(QImageWriter&)>& setUp = {});
 
 // An uncompressed-code GIF of a palette picture (the image writers have none).
 QByteArray EncodeGif(const QImage& palettePicture);
