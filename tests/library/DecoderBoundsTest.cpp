@@ -5,7 +5,6 @@
 #include "tests/support/TestPictures.h"
 
 #include <QBuffer>
-#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -113,14 +112,10 @@ QByteArray WebpVp8x(int width, int height, bool animated = false)
 
 QByteArray Encoded(const QImage& picture, const char* format, bool progressive = false)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setProgressiveScanWrite(progressive);
-    writer.setText("Comment", "a few words");
-    EXPECT_TRUE(writer.write(picture)) << format;
-    return bytes;
+    return EncodePicture(picture, format, [progressive](QImageWriter& writer) {
+        writer.setProgressiveScanWrite(progressive);
+        writer.setText("Comment", "a few words");
+    });
 }
 
 struct NamedFile

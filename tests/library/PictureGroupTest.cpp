@@ -170,18 +170,20 @@ TEST_F(PictureGroupTest, CutShortCutListKeepsTheNamesReadBeforeTheCut)
 
 TEST_F(PictureGroupTest, CutListCountDecidesHowManyNamesAreRead)
 {
-    const std::string names = Bytes({5}) + "a.jpg" + Bytes({7}) + "Cat.jpg";
-    m_library.WriteFile("Animals/cutshow.ini", Bytes({0, 0, 0, 0}) + names);
-    EXPECT_TRUE(ReadCutList(GroupPath()).empty());
-    m_library.WriteFile("Animals/cutshow.ini", Bytes({0xFF, 0xFF, 0xFF, 0xFF}) + names);
-    EXPECT_TRUE(ReadCutList(GroupPath()).empty());
-    m_library.WriteFile("Animals/cutshow.ini", Bytes({1, 0, 0, 0}) + names);
-    EXPECT_EQ(ReadCutList(GroupPath()), std::vector<std::string>{"a.jpg"});
-
-    // Three claimed, two held: the two still mark their pictures.
-    m_library.WriteFile("Animals/cutshow.ini", Bytes({3, 0, 0, 0}) + names);
-    const std::vector<std::string> read = ReadCutList(GroupPath());
-    EXPECT_EQ(read, (std::vector<std::string>{"a.jpg", "Cat.jpg"}));
+    const struct
+    {
+        std::string count;
+        std::vector<std::string> read;
+    } cases[] = {
+        {Bytes({0, 0, 0, 0}), {}},
+        {Bytes({0xFF, 0xFF, 0xFF, 0xFF}), {}},
+        {Bytes({1, 0, 0, 0}), {"a.jpg"}},
+        {Bytes({3, 0, 0, 0}), {"a.jpg", "Cat.jpg"}}, // three claimed, two held: those two mark
+    };
+    for (const auto& [count, read] : cases) {
+        m_library.WriteFile("Animals/cutshow.ini", count + kTwoCutNames.substr(4));
+        EXPECT_EQ(ReadCutList(GroupPath()), read) << int(count[0]);
+    }
     EXPECT_TRUE(ReadCutList(m_library.PathOf("Missing")).empty());
 }
 

@@ -3,7 +3,6 @@
 #include "tests/support/TestPictures.h"
 
 #include <QPainter>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,15 +10,14 @@ namespace {
 constexpr QRgb kBackground = qRgb(0, 200, 0);
 constexpr QRgb kWhite = qRgb(255, 255, 255);
 
-class PictureImageDraw : public ::testing::Test
+class PictureImageDraw : public PictureFileTest
 {
 protected:
     // Loads `picture` through a PNG file into `image`.
     void Load(CPictureImage& image, const QImage& picture)
     {
-        const std::string path = m_dir.path().toStdString() + "/picture.png";
-        WriteFile(path, EncodePicture(picture, "png"));
-        ASSERT_EQ(image.LoadFile(path), CPictureImage::kSuccess);
+        ASSERT_EQ(image.LoadFile(Write("picture.png", EncodePicture(picture, "png"))),
+                  CPictureImage::kSuccess);
     }
 
     static QImage Target(int width, int height)
@@ -28,8 +26,16 @@ protected:
         target.fill(kBackground);
         return target;
     }
+    // A target of the background's colour after `draw` painted on it.
+    static QImage Drawn(int width, int height, const std::function<void(QPainter&)>& draw)
+    {
+        QImage target = Target(width, height);
+        QPainter painter(&target);
+        draw(painter);
+        painter.end();
+        return target;
+    }
 
-    QTemporaryDir m_dir;
     CPictureImage m_image;
 };
 
@@ -56,10 +62,7 @@ TEST_F(PictureImageDraw, BlitToBlendsByAlphaWithoutBlackBoxes)
     picture.setPixel(1, 0, qRgba(0, 0, 255, 128));
     picture.setPixel(2, 0, qRgba(0, 0, 0, 0));
     Load(m_image, picture);
-    QImage target = Target(5, 3);
-    QPainter painter(&target);
-    m_image.BlitTo(painter, 1, 1);
-    painter.end();
+    const QImage target = Drawn(5, 3, [&](QPainter& painter) { m_image.BlitTo(painter, 1, 1); });
     EXPECT_EQ(target.pixel(1, 1), qRgb(255, 0, 0));
     const QRgb half = target.pixel(2, 1);
     EXPECT_NEAR(qGreen(half), 100, 2);
@@ -98,11 +101,10 @@ TEST_F(PictureImageDraw, BlitTransparentDrawsEveryRowAndColumnButTheKeyColour)
     };
     for (const auto& draw : draws) {
         SCOPED_TRACE(draw.at.x());
-        QImage target = Target(30, 25);
-        QPainter painter(&target);
-        painter.translate(draw.shift);
-        draw.image.BlitTransparentTo(painter, draw.at.x(), draw.at.y(), key);
-        painter.end();
+        const QImage target = Drawn(30, 25, [&](QPainter& painter) {
+            painter.translate(draw.shift);
+            draw.image.BlitTransparentTo(painter, draw.at.x(), draw.at.y(), key);
+        });
         ExpectKeyedAt(target, draw.picture, draw.at + draw.shift);
     }
 }
@@ -114,10 +116,8 @@ TEST_F(PictureImageDraw, BlitTransparentComparesAlphaPixelsByTheirColour)
     picture.setPixel(1, 0, qRgba(0, 0, 255, 128));
     picture.setPixel(2, 0, qRgb(255, 255, 255));
     Load(m_image, picture);
-    QImage target = Target(3, 1);
-    QPainter painter(&target);
-    m_image.BlitTransparentTo(painter, 0, 0, 0x00FFFFFF);
-    painter.end();
+    const QImage target = Drawn(
+        3, 1, [&](QPainter& painter) { m_image.BlitTransparentTo(painter, 0, 0, 0x00FFFFFF); });
     EXPECT_EQ(target.pixel(0, 0), kBackground);
     EXPECT_NEAR(qBlue(target.pixel(1, 0)), 128, 2);
     EXPECT_EQ(target.pixel(2, 0), kBackground);
@@ -138,10 +138,9 @@ TEST_F(PictureImageDraw, TransparencyWorkedOutAheadDrawsTheSame)
     const std::uint32_t key = m_image.PixelAt(0, 0);
     prepared.PrepareTransparent(key);
     const auto draw = [](const CPictureImage& image, QPoint at, std::uint32_t withKey) {
-        QImage target = Target(30, 25);
-        QPainter painter(&target);
-        image.BlitTransparentTo(painter, at.x(), at.y(), withKey);
-        return target;
+        return Drawn(30, 25, [&](QPainter& painter) {
+            image.BlitTransparentTo(painter, at.x(), at.y(), withKey);
+        });
     };
     for (const QPoint at : {QPoint(2, 3), QPoint(-5, -4), QPoint(15, 12), QPoint(-40, 0)}) {
         SCOPED_TRACE(at.x());
@@ -166,10 +165,9 @@ TEST_F(PictureImageDraw, ATransparentCornerKeysItsOwnColourNotBlack)
     Load(m_image, picture);
     EXPECT_EQ(m_image.PixelAt(0, 0), 0x00FFFFFFu);
 
-    QImage target = Target(30, 30);
-    QPainter painter(&target);
-    m_image.BlitTransparentTo(painter, 5, 5, m_image.PixelAt(0, 0));
-    painter.end();
+    const QImage target = Drawn(30, 30, [&](QPainter& painter) {
+        m_image.BlitTransparentTo(painter, 5, 5, m_image.PixelAt(0, 0));
+    });
     EXPECT_EQ(target.pixel(15, 15), qRgb(0, 0, 0));
     EXPECT_EQ(target.pixel(6, 6), kBackground);
 }
@@ -182,11 +180,10 @@ TEST_F(PictureImageDraw, StretchToFillsTheDestinationFromTheSource)
         picture.setPixel(i % 2, i / 2, colors[i]);
     }
     Load(m_image, picture);
-    QImage target = Target(6, 6);
-    QPainter painter(&target);
-    m_image.StretchTo(painter, QRect(0, 0, 4, 4), QRect(0, 0, 2, 2));
-    m_image.StretchTo(painter, QRect(4, 4, 2, 2), QRect(1, 1, 1, 1));
-    painter.end();
+    const QImage target = Drawn(6, 6, [&](QPainter& painter) {
+        m_image.StretchTo(painter, QRect(0, 0, 4, 4), QRect(0, 0, 2, 2));
+        m_image.StretchTo(painter, QRect(4, 4, 2, 2), QRect(1, 1, 1, 1));
+    });
     for (int i = 0; i < 4; ++i) {
         const int x = i % 2 * 2;
         const int y = i / 2 * 2;

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -17,17 +16,9 @@ namespace {
 const QList<QRgb> kColors{qRgb(255, 0, 0),    qRgb(0, 128, 0),  qRgb(0, 0, 255),
                           qRgb(250, 240, 10), qRgb(30, 30, 30), qRgb(255, 255, 255)};
 
-class PictureImageLoad : public ::testing::Test
+class PictureImageLoad : public PictureFileTest
 {
 protected:
-    std::string Write(const std::string& name, const QByteArray& bytes)
-    {
-        const std::string path = m_dir.path().toStdString() + "/" + name;
-        WriteFile(path, bytes);
-        return path;
-    }
-
-    QTemporaryDir m_dir;
     CPictureImage m_image;
 };
 
@@ -200,56 +191,50 @@ TEST_F(PictureImageLoad, DecodesOnlyTheVisiblePartOfATurnedPictureInEveryOrienta
     }
 }
 
-TEST_F(PictureImageLoad, OpenReadsTheSizeAndDecodeOnlyTheVisiblePartOfAJpeg)
+// Open reads the size only. Decode keeps only the visible part, whether the reader clips to it
+// (JPEG) or decodes the whole first (PPM), and takes no other part until opened again.
+TEST_F(PictureImageLoad, DecodeKeepsOnlyTheVisiblePartWhetherTheReaderClipsOrNot)
 {
-    const QImage big = BlockPicture(1600, 1200, 100);
-    const std::string path = Write("big.jpg", EncodePicture(big, "jpeg"));
     EXPECT_EQ(m_image.Decode(), CPictureImage::kFailure); // nothing opened
-
-    ASSERT_EQ(m_image.Open(path), CPictureImage::kSuccess);
-    EXPECT_TRUE(m_image.IsEmpty());
-    EXPECT_EQ(m_image.PixelAt(750, 550), 0u);
+    const QImage picture = BlockPicture(1600, 1200, 100);
     const QRect visible(700, 500, 300, 200);
-    ASSERT_EQ(m_image.Decode(visible), CPictureImage::kSuccess);
-    EXPECT_FALSE(m_image.IsEmpty());
-    EXPECT_EQ(m_image.Width(), 1600);
-    EXPECT_EQ(m_image.Height(), 1200);
-    for (const QPoint at : {QPoint(750, 550), QPoint(950, 650), QPoint(850, 550)}) {
-        EXPECT_TRUE(IsNear(m_image.PixelAt(at.x(), at.y()), big.pixel(at))) << at.x();
+    const struct
+    {
+        const char* format;
+        int tolerance;
+        std::vector<QPoint> samples; // within the visible part
+    } formats[] = {
+        {"jpeg", 12, {{750, 550}, {950, 650}, {850, 550}}}, // lossy: the squares' middles
+        {"ppm", 0, {{700, 500}, {999, 699}, {850, 550}}},   // exact up to the part's edges
+    };
+    for (const auto& [format, tolerance, samples] : formats) {
+        SCOPED_TRACE(format);
+        const std::string path =
+            Write(std::string("big.") + format, EncodePicture(picture, format));
+        ASSERT_EQ(m_image.Open(path), CPictureImage::kSuccess);
+        EXPECT_TRUE(m_image.IsEmpty());
+        EXPECT_EQ(m_image.PixelAt(750, 550), 0u);
+        ASSERT_EQ(m_image.Decode(visible), CPictureImage::kSuccess);
+        EXPECT_FALSE(m_image.IsEmpty());
+        EXPECT_EQ(m_image.Width(), 1600);
+        EXPECT_EQ(m_image.Height(), 1200);
+        EXPECT_EQ(m_image.PixelAt(50, 50), 0u) << "held outside the visible part";
+        EXPECT_EQ(m_image.Decode(visible), CPictureImage::kSuccess);
+        EXPECT_EQ(m_image.Decode(QRect(0, 0, 10, 10)), CPictureImage::kFailure);
+
+        // Drawn where the visible part's corner lands on the target's (0, 0).
+        QImage target(visible.size(), QImage::Format_RGB32);
+        target.fill(Qt::black);
+        QPainter painter(&target);
+        m_image.BlitTo(painter, -visible.x(), -visible.y());
+        painter.end();
+        for (const QPoint at : samples) {
+            SCOPED_TRACE(testing::Message() << at.x() << "," << at.y());
+            EXPECT_TRUE(IsNear(m_image.PixelAt(at.x(), at.y()), picture.pixel(at), tolerance));
+            EXPECT_TRUE(IsNear(ColorRefOf(target.pixel(at - visible.topLeft())), picture.pixel(at),
+                               tolerance));
+        }
     }
-    EXPECT_EQ(m_image.PixelAt(50, 50), 0u) << "decoded outside the visible part";
-    EXPECT_EQ(m_image.Decode(visible), CPictureImage::kSuccess);
-    EXPECT_EQ(m_image.Decode(QRect(0, 0, 10, 10)), CPictureImage::kFailure);
-
-    // Drawn where the picture's (700, 500) lands on the target's (0, 0).
-    QImage target(300, 200, QImage::Format_RGB32);
-    target.fill(Qt::black);
-    QPainter painter(&target);
-    m_image.BlitTo(painter, -700, -500);
-    painter.end();
-    EXPECT_TRUE(IsNear(ColorRefOf(target.pixel(50, 50)), big.pixel(750, 550)));
-    EXPECT_TRUE(IsNear(ColorRefOf(target.pixel(250, 150)), big.pixel(950, 650)));
-}
-
-// Formats the reader cannot clip are decoded whole, then only the visible
-// part is kept.
-TEST_F(PictureImageLoad, KeepsOnlyTheVisiblePartWhenTheReaderCannotClip)
-{
-    const QImage picture = BlockPicture(300, 200, 10);
-    ASSERT_EQ(m_image.Open(Write("whole.png", EncodePicture(picture, "png"))), 0);
-    const QRect visible(100, 100, 20, 20);
-    ASSERT_EQ(m_image.Decode(visible), CPictureImage::kSuccess);
-    EXPECT_EQ(m_image.Width(), 300);
-    for (const QPoint at : {QPoint(100, 100), QPoint(119, 119), QPoint(110, 105)})
-        EXPECT_EQ(m_image.PixelAt(at.x(), at.y()), ColorRefOf(picture.pixel(at))) << at.x();
-    EXPECT_EQ(m_image.PixelAt(50, 50), 0u) << "held outside the visible part";
-    EXPECT_EQ(m_image.Decode(QRect(0, 0, 10, 10)), CPictureImage::kFailure);
-
-    QImage target(20, 20, QImage::Format_RGB32);
-    QPainter painter(&target);
-    m_image.BlitTo(painter, -100, -100);
-    painter.end();
-    EXPECT_EQ(target.pixel(15, 3), picture.pixel(115, 103));
 }
 
 TEST_F(PictureImageLoad, HeldBytesCountTheDecodedPartAndTheTransparencyCopy)

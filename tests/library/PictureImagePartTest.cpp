@@ -6,11 +6,8 @@
 #include "tests/support/PeakMemory.h"
 #include "tests/support/TestPictures.h"
 
-#include <QBuffer>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <iterator>
@@ -158,14 +155,10 @@ QImageIOHandler::Transformations ExifTurn(int orientation)
 
 QByteArray EncodeTiff(const QImage& picture, int orientation, int compression)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "tiff");
-    writer.setTransformation(ExifTurn(orientation));
-    writer.setCompression(compression);
-    writer.write(picture);
-    return bytes;
+    return EncodePicture(picture, "tiff", [=](QImageWriter& writer) {
+        writer.setTransformation(ExifTurn(orientation));
+        writer.setCompression(compression);
+    });
 }
 
 // TIFF in every orientation, grey, palette and one-bit, with and without
@@ -228,15 +221,11 @@ std::vector<PictureFile> WebpFiles(QSize size)
     std::vector<PictureFile> files;
     for (const int quality : {75, 100}) {
         for (const QImage& picture : {rgb, argb}) {
-            QByteArray bytes;
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::WriteOnly);
-            QImageWriter writer(&buffer, "webp");
-            writer.setQuality(quality);
-            writer.write(picture);
             files.push_back({std::string(picture.hasAlphaChannel() ? "argb" : "rgb") + "-" +
                                  std::to_string(quality) + ".webp",
-                             bytes});
+                             EncodePicture(picture, "webp", [quality](QImageWriter& writer) {
+                                 writer.setQuality(quality);
+                             })});
         }
     }
     return files;
@@ -327,18 +316,7 @@ void ExpectSamePart(const std::string& path, const QImage& whole, const QRect& p
     EXPECT_EQ(drawn, expected);
 }
 
-class PictureImagePart : public ::testing::Test
-{
-protected:
-    std::string Write(const PictureFile& file)
-    {
-        const std::string path = m_dir.path().toStdString() + "/" + file.name;
-        WriteFile(path, file.bytes);
-        return path;
-    }
-
-    QTemporaryDir m_dir;
-};
+using PictureImagePart = PictureFileTest;
 
 TEST_F(PictureImagePart, EveryPartHoldsQtsPixels)
 {
@@ -350,7 +328,7 @@ TEST_F(PictureImagePart, EveryPartHoldsQtsPixels)
     }
     for (const PictureFile& file : files) {
         SCOPED_TRACE(file.name);
-        const std::string path = Write(file);
+        const std::string path = Write(file.name, file.bytes);
         const QImage whole = ReadByQt(path);
         ASSERT_FALSE(whole.isNull());
         const QRect parts[] = {
@@ -370,7 +348,7 @@ TEST_F(PictureImagePart, EveryPartHoldsQtsPixels)
 TEST_F(PictureImagePart, TheTopLeftOfAHugePictureCostsItsPartOnly)
 {
     const QRgb orange = qRgb(250, 140, 20);
-    const std::string path = Write({"huge.png", SolidPalettePng(QSize(20000, 20000), orange)});
+    const std::string path = Write("huge.png", SolidPalettePng(QSize(20000, 20000), orange));
     CPictureImage whole;
     EXPECT_EQ(whole.LoadFile(path), CPictureImage::kFailure);
 
@@ -407,7 +385,7 @@ TEST_F(PictureImagePart, DamagedFilesFailForAPartAsForTheWhole)
     };
     for (const PictureFile& file : damaged) {
         SCOPED_TRACE(file.name);
-        const std::string path = Write(file);
+        const std::string path = Write(file.name, file.bytes);
         EXPECT_TRUE(ReadByQt(path).isNull()) << "Qt's reader reads it";
         CPictureImage image;
         if (image.Open(path) == CPictureImage::kSuccess) {

@@ -23,45 +23,38 @@ const std::string kDistinctFile =
            0x05, 0x00, 0x00, 0x00, 0x06, 0x00, 0x00, 0x00, 0xEF, 0xCD, 0xAB, 0x00,
            0x07, 0x00, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00, 0x09, 0x00, 0x00, 0x00});
 
-void ExpectDefaults(const Settings& settings)
-{
-    EXPECT_EQ(settings.clearBackground, 1);
-    EXPECT_EQ(settings.randomColor, 0);
-    EXPECT_EQ(settings.timeLimitMinutes, 10);
-    EXPECT_EQ(settings.keyDelayMs, 300);
-    EXPECT_EQ(settings.keyDelayOn, 1);
-    EXPECT_EQ(settings.backgroundColor, 0x00FF0000u);
-    EXPECT_EQ(settings.timeLimitOn, 1);
-    EXPECT_EQ(settings.autoDisplayOn, 1);
-    EXPECT_EQ(settings.autoDisplaySeconds, 5);
-}
+// The values kDefaultFile and kDistinctFile hold.
+constexpr StoredSettings kDefaults{.clearBackground = 1,
+                                   .randomColor = 0,
+                                   .timeLimitMinutes = 10,
+                                   .keyDelayMs = 300,
+                                   .keyDelayOn = 1,
+                                   .timeLimitOn = 1,
+                                   .autoDisplayOn = 1,
+                                   .autoDisplaySeconds = 5,
+                                   .backgroundColor = 0x00FF0000u};
+constexpr StoredSettings kDistinct{.clearBackground = 3,
+                                   .randomColor = 2,
+                                   .timeLimitMinutes = 5,
+                                   .keyDelayMs = 260,
+                                   .keyDelayOn = 6,
+                                   .timeLimitOn = 7,
+                                   .autoDisplayOn = 8,
+                                   .autoDisplaySeconds = 9,
+                                   .backgroundColor = 0x00ABCDEFu};
 
-void ExpectDistinctValues(const Settings& settings)
+void ExpectValues(const StoredSettings& settings, const StoredSettings& expected)
 {
-    EXPECT_EQ(settings.randomColor, 2);
-    EXPECT_EQ(settings.clearBackground, 3);
-    EXPECT_EQ(settings.keyDelayMs, 260);
-    EXPECT_EQ(settings.timeLimitMinutes, 5);
-    EXPECT_EQ(settings.keyDelayOn, 6);
-    EXPECT_EQ(settings.backgroundColor, 0x00ABCDEFu);
-    EXPECT_EQ(settings.timeLimitOn, 7);
-    EXPECT_EQ(settings.autoDisplayOn, 8);
-    EXPECT_EQ(settings.autoDisplaySeconds, 9);
+    for (const SettingSpec& row : kSettingTable)
+        EXPECT_EQ(row.get(settings), row.get(expected)) << row.name;
 }
 
 // Settings with every value away from its default.
 Settings Scrambled()
 {
     Settings settings;
-    settings.clearBackground = 77;
-    settings.randomColor = 77;
-    settings.timeLimitMinutes = 77;
-    settings.keyDelayMs = 77;
-    settings.keyDelayOn = 77;
-    settings.backgroundColor = 77;
-    settings.timeLimitOn = 77;
-    settings.autoDisplayOn = 77;
-    settings.autoDisplaySeconds = 77;
+    for (const SettingSpec& row : kSettingTable)
+        row.set(settings, 77);
     return settings;
 }
 
@@ -88,31 +81,35 @@ TEST_F(SettingsTest, DefaultsAreSavedBesideTheProgramAsTheKnownBytes)
 
     Settings loaded = Scrambled();
     EXPECT_TRUE(loaded.Load());
-    ExpectDefaults(loaded);
+    ExpectValues(loaded, kDefaults);
 }
 
+// Each value has its own place in the file; bytes after the ninth value are ignored, and
+// dropped when the file is saved.
 TEST_F(SettingsTest, EachValueHasItsOwnPlaceInTheFile)
 {
-    m_library.WriteFile("Kipo.ini", kDistinctFile);
-    Settings settings;
-    ASSERT_TRUE(settings.Load());
-    ExpectDistinctValues(settings);
+    for (const std::string& file : {kDistinctFile, kDistinctFile + Bytes({1, 2, 3, 4})}) {
+        m_library.WriteFile("Kipo.ini", file);
+        Settings settings;
+        ASSERT_TRUE(settings.Load());
+        ExpectValues(settings, kDistinct);
 
-    m_library.WriteFile("Kipo.ini");
-    ASSERT_TRUE(settings.Save());
-    EXPECT_EQ(m_library.ReadFile("Kipo.ini"), kDistinctFile);
+        m_library.WriteFile("Kipo.ini");
+        ASSERT_TRUE(settings.Save());
+        EXPECT_EQ(m_library.ReadFile("Kipo.ini"), kDistinctFile);
+    }
 }
 
 TEST_F(SettingsTest, MissingOrShortFileGivesAllDefaults)
 {
     Settings settings = Scrambled();
     EXPECT_FALSE(settings.Load());
-    ExpectDefaults(settings);
+    ExpectValues(settings, kDefaults);
 
     m_library.WriteFile("Kipo.ini", kDistinctFile.substr(0, 35));
     settings = Scrambled();
     EXPECT_FALSE(settings.Load());
-    ExpectDefaults(settings);
+    ExpectValues(settings, kDefaults);
 }
 
 TEST_F(SettingsTest, AFileOfAnyLetterCaseIsReadAndWrittenBackUnderItsNameUnlessReadOnly)
@@ -121,7 +118,7 @@ TEST_F(SettingsTest, AFileOfAnyLetterCaseIsReadAndWrittenBackUnderItsNameUnlessR
     Settings settings;
     ASSERT_TRUE(settings.Load());
     EXPECT_EQ(settings.iniPath, path);
-    ExpectDistinctValues(settings);
+    ExpectValues(settings, kDistinct);
     settings.SetDefaults();
     ASSERT_TRUE(settings.Save());
     EXPECT_EQ(m_library.ListingOrder(), std::vector<std::string>{"KIPO.INI"});
@@ -132,17 +129,6 @@ TEST_F(SettingsTest, AFileOfAnyLetterCaseIsReadAndWrittenBackUnderItsNameUnlessR
     ASSERT_EQ(chmod(path.c_str(), 0444), 0);
     EXPECT_TRUE(settings.Save());
     EXPECT_EQ(m_library.ReadFile("KIPO.INI"), kDistinctFile);
-}
-
-TEST_F(SettingsTest, BytesAfterTheNinthValueAreIgnoredAndDropped)
-{
-    m_library.WriteFile("Kipo.ini", kDistinctFile + Bytes({1, 2, 3, 4}));
-    Settings settings;
-    ASSERT_TRUE(settings.Load());
-    ExpectDistinctValues(settings);
-
-    ASSERT_TRUE(settings.Save());
-    EXPECT_EQ(m_library.ReadFile("Kipo.ini"), kDistinctFile);
 }
 
 TEST_F(SettingsTest, ValuesOutsideTheDialogRangesLoadUnchanged)

@@ -123,12 +123,16 @@ QImage BlockPicture(int width, int height, int block)
     return picture;
 }
 
-QByteArray EncodePicture(const QImage& picture, const char* format)
+QByteArray EncodePicture(const QImage& picture, const char* format,
+                         const std::function<void(QImageWriter&)>& setUp)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, format).write(picture);
+    QImageWriter writer(&buffer, format);
+    if (setUp)
+        setUp(writer);
+    EXPECT_TRUE(writer.write(picture)) << format;
     return bytes;
 }
 

@@ -3,10 +3,13 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QImageWriter>
 #include <QList>
 
 #include <QPoint>
 #include <QSize>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
@@ -23,8 +26,10 @@ QImage PatternPicture(QImage::Format format, int width, int height, const QList<
 // keep the colour near each square's centre.
 QImage BlockPicture(int width, int height, int block);
 
-// The file bytes of `picture` in a format the image writers know.
-QByteArray EncodePicture(const QImage& picture, const char* format);
+// The file bytes of `picture` in a format the image writers know, by a writer that `setUp`
+// may set up first (its quality, compression or turn).
+QByteArray EncodePicture(const QImage& picture, const char* format,
+                         const std::function<void(QImageWriter&)>& setUp = {});
 
 // An uncompressed-code GIF of a palette picture (the image writers have none).
 QByteArray EncodeGif(const QImage& palettePicture);
@@ -80,6 +85,21 @@ QByteArray WithExifOrientation(const QByteArray& jpeg, int orientation);
 QByteArray PngHeaderOnly(std::uint32_t width, std::uint32_t height);
 
 void WriteFile(const std::string& path, const QByteArray& bytes);
+
+// A test that writes its picture files into a temporary folder of its own.
+class PictureFileTest : public ::testing::Test
+{
+protected:
+    // Writes `bytes` as the file `name` of the folder; its path.
+    std::string Write(const std::string& name, const QByteArray& bytes) const
+    {
+        const std::string path = m_dir.path().toStdString() + "/" + name;
+        WriteFile(path, bytes);
+        return path;
+    }
+
+    QTemporaryDir m_dir;
+};
 
 // The colour value 0x00BBGGRR of a Qt colour.
 std::uint32_t ColorRefOf(QRgb color);

@@ -24,9 +24,13 @@ public:
         return reinterpret_cast<Inhibitor>(static_cast<std::uintptr_t>(inhibitedSurfaces.size()));
     }
     void Destroy(Inhibitor inhibitor) override { destroyed.push_back(inhibitor); }
-
-    static Inhibitor Nth(std::uintptr_t n) { return reinterpret_cast<Inhibitor>(n); }
 };
+
+// The n-th inhibitor asked for.
+void* Nth(std::uintptr_t n)
+{
+    return reinterpret_cast<void*>(n);
+}
 
 using Part = ShortcutsInhibitors::Part;
 using Word = ShortcutsInhibitors::Word;
@@ -39,12 +43,17 @@ int surface1;
 int surface2;
 int surface3;
 
+class ShortcutsInhibitorsTest : public ::testing::Test
+{
+protected:
+    RecordedRequests requests;
+    ShortcutsInhibitors inhibitors{requests};
+};
+
 } // namespace
 
-TEST(ShortcutsInhibitors, AsksOncePerSurfaceAndAgainForEachNewSurface)
+TEST_F(ShortcutsInhibitorsTest, AsksOncePerSurfaceAndAgainForEachNewSurface)
 {
-    RecordedRequests requests;
-    ShortcutsInhibitors inhibitors(requests);
     inhibitors.SurfaceShown(&windowA, &surface1, kPlay);
     inhibitors.SurfaceShown(&windowA, &surface1, kPlay); // a second expose of the same surface
     EXPECT_EQ(requests.inhibitedSurfaces, std::vector<void*>{&surface1});
@@ -52,7 +61,7 @@ TEST(ShortcutsInhibitors, AsksOncePerSurfaceAndAgainForEachNewSurface)
     // Shown again with a new surface: the old inhibitor goes, a new one is asked for.
     inhibitors.SurfaceShown(&windowA, &surface2, kPlay);
     EXPECT_EQ(requests.inhibitedSurfaces, (std::vector<void*>{&surface1, &surface2}));
-    EXPECT_EQ(requests.destroyed, std::vector<void*>{RecordedRequests::Nth(1)});
+    EXPECT_EQ(requests.destroyed, std::vector<void*>{Nth(1)});
 
     // Hidden, then shown on a surface at the address of the old one.
     inhibitors.SurfaceGone(&windowA);
@@ -61,28 +70,26 @@ TEST(ShortcutsInhibitors, AsksOncePerSurfaceAndAgainForEachNewSurface)
     EXPECT_EQ(requests.destroyed.size(), 2u);
 }
 
-TEST(ShortcutsInhibitors, EachWindowFollowsTheCompositorsWordOnItsOwnInhibitor)
+TEST_F(ShortcutsInhibitorsTest, EachWindowFollowsTheCompositorsWordOnItsOwnInhibitor)
 {
-    RecordedRequests requests;
-    ShortcutsInhibitors inhibitors(requests);
     inhibitors.SurfaceShown(&windowA, &surface1, kPlay);
     inhibitors.SurfaceShown(&windowB, &surface2, kPlay);
     EXPECT_FALSE(inhibitors.IsActive(&windowA)); // asked, not granted yet
 
-    inhibitors.SetActive(RecordedRequests::Nth(1), true);
-    inhibitors.SetActive(RecordedRequests::Nth(2), true);
+    inhibitors.SetActive(Nth(1), true);
+    inhibitors.SetActive(Nth(2), true);
     EXPECT_TRUE(inhibitors.IsActive(&windowA));
     // The compositor took one back: the other window's grant says nothing of it.
-    inhibitors.SetActive(RecordedRequests::Nth(1), false);
+    inhibitors.SetActive(Nth(1), false);
     EXPECT_FALSE(inhibitors.IsActive(&windowA));
     EXPECT_TRUE(inhibitors.IsActive(&windowB));
     EXPECT_FALSE(inhibitors.IsActive(nullptr));
 
     // A late word about the inhibitor of a surface that is gone changes nothing.
     inhibitors.SurfaceShown(&windowA, &surface3, kPlay);
-    inhibitors.SetActive(RecordedRequests::Nth(1), true);
+    inhibitors.SetActive(Nth(1), true);
     EXPECT_FALSE(inhibitors.IsActive(&windowA));
-    inhibitors.SetActive(RecordedRequests::Nth(3), true);
+    inhibitors.SetActive(Nth(3), true);
     EXPECT_TRUE(inhibitors.IsActive(&windowA));
 
     // A granted window that is hidden no longer holds.
@@ -90,11 +97,9 @@ TEST(ShortcutsInhibitors, EachWindowFollowsTheCompositorsWordOnItsOwnInhibitor)
     EXPECT_FALSE(inhibitors.IsActive(&windowA));
 }
 
-TEST(ShortcutsInhibitors, AsksNothingWithoutTheManagerOrASurface)
+TEST_F(ShortcutsInhibitorsTest, AsksNothingWithoutTheManagerOrASurface)
 {
-    RecordedRequests requests;
     requests.available = false;
-    ShortcutsInhibitors inhibitors(requests);
     inhibitors.SurfaceShown(&windowA, &surface1, kPlay);
     EXPECT_TRUE(requests.inhibitedSurfaces.empty());
 
@@ -114,36 +119,31 @@ TEST(ShortcutsInhibitors, ClearAndDestructionGiveEveryInhibitorBack)
         inhibitors.SurfaceShown(&windowB, &surface2, kPlay);
         inhibitors.Clear();
         std::ranges::sort(requests.destroyed);
-        EXPECT_EQ(requests.destroyed,
-                  (std::vector<void*>{RecordedRequests::Nth(1), RecordedRequests::Nth(2)}));
+        EXPECT_EQ(requests.destroyed, (std::vector<void*>{Nth(1), Nth(2)}));
         inhibitors.SurfaceShown(&windowA, &surface3, kPlay);
     }
     EXPECT_EQ(requests.destroyed.size(), 3u);
-    EXPECT_EQ(requests.destroyed.back(), RecordedRequests::Nth(3));
+    EXPECT_EQ(requests.destroyed.back(), Nth(3));
 }
 
-TEST(ShortcutsInhibitors, TheWordOnAnInhibitorTellsARefusalFromAGrantTakenBack)
+TEST_F(ShortcutsInhibitorsTest, TheWordOnAnInhibitorTellsARefusalFromAGrantTakenBack)
 {
-    RecordedRequests requests;
-    ShortcutsInhibitors inhibitors(requests);
     inhibitors.SurfaceShown(&windowA, &surface1, kPlay);
     inhibitors.SurfaceShown(&windowB, &surface2, kPlay);
     EXPECT_EQ(inhibitors.WordOn(&windowA), Word::None);
 
-    inhibitors.SetActive(RecordedRequests::Nth(1), false);
-    inhibitors.SetActive(RecordedRequests::Nth(2), true);
+    inhibitors.SetActive(Nth(1), false);
+    inhibitors.SetActive(Nth(2), true);
     EXPECT_EQ(inhibitors.WordOn(&windowA), Word::Refused);
     EXPECT_EQ(inhibitors.WordOn(&windowB), Word::Granted);
-    inhibitors.SetActive(RecordedRequests::Nth(2), false);
+    inhibitors.SetActive(Nth(2), false);
     EXPECT_EQ(inhibitors.WordOn(&windowB), Word::TakenBack);
-    inhibitors.SetActive(RecordedRequests::Nth(2), true); // given again
+    inhibitors.SetActive(Nth(2), true); // given again
     EXPECT_EQ(inhibitors.WordOn(&windowB), Word::Granted);
 }
 
-TEST(ShortcutsInhibitors, CoversAskOnlyOnceThePlayWindowIsGranted)
+TEST_F(ShortcutsInhibitorsTest, CoversAskOnlyOnceThePlayWindowIsGranted)
 {
-    RecordedRequests requests;
-    ShortcutsInhibitors inhibitors(requests);
     inhibitors.KeyboardTo(&windowA);
     inhibitors.SurfaceShown(&windowB, &surface2, Part::Cover); // before the play window
     inhibitors.SurfaceShown(&windowA, &surface1, kPlay);
@@ -152,30 +152,26 @@ TEST(ShortcutsInhibitors, CoversAskOnlyOnceThePlayWindowIsGranted)
     inhibitors.SurfaceGone(&windowC); // a cover that never asked gives nothing back
     EXPECT_TRUE(requests.destroyed.empty());
 
-    inhibitors.SetActive(RecordedRequests::Nth(1), true);
+    inhibitors.SetActive(Nth(1), true);
     EXPECT_EQ(requests.inhibitedSurfaces, (std::vector<void*>{&surface1, &surface2}));
     inhibitors.SurfaceShown(&windowC, &surface3, Part::Cover); // a screen plugged in later
     EXPECT_EQ(requests.inhibitedSurfaces.size(), 3u);
 }
 
-TEST(ShortcutsInhibitors, CoversDoNotAskACompositorThatAskedItsUserAboutThePlayWindow)
+TEST_F(ShortcutsInhibitorsTest, CoversDoNotAskACompositorThatAskedItsUserAboutThePlayWindow)
 {
-    RecordedRequests requests;
-    ShortcutsInhibitors inhibitors(requests);
     inhibitors.KeyboardTo(&windowA);
     inhibitors.SurfaceShown(&windowA, &surface1, kPlay);
     inhibitors.SurfaceShown(&windowB, &surface2, Part::Cover);
     inhibitors.KeyboardTo(nullptr); // the compositor's question
-    inhibitors.SetActive(RecordedRequests::Nth(1), true);
+    inhibitors.SetActive(Nth(1), true);
     inhibitors.KeyboardTo(&windowA);
     inhibitors.SurfaceShown(&windowC, &surface3, Part::Cover);
     EXPECT_EQ(requests.inhibitedSurfaces, std::vector<void*>{&surface1});
 }
 
-TEST(ShortcutsInhibitors, TheKeyboardLeavingTheProgramWhileAnAnswerIsDueIsAQuestion)
+TEST_F(ShortcutsInhibitorsTest, TheKeyboardLeavingTheProgramWhileAnAnswerIsDueIsAQuestion)
 {
-    RecordedRequests requests;
-    ShortcutsInhibitors inhibitors(requests);
     inhibitors.KeyboardTo(&windowA);
     inhibitors.SurfaceShown(&windowA, &surface1, Part::Ahead);
     EXPECT_FALSE(inhibitors.MayBeAsking()); // the window has the keyboard: no question is up
@@ -195,8 +191,8 @@ TEST(ShortcutsInhibitors, TheKeyboardLeavingTheProgramWhileAnAnswerIsDueIsAQuest
 
     // Once answered, the keyboard going away is no question.
     inhibitors.SurfaceShown(&windowC, &surface2, kPlay);
-    inhibitors.SetActive(RecordedRequests::Nth(3), true);
-    inhibitors.SetActive(RecordedRequests::Nth(1), true);
+    inhibitors.SetActive(Nth(3), true);
+    inhibitors.SetActive(Nth(1), true);
     inhibitors.KeyboardTo(nullptr);
     EXPECT_FALSE(inhibitors.MayBeAsking());
     EXPECT_FALSE(inhibitors.QuestionSeen(&windowC));

@@ -62,6 +62,13 @@ protected:
         WriteBytes(Path("text.wav"), "no sound here");
     }
     std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
+    // What the output hears of the file `name`, decoded to its end.
+    QByteArray Heard(const char* name)
+    {
+        player.Play(Path(name));
+        player.FinishDecodes();
+        return log.Heard();
+    }
 
     QTemporaryDir dir;
     std::unique_ptr<LoggingOutput> output = std::make_unique<LoggingOutput>();
@@ -81,9 +88,7 @@ TEST_F(SoundPlayerTest, PlaysEachRequestAtOnceAsItDecodesOrBeeps)
     player.FinishDecodes();
     EXPECT_EQ(log.Heard().size(), kSoundBytes);
 
-    player.Play(Path("text.wav"));
-    player.FinishDecodes();
-    EXPECT_EQ(log.Heard(), ConvertForDevice(BeepSound(), *log.format));
+    EXPECT_EQ(Heard("text.wav"), ConvertForDevice(BeepSound(), *log.format));
 
     player.Play(Path("sound.wav"));
     player.Stop();
@@ -121,9 +126,7 @@ void ChangeSamplesKeepingSizeAndTime(const std::string& path)
 
 TEST_F(SoundPlayerTest, ReplaysFromTheCacheUntilTheDeviceFormatChanges)
 {
-    player.Play(Path("sound.wav"));
-    player.FinishDecodes();
-    const QByteArray first = log.Heard();
+    const QByteArray first = Heard("sound.wav");
     ChangeSamplesKeepingSizeAndTime(Path("sound.wav"));
 
     player.Play(Path("sound.wav"));
@@ -131,9 +134,7 @@ TEST_F(SoundPlayerTest, ReplaysFromTheCacheUntilTheDeviceFormatChanges)
     EXPECT_EQ(log.Heard(), first);
 
     log.format = StereoInt16(32000);
-    player.Play(Path("sound.wav"));
-    player.FinishDecodes();
-    const QByteArray anew = log.Heard();
+    const QByteArray anew = Heard("sound.wav");
     EXPECT_EQ(anew.size(), kSoundBytes * 2);
     EXPECT_NE(anew, ConvertForDevice(BeepSound(), *log.format));
 }
@@ -143,9 +144,7 @@ TEST_F(SoundPlayerTest, ReplaysFromTheCacheUntilTheDeviceFormatChanges)
 // out of the cache.
 TEST_F(SoundPlayerTest, StreamsALongSoundInBoundedMemory)
 {
-    player.Play(Path("sound.wav"));
-    player.FinishDecodes();
-    const QByteArray shortSound = log.Heard();
+    const QByteArray shortSound = Heard("sound.wav");
     ChangeSamplesKeepingSizeAndTime(Path("sound.wav"));
 
     ASSERT_TRUE(
@@ -173,19 +172,11 @@ TEST_F(SoundPlayerTest, StreamsALongSoundInBoundedMemory)
 
 TEST_F(SoundPlayerTest, ASoundReplacedOrDeletedOnDiskIsNotPlayedFromTheCache)
 {
-    player.Play(Path("sound.wav"));
-    player.FinishDecodes();
-    EXPECT_EQ(log.Heard().size(), kSoundBytes);
-
+    EXPECT_EQ(Heard("sound.wav").size(), kSoundBytes);
     WriteSineWav(Path("sound.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 1, 400);
-    player.Play(Path("sound.wav"));
-    player.FinishDecodes();
-    EXPECT_EQ(log.Heard().size(), kSoundBytes / 2);
-
+    EXPECT_EQ(Heard("sound.wav").size(), kSoundBytes / 2);
     QFile::remove(QString::fromStdString(Path("sound.wav")));
-    player.Play(Path("sound.wav"));
-    player.FinishDecodes();
-    EXPECT_EQ(log.Heard(), ConvertForDevice(BeepSound(), *log.format));
+    EXPECT_EQ(Heard("sound.wav"), ConvertForDevice(BeepSound(), *log.format));
 }
 
 } // namespace
