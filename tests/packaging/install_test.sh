@@ -31,7 +31,7 @@ data=$prefix/share/tapnest
 
 # The shipped data is the generated library as it was made, never the
 # (perhaps changed) copy beside the program in the build tree.
-diff -r "$build_dir/resources/content/staging" "$data" --exclude=Kipo2Help.chm >/dev/null ||
+diff -r "$build_dir/tools/content/staging" "$data" --exclude=Kipo2Help.chm >/dev/null ||
     fail "share/tapnest differs from the generated content library"
 for item in Hello.wav GoodBye.wav DefVoice; do
     [ -e "$data/$item" ] || fail "share/tapnest/$item is missing"
