@@ -14,7 +14,7 @@ from pathlib import Path
 MAY_INCLUDE = {
     "platform": set(),
     "resources": set(),
-    "library": {"resources", "platform"},
+    "library": {"platform"},
     "play": {"resources", "library", "platform"},
     "dialogframe": {"resources", "library", "platform"},
     "dialogs": {"dialogframe", "resources", "library", "platform"},
