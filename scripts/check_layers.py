@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Fails when an include points up the layers, or when a file outside platform/ includes a
+"""Fails when an include points up the layers, or when a layer other than platform/ includes a
 header of the operating system itself (POSIX, X11, XCB, Wayland)."""
 
 import re
@@ -35,7 +35,7 @@ def main() -> int:
     for name in listed:
         folder = name.split("/", 1)[0]
         if folder not in MAY_INCLUDE:
-            continue  # tests, benchmarks and tools may include anything
+            continue  # no layer: tests, benchmarks and tools may include anything
         allowed = MAY_INCLUDE[folder] | {folder}
         for number, line in enumerate((top / name).read_text(errors="replace").splitlines(), 1):
             if folder != "platform" and (match := SYSTEM_HEADER.match(line.strip())):
