@@ -10,6 +10,7 @@
 #include "dialogs/GroupCheckList.h"
 #include "dialogs/ManagePicTerm.h"
 #include "dialogs/ManageVoiceDialog.h"
+#include "dialogs/SetupFieldsTable.h"
 #include "library/Settings.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
@@ -30,9 +31,9 @@ CSetupDialog::CSetupDialog(Settings& settings, QWidget* parent)
       m_fields(*this, BindSettingControls(), *Bind<QLabel>(SetupId::GroupInfo)),
       m_groupList(new GroupCheckList(*Bind<QListWidget>(SetupId::GroupList)))
 {
-    for (const SettingSpec& row : kSettingTable) {
-        if (row.kind == SettingKind::Flag)
-            BindButton(row.shownBy, [this] { UpdateEnabling(); });
+    for (const SetupFieldSpec& field : kSetupFieldTable) {
+        if (SettingRow(field.setting).kind == SettingKind::Flag)
+            BindButton(field.shownBy, [this] { UpdateEnabling(); });
     }
     BindButton(SetupId::ColourSwatch, [this] { OnColourSwatch(); });
     BindButton(SetupId::ManageDefaultSounds, [this] { OnManageDefaultSounds(); });
@@ -52,17 +53,17 @@ SettingControlsTable CSetupDialog::BindSettingControls() const
 {
     SettingControlsTable controls;
     for (std::size_t i = 0; i < kSettingCount; ++i) {
-        const SettingSpec& row = kSettingTable[i];
-        switch (row.kind) {
+        const SetupFieldSpec& field = kSetupFieldTable[i];
+        switch (kSettingTable[i].kind) {
         case SettingKind::Flag:
-            controls[i].check = Bind<QAbstractButton>(row.shownBy);
+            controls[i].check = Bind<QAbstractButton>(field.shownBy);
             break;
         case SettingKind::Number:
-            controls[i].edit = Bind<QLineEdit>(row.shownBy);
-            controls[i].upDown = Bind<CUpDown>(row.upDown);
+            controls[i].edit = Bind<QLineEdit>(field.shownBy);
+            controls[i].upDown = Bind<CUpDown>(field.upDown);
             break;
         case SettingKind::Colour:
-            controls[i].colourButton = Bind<QAbstractButton>(row.shownBy);
+            controls[i].colourButton = Bind<QAbstractButton>(field.shownBy);
             break;
         }
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "library/SettingsTable.h"
+#include "dialogs/SetupFieldsTable.h"
 
 #include <array>
 #include <string>
@@ -12,9 +12,9 @@ class QLineEdit;
 class QWidget;
 class CUpDown;
 
-// The controls of the setup dialog that show one setting, as its row of the settings table
-// names them: a check box for a flag, an edit and its up-down for a number, the colour
-// button for the colour.
+// The controls of the setup dialog that show one setting, as dialogs/SetupFieldsTable.def
+// names them: a check box for a flag, an edit and its up-down for a number, the colour button
+// for the colour.
 struct SettingControls
 {
     QAbstractButton* check = nullptr;

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "resources/ResourceIds.h"
-
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 // The nine user settings, described once in library/SettingsTable.def: their names, their
-// place in Kipo.ini, their defaults, the range the setup dialog accepts and the controls that
-// show them.
+// place in Kipo.ini, their defaults, the range the setup dialog accepts and the flag that
+// switches them on.
 
 enum class SettingKind {
     Flag,   // a check box: ticked is 1, not ticked 0
@@ -51,23 +50,19 @@ struct SettingSpec
     std::int32_t defaultValue;
     std::int32_t lowest; // what the setup dialog accepts, for a Number
     std::int32_t highest;
-    SetupId shownBy; // the check box, edit or colour button of the setup dialog
-    SetupId upDown;  // SetupId::None when there is none
-    SettingName switchedOnBy;
+    SettingName switchedOnBy; // SettingName::None when always on
     std::int32_t (*get)(const StoredSettings& settings);
     void (*set)(StoredSettings& settings, std::int32_t value);
 };
 
 inline constexpr SettingSpec kSettingTable[] = {
-#define SETTING(name, kind, file, value, low, high, shown, upDown, switchedOnBy)                   \
+#define SETTING(name, kind, file, value, low, high, switchedOnBy)                                  \
     {#name,                                                                                        \
      SettingKind::kind,                                                                            \
      file,                                                                                         \
      static_cast<std::int32_t>(value),                                                             \
      low,                                                                                          \
      high,                                                                                         \
-     SetupId::shown,                                                                               \
-     SetupId::upDown,                                                                              \
      SettingName::switchedOnBy,                                                                    \
      [](const StoredSettings& settings) { return static_cast<std::int32_t>(settings.name); },      \
      [](StoredSettings& settings, std::int32_t stored) {                                           \
@@ -88,6 +83,24 @@ constexpr const SettingSpec& SettingRow(SettingName name)
 {
     return kSettingTable[SettingIndex(name)];
 }
+
+// Whether the rows' file positions are 0 to the number of rows less one, each once.
+constexpr bool FillsEveryFilePositionOnce(std::span<const SettingSpec> rows)
+{
+    std::array<bool, kSettingCount> taken{};
+    if (rows.size() != taken.size())
+        return false;
+    for (const SettingSpec& row : rows) {
+        const auto position = static_cast<std::size_t>(row.filePosition);
+        if (row.filePosition < 0 || position >= taken.size() || taken[position])
+            return false;
+        taken[position] = true;
+    }
+    return true;
+}
+// Settings::Load and Save go through kSettingFileOrder: a position left empty would be null.
+static_assert(FillsEveryFilePositionOnce(kSettingTable),
+              "every place in Kipo.ini holds exactly one setting");
 
 // The rows in the order of the file.
 inline constexpr std::array<const SettingSpec*, kSettingCount> kSettingFileOrder = [] {

@@ -20,6 +20,15 @@ using DeckPictures = std::shared_ptr<const std::vector<DeckEntry>>;
 // pick is ready the worker goes on along the draws the keys after it would
 // make, so that their pictures wait in the cache too. Nothing here waits for
 // the workers but the destructor, which waits for the decodes under way.
+//
+// Threads: the public functions, m_job and m_pictures belong to the thread
+// that made the object (the play's). A worker touches only what its job was
+// given (copies of the generator and rules, the deck's pictures, shared and
+// never changed, and its Outcome, whose lock guards the result and whose
+// `abandoned` is atomic), m_cache, which has a lock of its own, and the object
+// only to post ready() back to its thread, where it is checked against m_job.
+// m_workers, declared last, is destroyed first and waits for the workers while
+// the cache still exists; what they posted goes with the object.
 class PicturePrefetch : public QObject
 {
     Q_OBJECT

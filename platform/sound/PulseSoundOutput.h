@@ -23,6 +23,19 @@ struct pa_time_event;
 // again as ReconnectPace says: at most once a second while sounds are asked
 // for, not at all once none was for a minute, at once for a sound asked
 // after that. Until the server answers, sounds are silent.
+//
+// Threads: the caller's thread (the public functions, construction and
+// destruction), the client library's loop thread (its callbacks: the context's
+// and the stream's states, the stream's requests for bytes, the timers) and a
+// decoder's thread (a sound's data listener) all hold the loop's lock
+// (pa_threaded_mainloop_lock, which the loop holds around its callbacks), and
+// it guards every member below. It is taken before a SoundStream's own lock,
+// never inside it. A data listener holds `this` and the address of its sound
+// only to compare it with m_sound, so one that runs after its sound was
+// dropped does nothing; it must not run after the output is destroyed, which
+// the sound player's join of its decoders ensures. The destructor disconnects
+// under the lock and stops the loop's thread before freeing the loop, so no
+// callback runs after it.
 class PulseSoundOutput final : public SoundOutput
 {
 public:

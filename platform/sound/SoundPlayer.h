@@ -16,6 +16,14 @@
 // A newer request cuts off the sound playing and stops its decoding. Sounds of
 // up to a few seconds are kept in a cache, so a sound played again starts
 // without decoding. A file that cannot be played gives a beep of ours.
+//
+// Threads: the player is used on the thread that made it (the GUI thread),
+// which alone touches its members. The decoder runs on m_decoders' thread with
+// copies of the path, format, beep and stop token; it hands a sound to keep to
+// the player's thread by a queued call, and through the stream it fills it
+// calls the output's data listener on its own thread (see SoundStream). So the
+// output must outlive every decoder: the destructor stops and joins them
+// before any member goes, and m_output, declared first, goes last.
 class SoundPlayer : public QObject
 {
 public:
@@ -41,6 +49,7 @@ private:
     void SupersedePending();
     void KeepDecoded(const std::string& key, const SoundFormat& format, const QByteArray& sound);
 
+    // First, so that it is destroyed last: the decoders call into it until joined.
     std::unique_ptr<SoundOutput> m_output;
     SoundCache m_cache;
     SoundFormat m_format; // the format of the cached sounds and the beep

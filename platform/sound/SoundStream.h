@@ -13,6 +13,17 @@
 // the decoder appends pieces on its thread, the output reads them on its own
 // without ever waiting. The decoder waits while more than a bound of bytes is
 // unread, so a long sound holds only a few seconds of audio at a time.
+//
+// Threads: Append and Finish run on the decoder's thread (for Whole, on its
+// maker's, before the output has the stream); Read, AtEnd, Abandon and
+// SetDataListener are the output's, one thread at a time (PulseSoundOutput's
+// loop lock). m_mutex guards every member below it. The listener is called on the
+// decoder's thread from a copy taken under the mutex and called outside it,
+// so that it may take the output's lock, whose holders call into the stream
+// (the output's lock comes first, then the stream's, never the other way).
+// A copy may thus run after Abandon or SetDataListener replaced it: what the
+// listener calls must outlive the decoder, which SoundPlayer ensures by
+// joining its decoders before its output goes.
 class SoundStream
 {
 public:

@@ -143,6 +143,7 @@ TEST_F(AboutAndThanks, ThanksRunsFromItsButtonWithSixLinksAndItsOwnHelpTopic)
 TEST_F(AboutAndThanks, HelpWindowOutlivesTheDialogAndTakesClicksWhileDialogsRun)
 {
     help.reset(); // the real help window
+    library.MakeSymlink("tapnest-help-reader", TAPNEST_HELP_READER);
     CompileHelpFile(library, "KIPO2HELP.CHM", SampleHelpSources());
     ASSERT_TRUE(ShowActive(welcome));
     WhenDialogRuns([&](CKipoDialog& dialog) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SetupDialogTestFixture.h"
+#include "dialogs/SetupFieldsTable.h"
 #include "platform/ColorRef.h"
 #include "platform/FileDialogs.h"
 
@@ -244,6 +245,22 @@ TEST_F(SetupDialogTest, CancelSavesNothingAndKeepsWhatWasLoaded)
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_EQ(library.ReadFile("Kipo.ini"), before);
     EXPECT_EQ(settings.keyDelayMs, 123);
+}
+
+TEST(SetupFieldsTable, ANumberAndOnlyANumberHasAnUpDown)
+{
+    for (const SetupFieldSpec& field : kSetupFieldTable) {
+        const SettingSpec& row = SettingRow(field.setting);
+        EXPECT_EQ(row.kind == SettingKind::Number, field.upDown != SetupId::None) << row.name;
+    }
+}
+
+TEST(SetupFieldsTable, FollowsTheSettingsTableRowForRow)
+{
+    auto swapped = std::to_array(kSetupFieldTable);
+    std::swap(swapped[0], swapped[1]);
+    EXPECT_FALSE(FollowsTheSettingsTable(swapped));
+    EXPECT_FALSE(FollowsTheSettingsTable(std::span(kSetupFieldTable).first(kSettingCount - 1)));
 }
 
 } // namespace

@@ -7,7 +7,8 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
-#include <set>
+#include <array>
+#include <span>
 #include <sys/stat.h>
 
 namespace {
@@ -180,15 +181,31 @@ TEST_F(SettingsTest, TheScriptsWriteTheFileFromTheSameTable)
 
 TEST(SettingsTable, EveryPlaceInTheFileHoldsOneSetting)
 {
-    std::set<int> positions;
-    for (const SettingSpec& row : kSettingTable)
-        positions.insert(row.filePosition);
-    EXPECT_EQ(positions, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
+    using Rows = std::array<SettingSpec, kSettingCount>;
+    const auto withPositions = [](std::array<int, kSettingCount> positions) {
+        Rows rows = std::to_array(kSettingTable);
+        for (std::size_t i = 0; i < kSettingCount; ++i)
+            rows[i].filePosition = positions[i];
+        return rows;
+    };
+    const struct
+    {
+        const char* what;
+        Rows rows;
+        bool filled;
+    } cases[] = {
+        {"in another order", withPositions({8, 7, 6, 5, 4, 3, 2, 1, 0}), true},
+        {"one place twice", withPositions({0, 1, 2, 3, 4, 5, 6, 7, 7}), false},
+        {"one place past the end", withPositions({0, 1, 2, 3, 4, 5, 6, 7, 9}), false},
+        {"a negative place", withPositions({-1, 1, 2, 3, 4, 5, 6, 7, 8}), false},
+    };
+    for (const auto& [what, rows, filled] : cases)
+        EXPECT_EQ(FillsEveryFilePositionOnce(rows), filled) << what;
+    EXPECT_FALSE(FillsEveryFilePositionOnce(std::span(kSettingTable).first(8))) << "a row short";
+
     for (const SettingSpec& row : kSettingTable) {
-        SCOPED_TRACE(std::string(row.name));
-        EXPECT_EQ(row.kind == SettingKind::Number, row.upDown != SetupId::None);
         if (row.switchedOnBy != SettingName::None) {
-            EXPECT_EQ(SettingRow(row.switchedOnBy).kind, SettingKind::Flag);
+            EXPECT_EQ(SettingRow(row.switchedOnBy).kind, SettingKind::Flag) << row.name;
         }
     }
 }

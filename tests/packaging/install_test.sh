@@ -27,16 +27,32 @@ data=$prefix/share/tapnest
 
 [ "$(readlink "$prefix/bin/tapnest")" = ../lib/tapnest/tapnest ] || fail "bin/tapnest is not a link to the program"
 [ -x "$prefix/bin/tapnest" ] || fail "the program is missing or not executable"
-[ "$(ls -A "$prefix/lib/tapnest")" = tapnest ] || fail "lib/tapnest holds more than the program"
+programs() { ls -A "$prefix/lib/tapnest" | tr '\n' ' '; }
+[ "$(programs)" = "tapnest tapnest-help-reader " ] ||
+    fail "lib/tapnest holds other than the program and its help file's reader"
 
 # The shipped data is the generated library as it was made, never the
 # (perhaps changed) copy beside the program in the build tree.
-diff -r "$build_dir/resources/content/staging" "$data" --exclude=Kipo2Help.chm >/dev/null ||
+diff -r "$build_dir/tools/content/staging" "$data" --exclude=Kipo2Help.chm >/dev/null ||
     fail "share/tapnest differs from the generated content library"
 for item in Hello.wav GoodBye.wav DefVoice; do
     [ -e "$data/$item" ] || fail "share/tapnest/$item is missing"
 done
 cmp -s "$build_dir/bin/Kipo2Help.chm" "$data/Kipo2Help.chm" || fail "the help file is not installed"
+# The help file's reader beside the installed program opens the installed help file: it
+# greets with an answer that the object is there (platform/help/HelpReaderProtocol.h).
+greeting=$(python3 - "$prefix/lib/tapnest/tapnest-help-reader" "$data/Kipo2Help.chm" <<'EOF'
+import os, socket, subprocess, sys
+ours, theirs = socket.socketpair()
+reader = subprocess.Popen([sys.argv[1], sys.argv[2], str(os.getpid())], stdin=theirs, stdout=theirs)
+theirs.close()
+ours.settimeout(5)
+print(ours.recv(9).hex())
+ours.close()
+reader.wait(5)
+EOF
+)
+[ "$greeting" = 010000000000000000 ] || fail "the help file's reader does not open the help file"
 
 desktop=$prefix/share/applications/$app_id.desktop
 # Errors, warnings and hints alike fail: the validator prints nothing for a clean entry.
@@ -91,5 +107,5 @@ diff -r --exclude=Hello.wav --exclude=GoodBye.wav --exclude=Kipo2Help.chm \
 for item in Hello.wav GoodBye.wav Kipo2Help.chm; do
     [ ! -e "$work/data/tapnest/$item" ] || fail "$item was copied into the user folder"
 done
-[ "$(ls -A "$prefix/lib/tapnest")" = tapnest ] || fail "the program wrote beside itself"
+[ "$(programs)" = "tapnest tapnest-help-reader " ] || fail "the program wrote beside itself"
 echo "install tree: passed"

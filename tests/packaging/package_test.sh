@@ -38,6 +38,7 @@ dpkg-deb -c "$deb" | awk '{ $3 = $4 = $5 = ""; print }' | tr -s ' ' >"$work/list
 expect() { grep -qxF -- "$1" "$work/list" || fail "the package lacks: $1"; }
 expect "lrwxrwxrwx root/root ./usr/bin/tapnest -> ../lib/tapnest/tapnest"
 expect "-rwxr-xr-x root/root ./usr/lib/tapnest/tapnest"
+expect "-rwxr-xr-x root/root ./usr/lib/tapnest/tapnest-help-reader"
 expect "-rw-r--r-- root/root ./usr/share/tapnest/Hello.wav"
 expect "-rw-r--r-- root/root ./usr/share/tapnest/GoodBye.wav"
 expect "drwxr-xr-x root/root ./usr/share/tapnest/DefVoice/"
@@ -55,9 +56,11 @@ expect "-rw-r--r-- root/root ./usr/share/doc/tapnest/copyright"
 expect "-rw-r--r-- root/root ./usr/share/doc/tapnest/changelog.Debian.gz"
 [ "$(field Section)" = education ] || fail "section $(field Section)"
 
-# Shipped stripped: the program carries no debugging sections.
-dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/lib/tapnest/tapnest >"$work/tapnest"
-readelf -S "$work/tapnest" | grep -q '\.debug_info' && fail "the program is not stripped"
+# Shipped stripped: the programs carry no debugging sections.
+for program in tapnest tapnest-help-reader; do
+    dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/lib/tapnest/$program" >"$work/$program"
+    readelf -S "$work/$program" | grep -q '\.debug_info' && fail "$program is not stripped"
+done
 
 # What a distribution checks: no error and no warning of lintian (the package's one override
 # says why its remark holds by design).

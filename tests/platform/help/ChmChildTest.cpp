@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/help/ChmChild.h"
+#include "platform/files/Paths.h"
 #include "tests/support/HelpFileMaker.h"
+#include "tests/support/LogRecorder.h"
 #include "tests/support/TempLibrary.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/stat.h>
 
 namespace {
 
@@ -45,6 +48,38 @@ TEST_F(ChmChildTest, AChildThatStopsAnsweringOrDiesFailsEveryRequestAfter)
         EXPECT_FALSE(child->Ask(ChmChild::Request::Read, "/index.html").has_value());
         EXPECT_TRUE(child->IsBroken());
         EXPECT_FALSE(child->Ask(ChmChild::Request::Holds, "/index.html").has_value());
+    }
+}
+
+// The reader is looked for beside the program file. One that is missing, cannot be run or
+// never greets leaves every help file missing, and says why on the help's log.
+TEST_F(ChmChildTest, WithoutAReaderThatStartsEveryFileCountsAsMissing)
+{
+    const struct
+    {
+        const char* what;
+        const char* script; // the reader's bytes, or nothing
+        mode_t mode;
+        const char* logged;
+    } cases[] = {
+        {"missing", nullptr, 0, "cannot start the help file's reader"},
+        {"not executable", "#!/bin/sh\n", 0644, "cannot start the help file's reader"},
+        {"ending without a greeting", "#!/bin/sh\nexit 0\n", 0755, "stopped answering"},
+    };
+    for (const auto& [what, script, mode, logged] : cases) {
+        SCOPED_TRACE(what);
+        const TempLibrary elsewhere;
+        const ScriptedProgramFile program(elsewhere.PathOf("tapnest"));
+        if (script) {
+            ASSERT_EQ(chmod(elsewhere.WriteFile(ChmChild::kReaderName, script).c_str(), mode), 0);
+        }
+        const LogRecorder log("tapnest.help=true");
+        EXPECT_EQ(ChmChild::Start(path), nullptr);
+        EXPECT_EQ(ChmFile::Open(path), nullptr);
+        ASSERT_FALSE(log.Logged().empty());
+        EXPECT_EQ(log.Logged().front().category, "tapnest.help");
+        EXPECT_NE(log.Logged().front().text.find(logged), std::string::npos)
+            << log.Logged().front().text;
     }
 }
 

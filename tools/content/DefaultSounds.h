@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "resources/content/Synth.h"
+#include "tools/content/Synth.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resources/content/PictureFile.h"
+#include "tools/content/PictureFile.h"
 
 #include "platform/files/Paths.h"
-#include "resources/content/GifWriter.h"
+#include "tools/content/GifWriter.h"
 
 #include <QImageWriter>
 

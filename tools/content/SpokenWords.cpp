@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resources/content/SpokenWords.h"
+#include "tools/content/SpokenWords.h"
 
-#include "resources/content/WavFile.h"
+#include "tools/content/WavFile.h"
 
 #include <QProcess>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resources/content/ShapePictures.h"
+#include "tools/content/ShapePictures.h"
 
-#include "resources/content/PaintKit.h"
+#include "tools/content/PaintKit.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the default content library into the folder named on the command line.
-#include "resources/content/ContentLibraryMaker.h"
+#include "tools/content/ContentLibraryMaker.h"
 
 #include <QGuiApplication>
 

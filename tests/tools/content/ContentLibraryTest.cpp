@@ -3,9 +3,9 @@
 #include "library/PictureGroup.h"
 #include "platform/files/FileSearch.h"
 #include "platform/files/Paths.h"
-#include "resources/content/ContentLibraryMaker.h"
-#include "tests/resources/WavFacts.h"
 #include "tests/support/TempLibrary.h"
+#include "tests/tools/content/WavFacts.h"
+#include "tools/content/ContentLibraryMaker.h"
 
 #include <QByteArray>
 #include <QImage>

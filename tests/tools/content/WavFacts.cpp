@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tests/resources/WavFacts.h"
+#include "tests/tools/content/WavFacts.h"
 
 #include <sndfile.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resources/content/NumberPictures.h"
+#include "tools/content/NumberPictures.h"
 
-#include "resources/content/PaintKit.h"
+#include "tools/content/PaintKit.h"
 
 #include <QFont>
 #include <QFontMetricsF>

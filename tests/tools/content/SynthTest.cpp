@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resources/content/Synth.h"
-#include "resources/content/WavFile.h"
+#include "tools/content/Synth.h"
 #include "tests/support/TempLibrary.h"
+#include "tools/content/WavFile.h"
 
 #include <sndfile.h>
 

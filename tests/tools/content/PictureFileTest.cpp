@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resources/content/PictureFile.h"
-#include "resources/content/GifWriter.h"
-#include "resources/content/Palette.h"
+#include "tools/content/PictureFile.h"
 #include "tests/support/TempLibrary.h"
+#include "tools/content/GifWriter.h"
+#include "tools/content/Palette.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resources/content/GifWriter.h"
+#include "tools/content/GifWriter.h"
 
-#include "resources/content/Palette.h"
+#include "tools/content/Palette.h"
 
 #include <QFile>
 

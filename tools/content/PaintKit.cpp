@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resources/content/PaintKit.h"
+#include "tools/content/PaintKit.h"
 
 #include <QPen>
 

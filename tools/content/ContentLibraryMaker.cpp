@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resources/content/ContentLibraryMaker.h"
+#include "tools/content/ContentLibraryMaker.h"
 
 #include "library/ContentLibrary.h"
 #include "library/PictureGroup.h"
 #include "platform/files/Paths.h"
-#include "resources/content/DefaultSounds.h"
-#include "resources/content/GroupCatalog.h"
-#include "resources/content/PictureFile.h"
-#include "resources/content/SpokenWords.h"
-#include "resources/content/WavFile.h"
+#include "tools/content/DefaultSounds.h"
+#include "tools/content/GroupCatalog.h"
+#include "tools/content/PictureFile.h"
+#include "tools/content/SpokenWords.h"
+#include "tools/content/WavFile.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resources/content/Palette.h"
+#include "tools/content/Palette.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resources/content/DefaultSounds.h"
+#include "tools/content/DefaultSounds.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resources/content/AnimalPictures.h"
+#include "tools/content/AnimalPictures.h"
 
-#include "resources/content/PaintKit.h"
+#include "tools/content/PaintKit.h"
 
 #include <QPainter>
 #include <QPen>

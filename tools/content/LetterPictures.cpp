@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resources/content/LetterPictures.h"
+#include "tools/content/LetterPictures.h"
 
-#include "resources/content/PaintKit.h"
+#include "tools/content/PaintKit.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resources/content/WavFile.h"
+#include "tools/content/WavFile.h"
 
 #include <sndfile.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resources/content/Synth.h"
+#include "tools/content/Synth.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resources/content/GroupCatalog.h"
+#include "tools/content/GroupCatalog.h"
 
-#include "resources/content/AnimalPictures.h"
-#include "resources/content/LetterPictures.h"
-#include "resources/content/NumberPictures.h"
-#include "resources/content/PaintKit.h"
-#include "resources/content/Palette.h"
-#include "resources/content/ShapePictures.h"
+#include "tools/content/AnimalPictures.h"
+#include "tools/content/LetterPictures.h"
+#include "tools/content/NumberPictures.h"
+#include "tools/content/PaintKit.h"
+#include "tools/content/Palette.h"
+#include "tools/content/ShapePictures.h"
 
 #include <array>
 #include <iterator>
