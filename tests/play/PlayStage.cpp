@@ -3,6 +3,9 @@
 
 #include <QTest>
 
+#include <stdexcept>
+#include <string>
+
 PlayStage::PlayStage()
 {
     m_settings.Load();
@@ -16,6 +19,19 @@ PlaySession& PlayStage::Session()
     if (!m_session)
         m_session = std::make_unique<PlaySession>(m_settings, m_owner);
     return *m_session;
+}
+
+const QTimer& PlayStage::Timer(const char* name)
+{
+    const QTimer* timer = Session().findChild<QTimer*>(QString::fromLatin1(name));
+    if (!timer)
+        throw std::logic_error(std::string("the session has no timer ") + name);
+    return *timer;
+}
+
+bool PlayStage::InputsAnswered()
+{
+    return QTest::qWaitFor([&] { return !Window().Inputs().HasWaiting(); }, 30000);
 }
 
 void PlayStage::StartSession()
