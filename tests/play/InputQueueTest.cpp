@@ -41,22 +41,19 @@ protected:
         m_queue.OnKeyPress(press, [&] { m_queue.Submit(Input::ShowPicture); });
     }
 
+    bool Answer(bool can, char mark)
+    {
+        if (can)
+            m_answered += mark;
+        return can;
+    }
+
     ScriptedClock m_clock;
     std::string m_answered;
     bool m_ready = true;
     bool m_sound = false;
-    InputQueue m_queue{{.replaySound =
-                            [&] {
-                                if (m_sound)
-                                    m_answered += 'R';
-                                return m_sound;
-                            },
-                        .showReadyPicture =
-                            [&] {
-                                if (m_ready)
-                                    m_answered += 'P';
-                                return m_ready;
-                            }}};
+    InputQueue m_queue{{.replaySound = [&] { return Answer(m_sound, 'R'); },
+                        .showReadyPicture = [&] { return Answer(m_ready, 'P'); }}};
 };
 
 } // namespace

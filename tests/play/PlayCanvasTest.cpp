@@ -7,6 +7,7 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPointingDevice>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -58,23 +60,10 @@ protected:
 
 } // namespace
 
-TEST_F(PlayCanvasTest, TheFirstFrameIsTheBackgroundWithTheHint)
-{
-    Prepare();
-    const QImage& frame = m_canvas.Frame();
-    EXPECT_EQ(frame.size(), QGuiApplication::primaryScreen()->geometry().size());
-    EXPECT_EQ(m_canvas.ScreenSize(), frame.size());
-    EXPECT_EQ(Pixel(frame.width() / 2, frame.height() / 2), kBlue);
-    EXPECT_EQ(Pixel(300, 100), kBlue);
-    EXPECT_GT(HintLinePixels(0), 20);
-    EXPECT_EQ(HintLinePixels(1), 0);
-    m_canvas.Release();
-    EXPECT_TRUE(m_canvas.Frame().isNull());
-}
-
-// GNOME's touch gestures stay active with a touchscreen: a line says so; a
-// lost lock adds a line under the others.
-TEST_F(PlayCanvasTest, TheHintHasALineForEachNote)
+// The first frame is the background with the hint. GNOME's touch gestures
+// stay active with a touchscreen: a line says so; a lost lock adds a line
+// under the others.
+TEST_F(PlayCanvasTest, TheFirstFrameHasTheHintWithALineForEachNote)
 {
     struct Case
     {
@@ -87,29 +76,18 @@ TEST_F(PlayCanvasTest, TheHintHasALineForEachNote)
                           {"ubuntu:GNOME", true, true, 3},
                           {"GNOME", false, false, 1},
                           {"KDE", true, false, 1},
-                          {"KDE", false, true, 2}}) {
+                          {"KDE", false, true, 2},
+                          {"KDE", false, false, 1}}) {
         const ScopedEnv desktop("XDG_CURRENT_DESKTOP", QByteArray(c.desktop));
         std::unique_ptr<QPointingDevice> touchScreen;
         if (c.touchScreen)
             touchScreen.reset(QTest::createTouchDevice());
         m_canvas.ShowLockLost(c.lockLost);
         Prepare();
+        EXPECT_EQ(Pixel(300, 300), kBlue);
         for (int line = 0; line < 4; ++line)
             EXPECT_EQ(HintLinePixels(line) > 20, line < c.lines) << c.desktop << " line " << line;
     }
-}
-
-TEST_F(PlayCanvasTest, ALostLockIsToldUnderTheHintUntilItIsRegained)
-{
-    m_surface.show();
-    Prepare();
-    m_canvas.ShowLockLost(true);
-    EXPECT_GT(HintLinePixels(1), 20);
-    m_canvas.Draw(Placed(PlayLibrary::Filled(10, 10, Qt::red), {400, 300}), false, true);
-    EXPECT_GT(HintLinePixels(1), 20) << "each frame keeps telling it";
-    m_canvas.ShowLockLost(false);
-    EXPECT_EQ(HintLinePixels(1), 0);
-    EXPECT_EQ(Pixel(150, 30), kBlue);
 }
 
 // Opaque, larger than the screen, cut to display (the top-left colour left
@@ -118,10 +96,8 @@ TEST_F(PlayCanvasTest, PicturesAreDrawnWhereTheyArePlaced)
 {
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     QImage cut = PlayLibrary::Filled(60, 40, Qt::white);
-    for (int y = 0; y < 40; ++y)
-        cut.setPixelColor(59, y, Qt::green); // last column
-    for (int x = 0; x < 59; ++x)
-        cut.setPixelColor(x, 39, Qt::green); // last row
+    QPainter(&cut).fillRect(0, 39, 60, 1, Qt::green); // last row
+    QPainter(&cut).fillRect(59, 0, 1, 39, Qt::green); // last column
     cut.setPixelColor(30, 20, Qt::black);
     struct Case
     {
@@ -130,23 +106,20 @@ TEST_F(PlayCanvasTest, PicturesAreDrawnWhereTheyArePlaced)
         QPoint at;
         std::vector<std::pair<QPoint, QRgb>> pixels; // from `at`
     };
+    const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0);
     const Case cases[] = {
         {PlayLibrary::Filled(100, 80, Qt::red),
          false,
          {200, 150},
-         {{{0, 0}, qRgb(255, 0, 0)}, {{99, 79}, qRgb(255, 0, 0)}, {{-1, 40}, kBlue}}},
+         {{{0, 0}, red}, {{99, 79}, red}, {{-1, 40}, kBlue}}},
         {PlayLibrary::Filled(screen.width() + 50, screen.height() + 40, Qt::green),
          false,
-         {0, 0},
-         {{{0, 30}, qRgb(0, 255, 0)},
-          {{screen.width() - 1, screen.height() - 1}, qRgb(0, 255, 0)}}},
+         {},
+         {{{0, 30}, green}, {{screen.width() - 1, screen.height() - 1}, green}}},
         {cut,
          true,
          {300, 200},
-         {{{5, 5}, kBlue},
-          {{30, 20}, qRgb(0, 0, 0)},
-          {{59, 10}, qRgb(0, 255, 0)},
-          {{10, 39}, qRgb(0, 255, 0)}}},
+         {{{5, 5}, kBlue}, {{30, 20}, qRgb(0, 0, 0)}, {{59, 10}, green}, {{10, 39}, green}}},
         {PlayLibrary::Filled(50, 50, QColor(255, 0, 0, 128)),
          false,
          {400, 300},
@@ -155,13 +128,12 @@ TEST_F(PlayCanvasTest, PicturesAreDrawnWhereTheyArePlaced)
     Prepare();
     for (const Case& c : cases) {
         EXPECT_TRUE(m_canvas.Draw(Placed(c.picture, c.at), c.cutToDisplay, true));
-        for (const auto& [offset, expected] : c.pixels) {
-            const QColor drawn =
-                QColor::fromRgb(Pixel(c.at.x() + offset.x(), c.at.y() + offset.y()));
-            const QColor want = QColor::fromRgb(expected);
-            EXPECT_NEAR(drawn.red(), want.red(), 3) << c.at.x() << " +" << offset.x();
-            EXPECT_NEAR(drawn.green(), want.green(), 3) << c.at.x() << " +" << offset.x();
-            EXPECT_NEAR(drawn.blue(), want.blue(), 3) << c.at.x() << " +" << offset.x();
+        for (const auto& [offset, want] : c.pixels) {
+            const QRgb drawn = Pixel(c.at.x() + offset.x(), c.at.y() + offset.y());
+            EXPECT_LE(std::abs(qRed(drawn) - qRed(want)) + std::abs(qGreen(drawn) - qGreen(want)) +
+                          std::abs(qBlue(drawn) - qBlue(want)),
+                      3)
+                << c.at.x() << " +" << offset.x() << "," << offset.y();
         }
     }
 }

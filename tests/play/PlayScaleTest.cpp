@@ -49,19 +49,15 @@ protected:
     PlayCanvas m_canvas{m_surface};
 };
 
-TEST_F(PlayScaleTest, TheBackBufferHasTheScreensDevicePixelsAndItsLogicalSize)
-{
-    const QScreen& screen = *QGuiApplication::primaryScreen();
-    ASSERT_EQ(screen.geometry().size(), kLogicalScreen);
-    EXPECT_EQ(Ratio(), screen.devicePixelRatio());
-    EXPECT_EQ(m_canvas.Frame().size(), (QSizeF(kLogicalScreen) * Ratio()).toSize());
-    EXPECT_EQ(m_canvas.ScreenSize(), kLogicalScreen);
-}
-
-// A seeded play: each picture covers its place in logical pixels, in the
-// colours its clearing drew, at every scale.
+// The back buffer has the screen's device pixels and its logical size. In a
+// seeded play each picture covers its place in logical pixels, in the colours
+// its clearing drew, at every scale.
 TEST_F(PlayScaleTest, ASeededPlayShowsEachPictureInItsPlaceAtEveryScale)
 {
+    ASSERT_EQ(QGuiApplication::primaryScreen()->geometry().size(), kLogicalScreen);
+    EXPECT_EQ(Ratio(), QGuiApplication::primaryScreen()->devicePixelRatio());
+    EXPECT_EQ(m_canvas.Frame().size(), (QSizeF(kLogicalScreen) * Ratio()).toSize());
+    EXPECT_EQ(m_canvas.ScreenSize(), kLogicalScreen);
     const std::vector<std::pair<QSize, QColor>> pictures = {
         {{100, 80}, Qt::red}, {{220, 60}, Qt::green}, {{30, 200}, Qt::blue}};
     PlayDeck deck;

@@ -3,9 +3,6 @@
 
 #include <QTest>
 
-#include <stdexcept>
-#include <string>
-
 PlayStage::PlayStage()
 {
     m_settings.Load();
@@ -23,10 +20,7 @@ PlaySession& PlayStage::Session()
 
 const QTimer& PlayStage::Timer(const char* name)
 {
-    const QTimer* timer = Session().findChild<QTimer*>(QString::fromLatin1(name));
-    if (!timer)
-        throw std::logic_error(std::string("the session has no timer ") + name);
-    return *timer;
+    return *Session().findChild<QTimer*>(QString::fromLatin1(name));
 }
 
 bool PlayStage::InputsAnswered()
