@@ -23,13 +23,11 @@ public:
     explicit CMyGameWnd(InputQueue::Answers answers);
     ~CMyGameWnd() override;
 
+    // The collaborators the session runs each play with.
     KeyboardLock& Lock() { return m_lock; }
-    const KeyboardLock& Lock() const { return m_lock; }
     ScreenCovers& Covers() { return m_covers; }
     PlayCanvas& Canvas() { return m_canvas; }
-    const PlayCanvas& Canvas() const { return m_canvas; }
     InputQueue& Inputs() { return m_inputs; }
-    const InputQueue& Inputs() const { return m_inputs; }
     QuitWord& Quit() { return m_quitWord; }
 
     // Covers the other screens in the background's colour, then shows the
