@@ -115,17 +115,8 @@ TEST(PlayWindow, TheTitleIsTheProgramFileNameWithoutItsExtension)
     }
 }
 
-// The greeting, the lock-down and the first frame over the whole screen.
-TEST_F(PlaySessionTest, AStartGreetsAndPresentsTheFirstFrame)
-{
-    StartSession();
-    EXPECT_EQ(m_sounds.Played(), std::vector<std::string>{JoinPath(m_library.Dir(), "Hello.wav")});
-    EXPECT_TRUE(Window().Lock().IsEngaged());
-    EXPECT_EQ(Window().geometry(), Window().screen()->geometry());
-    EXPECT_EQ(Frame().size(), Window().screen()->geometry().size());
-    EXPECT_EQ(Window().grab().toImage().convertToFormat(QImage::Format_RGB32), Frame());
-}
-
+// From the greeting, the lock-down and the first frame over the whole screen
+// to the farewell.
 TEST_F(PlaySessionTest, PlayingHoldsFromTheStartToTheEndAndTheEndStopsBothTimers)
 {
     m_settings.timeLimitOn = 1;
@@ -140,6 +131,11 @@ TEST_F(PlaySessionTest, PlayingHoldsFromTheStartToTheEndAndTheEndStopsBothTimers
     QSignalSpy ended(&Session(), &PlaySession::ended);
     StartSession();
     EXPECT_TRUE(Session().IsPlaying());
+    EXPECT_EQ(m_sounds.Played(), std::vector<std::string>{JoinPath(m_library.Dir(), "Hello.wav")});
+    EXPECT_TRUE(Window().Lock().IsEngaged());
+    EXPECT_EQ(Window().geometry(), Window().screen()->geometry());
+    EXPECT_EQ(Frame().size(), Window().screen()->geometry().size());
+    EXPECT_EQ(Window().grab().toImage().convertToFormat(QImage::Format_RGB32), Frame());
 
     // Clicks leave the quit word alone; its last key ends the play with the farewell.
     for (const auto key : std::span(kQuitWordKeys).first<kQuitWordKeys.size() - 1>()) {
