@@ -121,7 +121,7 @@ double PressToFrameMs(CMyGameWnd& window)
 {
     const auto pressed = std::chrono::steady_clock::now();
     Press(window, Qt::Key_X);
-    while (window.HasWaitingInput())
+    while (window.Inputs().HasWaiting())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     window.repaint();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - pressed)

@@ -6,16 +6,14 @@
 
 #include <string>
 
-// The nine user settings (see SettingsTable.h), the installation directory every other path
-// is formed from, and the run-time flag `playing`. Stored in Kipo.ini as nine 32-bit
-// little-endian integers (36 bytes).
+// The nine user settings (see SettingsTable.h) and the installation directory every other
+// path is formed from. Stored in Kipo.ini as nine 32-bit little-endian integers (36 bytes).
 struct Settings : StoredSettings
 {
     std::string iniPath;
     std::string installDir;
-    bool playing = false;
 
-    // The nine defaults; leaves iniPath, installDir and playing alone.
+    // The nine defaults; leaves iniPath and installDir alone.
     void SetDefaults();
     // Recomputes installDir (by ResolveInstallDir from ProgramFilePath()) and
     // iniPath (Kipo.ini there, found in any letter case), then reads the file. False, with the

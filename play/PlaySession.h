@@ -2,9 +2,12 @@
 #pragma once
 
 #include "play/MyGameWnd.h"
+#include "play/PictureSupply.h"
 
 #include <QObject>
 #include <QTimer>
+
+#include <string>
 
 struct Settings;
 class QWidget;
@@ -25,16 +28,13 @@ public:
     // Starts a play, or tells the parent with a message why it cannot.
     void Start();
     // Set exactly from the end of a start to the end of the play.
-    bool IsPlaying() const;
+    bool IsPlaying() const { return m_playing; }
     // Asks the desktop once, on the parent's `window`, whether the plays may
     // hold its shortcuts back, so that a desktop that asks its user asks the
     // parent there and not over the child's play.
-    void AskLockAhead(QWidget& window) { m_window.AskLockAhead(window); }
-
-    // Read by tests.
+    void AskLockAhead(QWidget& window) { m_window.Lock().AskAhead(&window); }
+    // The play window, which tells the windows of the play from the others.
     CMyGameWnd& Window() { return m_window; }
-    const QTimer& TimeLimitTimer() const { return m_timeLimitTimer; }
-    const QTimer& AutoDisplayTimer() const { return m_autoDisplayTimer; }
 
 signals:
     // The play will go on: its window shows right after.
@@ -47,14 +47,23 @@ signals:
     void lockRefusedAhead();
 
 private:
+    bool PrepareToPlay();
     bool CreateNativeWindow();
+    void ShowFirstFrame();
     void End();
+    bool ReplaySound();
+    bool ShowReadyPicture();
+    void ShowPicture(const PicturePick& pick);
     void OnTimeLimit();
     void OnAutoDisplayTick();
 
     Settings& m_settings;
     QWidget& m_owner;
+    PictureSupply m_pictures;
     CMyGameWnd m_window;
-    QTimer m_timeLimitTimer;
-    QTimer m_autoDisplayTimer;
+    // Children of the session named "timeLimit" and "autoDisplay".
+    QTimer m_timeLimitTimer{this};
+    QTimer m_autoDisplayTimer{this};
+    std::string m_currentSound; // of the picture shown last, which A replays
+    bool m_playing = false;
 };

@@ -46,29 +46,36 @@ int PlayKeyOf(const QKeyEvent& event, bool x11KeyCodes)
     return physical; // a letter key under a layout without Latin letters
 }
 
-KeyAction AdvanceQuitWord(int& quitState, int key)
+KeyAction QuitWord::Press(const QKeyEvent& event)
 {
-    const int before = quitState;
-    quitState = 0;
+    if (event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))
+        Reset();
+    return Advance(PlayKeyOf(event, m_x11KeyCodes));
+}
+
+KeyAction QuitWord::Advance(int key)
+{
+    const int before = m_typed;
+    m_typed = 0;
     switch (key) {
     case 'K':
-        quitState = 1;
+        m_typed = 1;
         break;
     case 'O':
         if (before == 1 || before == 3)
-            quitState = before + 1;
+            m_typed = before + 1;
         break;
     case 'L':
         if (before == 2)
-            quitState = 3;
+            m_typed = 3;
         break;
     case '4':
         if (before == 4)
-            quitState = 5;
+            m_typed = 5;
         break;
     case '8':
         if (before == 5)
-            quitState = 6;
+            m_typed = 6;
         break;
     case '6':
         if (before == 6)

@@ -14,7 +14,23 @@ int PlayKeyOf(const QKeyEvent& event, bool x11KeyCodes);
 
 enum class KeyAction { ShowPicture, ReplaySound, EndPlay };
 
-// Advances `quitState` (0..6, the quit word keys typed so far) by one key and
-// tells what the key does. The quit word is K O L O 4 8 6; K always starts a
-// new attempt.
-KeyAction AdvanceQuitWord(int& quitState, int key);
+// How far the parent has typed the quit word, K O L O 4 8 6, on the play
+// window or a cover, and what each key does. K always starts a new attempt.
+class QuitWord
+{
+public:
+    explicit QuitWord(bool x11KeyCodes) : m_x11KeyCodes(x11KeyCodes) {}
+
+    // A key press as the play receives it. A modifier held down repeats its
+    // own key presses, each an ordinary key: the quit word cannot be typed
+    // with Shift or Ctrl held.
+    KeyAction Press(const QKeyEvent& event);
+    // One key as PlayKeyOf names it.
+    KeyAction Advance(int key);
+    // A new play starts the word again.
+    void Reset() { m_typed = 0; }
+
+private:
+    bool m_x11KeyCodes;
+    int m_typed = 0; // 0..6, the keys of the word typed so far
+};

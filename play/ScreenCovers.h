@@ -41,9 +41,6 @@ public:
     };
     using CoverPtr = std::unique_ptr<CoverWindow, DeleteLater>;
 
-    // Read by tests.
-    const std::vector<CoverPtr>& Covers() const { return m_covers; }
-
 private:
     void Cover(QScreen* screen);
     void Uncover(QScreen* screen);

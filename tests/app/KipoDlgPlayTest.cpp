@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,6 +57,11 @@ protected:
         }
     }
 
+    const QTimer& Timer(const char* name)
+    {
+        return *dialog.Play().findChild<QTimer*>(QString::fromLatin1(name));
+    }
+
     std::string Sound(const char* name) const { return JoinPath(library.InstallDir(), name); }
 
     TempLibrary library;
@@ -70,14 +76,14 @@ protected:
 TEST_F(WelcomePlay, AFreshInstallStartsWithTheDefaults)
 {
     Start();
-    EXPECT_TRUE(settings.playing);
+    EXPECT_TRUE(dialog.Play().IsPlaying());
     EXPECT_TRUE(dialog.Play().Window().isVisible());
     EXPECT_TRUE(dialog.Play().Window().isFullScreen());
     EXPECT_EQ(sounds.Played(), std::vector<std::string>{Sound("Hello.wav")});
-    EXPECT_TRUE(dialog.Play().TimeLimitTimer().isActive());
-    EXPECT_EQ(dialog.Play().TimeLimitTimer().interval(), 10 * 60000);
-    EXPECT_TRUE(dialog.Play().AutoDisplayTimer().isActive());
-    EXPECT_EQ(dialog.Play().AutoDisplayTimer().interval(), 800);
+    EXPECT_TRUE(Timer("timeLimit").isActive());
+    EXPECT_EQ(Timer("timeLimit").interval(), 10 * 60000);
+    EXPECT_TRUE(Timer("autoDisplay").isActive());
+    EXPECT_EQ(Timer("autoDisplay").interval(), 800);
     EXPECT_TRUE(messages.Shown().empty());
 }
 
@@ -89,10 +95,10 @@ TEST_F(WelcomePlay, StartReadsTheSettingsFileFirst)
         s.backgroundColor = 0x0000FF00;
     });
     Start();
-    ASSERT_TRUE(settings.playing);
-    EXPECT_FALSE(dialog.Play().TimeLimitTimer().isActive());
-    EXPECT_FALSE(dialog.Play().AutoDisplayTimer().isActive());
-    const QImage& frame = dialog.Play().Window().BackBuffer();
+    ASSERT_TRUE(dialog.Play().IsPlaying());
+    EXPECT_FALSE(Timer("timeLimit").isActive());
+    EXPECT_FALSE(Timer("autoDisplay").isActive());
+    const QImage& frame = dialog.Play().Window().Canvas().Frame();
     EXPECT_EQ(frame.pixel(frame.width() / 2, frame.height() / 2), qRgb(0, 255, 0));
 }
 
@@ -101,9 +107,9 @@ TEST_F(WelcomePlay, NoPictureMeansAWarningAndNoPlay)
     SaveSettings([](Settings&) {});
     std::remove(JoinPath(library.PathOf("Shapes"), "red.png").c_str());
     Start();
-    EXPECT_FALSE(settings.playing);
+    EXPECT_FALSE(dialog.Play().IsPlaying());
     EXPECT_FALSE(dialog.Play().Window().isVisible());
-    EXPECT_FALSE(dialog.Play().TimeLimitTimer().isActive());
+    EXPECT_FALSE(Timer("timeLimit").isActive());
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].text, "Please select one picture group to display.");
 }
@@ -113,7 +119,7 @@ TEST_F(WelcomePlay, TheTimeLimitEndsThePlayThenAsksForARest)
     SaveSettings([](Settings& s) { s.timeLimitMinutes = 0; });
     Start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.Shown().empty(); }, 2000));
-    EXPECT_FALSE(settings.playing);
+    EXPECT_FALSE(dialog.Play().IsPlaying());
     EXPECT_FALSE(dialog.Play().Window().isVisible());
     EXPECT_EQ(sounds.Played().back(), Sound("GoodBye.wav"));
     const MessageRequest& rest = messages.Shown()[0];
@@ -143,12 +149,12 @@ TEST_F(WelcomePlay, AnEarlyEndStopsThePendingTimeLimit)
 {
     Start();
     TypeQuitWord();
-    EXPECT_FALSE(settings.playing);
-    EXPECT_FALSE(dialog.Play().TimeLimitTimer().isActive());
+    EXPECT_FALSE(dialog.Play().IsPlaying());
+    EXPECT_FALSE(Timer("timeLimit").isActive());
     EXPECT_EQ(sounds.Played().back(), Sound("GoodBye.wav"));
 
     Start();
-    EXPECT_TRUE(dialog.Play().TimeLimitTimer().isActive());
+    EXPECT_TRUE(Timer("timeLimit").isActive());
 }
 
 TEST_F(WelcomePlay, AutoDisplayShowsAPictureAfterAQuietSpellAndStopsAfterThePlay)
@@ -156,13 +162,12 @@ TEST_F(WelcomePlay, AutoDisplayShowsAPictureAfterAQuietSpellAndStopsAfterThePlay
     SaveSettings([](Settings& s) { s.autoDisplaySeconds = 0; });
     Start();
     sounds.Clear();
-    const QImage first = dialog.Play().Window().BackBuffer().copy();
+    const QImage first = dialog.Play().Window().Canvas().Frame().copy();
     ASSERT_TRUE(
-        QTest::qWaitFor([&] { return dialog.Play().Window().BackBuffer() != first; }, 3000));
+        QTest::qWaitFor([&] { return dialog.Play().Window().Canvas().Frame() != first; }, 3000));
 
     TypeQuitWord();
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return !dialog.Play().AutoDisplayTimer().isActive(); }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Timer("autoDisplay").isActive(); }, 3000));
 }
 
 // The desktop, asked ahead on the welcome dialog, refuses: one note says so

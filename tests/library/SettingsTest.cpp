@@ -73,9 +73,7 @@ TEST_F(SettingsTest, DefaultsAreSavedBesideTheProgramAsTheKnownBytes)
     settings.Load();
     EXPECT_EQ(settings.installDir, m_library.InstallDir());
     EXPECT_EQ(settings.iniPath, m_library.PathOf("Kipo.ini"));
-    settings.playing = true;
     settings.SetDefaults();
-    EXPECT_TRUE(settings.playing);
     EXPECT_EQ(settings.iniPath, m_library.PathOf("Kipo.ini"));
     ASSERT_TRUE(settings.Save());
     EXPECT_EQ(m_library.ReadFile("Kipo.ini"), kDefaultFile);

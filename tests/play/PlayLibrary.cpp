@@ -33,3 +33,15 @@ void PlayLibrary::WriteBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;
 }
+
+PicturePick PlayLibrary::Placed(const std::string& dir, const QImage& picture, QPoint at)
+{
+    SavePicture(dir, "placed.png", picture);
+    auto image = std::make_shared<CPictureImage>();
+    EXPECT_EQ(image->LoadFile(JoinPath(dir, "placed.png")), CPictureImage::kSuccess);
+    PicturePick pick;
+    pick.x = at.x();
+    pick.y = at.y();
+    pick.image = image;
+    return pick;
+}

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "play/PicturePick.h"
 #include "tests/support/TempLibrary.h"
 
 #include <QColor>
@@ -25,4 +26,6 @@ public:
     static void SavePicture(const std::string& dir, const std::string& name, const QImage& image);
     static QImage Filled(int width, int height, QColor color);
     static void WriteBytes(const std::string& path, const std::string& bytes);
+    // `picture`, saved in dir and read back whole, to be drawn at `at`.
+    static PicturePick Placed(const std::string& dir, const QImage& picture, QPoint at);
 };

@@ -18,6 +18,16 @@ PlaySession& PlayStage::Session()
     return *m_session;
 }
 
+const QTimer& PlayStage::Timer(const char* name)
+{
+    return *Session().findChild<QTimer*>(QString::fromLatin1(name));
+}
+
+bool PlayStage::InputsAnswered()
+{
+    return QTest::qWaitFor([&] { return !Window().Inputs().HasWaiting(); }, 30000);
+}
+
 void PlayStage::StartSession()
 {
     if (!m_settings.Save())

@@ -11,6 +11,7 @@
 #include "tests/support/FakeDesktopGrab.h"
 #include "tests/support/QuitWordKeys.h"
 
+#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -28,6 +29,10 @@ protected:
 
     PlaySession& Session();
     CMyGameWnd& Window() { return Session().Window(); }
+    // The session's timer of that name: "timeLimit" or "autoDisplay".
+    const QTimer& Timer(const char* name);
+    // Until every input that waits for its picture has been answered.
+    bool InputsAnswered();
     // Writes the settings to the file a start reads, then starts a play.
     void StartSession();
     // The quit word typed on the play window or a cover.

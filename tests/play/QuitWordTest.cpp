@@ -12,11 +12,11 @@
 namespace {
 
 // Feeds keys one by one and records what each did.
-std::vector<KeyAction> Type(const std::string& keys, int& state)
+std::vector<KeyAction> Type(const std::string& keys, QuitWord& word)
 {
     std::vector<KeyAction> actions;
     for (const char key : keys)
-        actions.push_back(AdvanceQuitWord(state, key));
+        actions.push_back(word.Advance(key));
     return actions;
 }
 
@@ -32,46 +32,59 @@ QKeyEvent Press(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier, qui
 
 } // namespace
 
-TEST(QuitWord, TheWordEndsThePlayAfterSixPictures)
+TEST(QuitWord, TheWordEndsThePlayAfterSixPicturesAndStartsAgain)
 {
-    int state = 0;
-    const auto actions = Type("KOLO486", state);
+    QuitWord word(false);
+    const auto actions = Type("KOLO486", word);
     EXPECT_EQ(CountOf(actions, KeyAction::ShowPicture), 6);
     EXPECT_EQ(actions.back(), KeyAction::EndPlay);
-    EXPECT_EQ(state, 0);
+    EXPECT_EQ(Type("OLO486", word).back(), KeyAction::ShowPicture);
 }
 
 TEST(QuitWord, KStartsANewAttemptAnywhere)
 {
-    int state = 0;
-    EXPECT_EQ(Type("KOLKOLO486", state).back(), KeyAction::EndPlay);
-    state = 0;
-    EXPECT_EQ(Type("KOLOKOLO486", state).back(), KeyAction::EndPlay);
+    for (const std::string typed : {"KOLKOLO486", "KOLOKOLO486", "KOLO48KOLO486"}) {
+        QuitWord word(false);
+        EXPECT_EQ(Type(typed, word).back(), KeyAction::EndPlay) << typed;
+    }
 }
 
+// A (which replays the sound), another key or a new play: the word starts again.
 TEST(QuitWord, AWrongKeyResetsTheWord)
 {
-    for (const std::string broken :
-         {"KOLO48X6", "KOLO4X86", "KOOLO486", "KOLL486", "OLO486", "KOLO466", "KOLO4886"}) {
-        int state = 0;
-        const auto actions = Type(broken, state);
+    for (const std::string broken : {"KOLO48X6", "KOLO4X86", "KOOLO486", "KOLL486", "OLO486",
+                                     "KOLO466", "KOLO4886", "KOLO48A6", "KOLAO486"}) {
+        QuitWord word(false);
+        const auto actions = Type(broken, word);
         EXPECT_EQ(CountOf(actions, KeyAction::EndPlay), 0) << broken;
     }
+    QuitWord word(false);
+    EXPECT_EQ(Type("KOLO48A", word).back(), KeyAction::ReplaySound);
+    word.Reset();
+    EXPECT_EQ(word.Advance('6'), KeyAction::ShowPicture);
 }
 
-TEST(QuitWord, StatesFollowTheWordAndAResetsIt)
+// The keys as the play window receives them: with Shift or Ctrl held the word
+// cannot be typed, and the keypad's 6 is not the word's.
+TEST(QuitWord, PressesWithModifiersDoNotTypeTheWord)
 {
-    int state = 0;
-    const std::string word = "KOLO48";
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        AdvanceQuitWord(state, word[i]);
-        EXPECT_EQ(state, static_cast<int>(i) + 1);
+    struct Case
+    {
+        Qt::KeyboardModifiers modifiers; // of every key
+        Qt::KeyboardModifiers last;      // of the last key, 6
+        bool ends;
+    };
+    for (const Case& c : {Case{Qt::NoModifier, Qt::NoModifier, true},
+                          {Qt::ShiftModifier, Qt::ShiftModifier, false},
+                          {Qt::ControlModifier, Qt::ControlModifier, false},
+                          {Qt::NoModifier, Qt::ShiftModifier, false},
+                          {Qt::NoModifier, Qt::KeypadModifier, false}}) {
+        QuitWord word(false);
+        for (const int key : {Qt::Key_K, Qt::Key_O, Qt::Key_L, Qt::Key_O, Qt::Key_4, Qt::Key_8})
+            word.Press(Press(key, c.modifiers));
+        EXPECT_EQ(word.Press(Press(Qt::Key_6, c.last)) == KeyAction::EndPlay, c.ends)
+            << c.modifiers << " " << c.last;
     }
-    EXPECT_EQ(AdvanceQuitWord(state, 'A'), KeyAction::ReplaySound);
-    EXPECT_EQ(state, 0);
-    state = 6;
-    EXPECT_EQ(AdvanceQuitWord(state, kOtherKey), KeyAction::ShowPicture);
-    EXPECT_EQ(state, 0);
 }
 
 TEST(PlayKey, LettersIgnoreShiftAndCapsLock)
