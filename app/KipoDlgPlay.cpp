@@ -57,8 +57,8 @@ void CKipoDlg::StepAsideFromPlay(QWindow* focus)
     }
     // Windows come back parents first: the compositor places a window by its
     // parent when it is mapped.
-    std::ranges::stable_partition(
-        m_asideFromPlay, [](const QPointer<QWidget>& window) { return !window->parentWidget(); });
+    std::stable_partition(m_asideFromPlay.begin(), m_asideFromPlay.end(),
+                          [](const QPointer<QWidget>& window) { return !window->parentWidget(); });
 }
 
 void CKipoDlg::OnPlayEnded()

@@ -128,7 +128,9 @@ void CUpDown::mouseReleaseEvent(QMouseEvent*)
 
 bool CUpDown::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_buddy && event->type() == QEvent::KeyPress && isEnabled()) {
+    // The type first: the buddy is also watched while it is being destroyed, when it is no
+    // longer a line edit to compare with.
+    if (event->type() == QEvent::KeyPress && watched == m_buddy && isEnabled()) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
             Step(key == Qt::Key_Up ? +1 : -1);

@@ -124,7 +124,9 @@ bool GroupCheckList::eventFilter(QObject* watched, QEvent* event)
 {
     const bool press = event->type() == QEvent::MouseButtonPress;
     const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
-    if (watched != m_list.viewport() || !(press || doubleClick))
+    // The kind of event first: the list is asked for its viewport only while it is whole,
+    // never from the events of its own destruction.
+    if (!(press || doubleClick) || watched != m_list.viewport())
         return QObject::eventFilter(watched, event);
     const auto* click = static_cast<QMouseEvent*>(event);
     const QPoint position = click->position().toPoint();

@@ -7,7 +7,6 @@ namespace {
 
 // One pick at a time is wanted; the second thread lets the next pick begin
 // while the look ahead of the one before still decodes.
-constexpr int kWorkerThreads = 2;
 
 PicturePick PickOrNothing(PlayRandom& random, const std::vector<DeckEntry>& pictures,
                           const PickRules& rules, PictureCache& cache)
@@ -22,10 +21,7 @@ PicturePick PickOrNothing(PlayRandom& random, const std::vector<DeckEntry>& pict
 
 } // namespace
 
-PicturePrefetch::PicturePrefetch()
-{
-    m_workers.setMaxThreadCount(kWorkerThreads);
-}
+PicturePrefetch::PicturePrefetch(PictureCache& cache) : m_cache(cache) {}
 
 PicturePrefetch::~PicturePrefetch()
 {
@@ -38,7 +34,7 @@ void PicturePrefetch::Start(const PlayRandom& random, DeckPictures pictures, con
     m_pictures = std::move(pictures);
     auto outcome = std::make_shared<Outcome>();
     m_job = Job{.from = random, .rules = rules, .outcome = outcome};
-    m_workers.start([this, outcome, pictures = m_pictures, generator = random, rules]() mutable {
+    m_workers.Start([this, outcome, pictures = m_pictures, generator = random, rules]() mutable {
         PicturePick pick = PickOrNothing(generator, *pictures, rules, m_cache);
         const PlayRandom after = generator;
         {
@@ -115,7 +111,7 @@ std::optional<PicturePrefetch::Result> PicturePrefetch::TakeResult()
 // begun stops looking ahead after the picture it decodes.
 void PicturePrefetch::Abandon()
 {
-    m_workers.clear();
+    m_workers.Clear();
     if (m_job)
         m_job->outcome->abandoned = true;
 }
@@ -126,9 +122,4 @@ void PicturePrefetch::Cancel()
     m_job.reset();
     m_pictures.reset();
     m_cache.Clear();
-}
-
-void PicturePrefetch::WaitForWorkers()
-{
-    m_workers.waitForDone();
 }

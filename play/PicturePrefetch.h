@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/WorkerPool.h"
+
 #include "play/PicturePick.h"
 
 #include <QObject>
-#include <QThreadPool>
 
 #include <atomic>
 #include <memory>
@@ -25,10 +26,11 @@ using DeckPictures = std::shared_ptr<const std::vector<DeckEntry>>;
 // that made the object (the play's). A worker touches only what its job was
 // given (copies of the generator and rules, the deck's pictures, shared and
 // never changed, and its Outcome, whose lock guards the result and whose
-// `abandoned` is atomic), m_cache, which has a lock of its own, and the object
-// only to post ready() back to its thread, where it is checked against m_job.
-// m_workers, declared last, is destroyed first and waits for the workers while
-// the cache still exists; what they posted goes with the object.
+// `abandoned` is atomic), m_cache, which has a lock of its own and is the
+// owner's, made before the prefetch, and the object only to post ready() back
+// to its thread, where it is checked against m_job. m_workers, declared last,
+// is destroyed first and waits for the workers while the cache still exists;
+// what they posted goes with the object.
 class PicturePrefetch : public QObject
 {
     Q_OBJECT
@@ -36,10 +38,13 @@ class PicturePrefetch : public QObject
 public:
     // The bytes of decoded pictures kept for the play: a few screens' worth.
     static constexpr qint64 kCacheBudgetBytes = qint64(128) << 20;
+    // Two workers: a pick begun again need not wait for the one it replaces.
+    static constexpr int kWorkerThreads = 2;
     // How many picks after the next one are made ready ahead.
     static constexpr int kLookAheadPicks = 6;
 
-    PicturePrefetch();
+    // `cache` keeps the pictures made ready; it must outlive the prefetch.
+    explicit PicturePrefetch(PictureCache& cache);
     ~PicturePrefetch() override;
 
     // Begins the pick that `random` would make from `pictures` under `rules`
@@ -53,9 +58,6 @@ public:
     // Forgets the pick under way at once, and the pictures kept; the
     // worker's result is dropped.
     void Cancel();
-    const PictureCache& Pictures() const { return m_cache; }
-    // Until no worker runs, abandoned ones included: for tests.
-    void WaitForWorkers();
 
 signals:
     // The pick under way is ready to be taken.
@@ -90,8 +92,8 @@ private:
 
     DeckPictures m_pictures;
     std::optional<Job> m_job;
-    PictureCache m_cache{kCacheBudgetBytes};
+    PictureCache& m_cache;
     // Last, so that it is destroyed first: it waits for the workers, and
     // abandoned ones still post to this object.
-    QThreadPool m_workers;
+    WorkerPool m_workers{kWorkerThreads};
 };

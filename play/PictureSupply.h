@@ -49,5 +49,6 @@ private:
     PlayDeck m_deck;
     DeckPictures m_pictures; // m_deck's pictures, shared with the prefetch
     PickRules m_rules;
-    PicturePrefetch m_prefetch;
+    PictureCache m_pictureCache{PicturePrefetch::kCacheBudgetBytes};
+    PicturePrefetch m_prefetch{m_pictureCache}; // after the cache: its workers fill it
 };

@@ -4,6 +4,9 @@
 
 TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${TAPNEST_BUILD_DIR:-$TOP/build}
+# The sanitized test trees, built by clang (see scripts/test).
+ASAN_BUILD_DIR=${TAPNEST_ASAN_BUILD_DIR:-$TOP/build-asan}
+TSAN_BUILD_DIR=${TAPNEST_TSAN_BUILD_DIR:-$TOP/build-tsan}
 
 # Packages needed to build and run the program.
 BUILD_PACKAGES=(
@@ -15,7 +18,7 @@ BUILD_PACKAGES=(
 )
 # Packages needed only by the tests.
 TEST_PACKAGES=(
-    googletest libgtest-dev libbenchmark-dev clang-format
+    googletest libgtest-dev libbenchmark-dev clang-format clang libclang-rt-dev
     xvfb openbox xfwm4 metacity dbus-daemon xdotool imagemagick x11-utils x11-xserver-utils xterm
     sway xwayland grim jq python3 cage iproute2
     kwin-wayland dbus-bin zenity
@@ -46,4 +49,14 @@ ensure_packages() {
 build_tree() {
     cmake -S "$TOP" -B "$BUILD_DIR" -G Ninja "$@"
     cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+}
+
+# sanitized_tree DIR address|thread [cmake --build arguments...]: configures and builds a test
+# tree with clang and the given sanitizers.
+sanitized_tree() {
+    local dir=$1 sanitizer=$2
+    shift 2
+    CC=clang CXX=clang++ cmake -S "$TOP" -B "$dir" -G Ninja -DTAPNEST_SANITIZE="$sanitizer" \
+        -DTAPNEST_BUILD_TESTS=ON -DTAPNEST_UNIT_TESTS=ON
+    cmake --build "$dir" --parallel "$(nproc)" "$@"
 }

@@ -81,14 +81,12 @@ QByteArray DecodeInto(SoundStream& stream, const std::string& path, const SoundF
 SoundPlayer::SoundPlayer(std::unique_ptr<SoundOutput> output, qsizetype cacheBytes)
     : m_output(std::move(output)), m_cache(cacheBytes)
 {
-    // One decoder at a time: a superseded decode stops at its next piece.
-    m_decoders.setMaxThreadCount(1);
 }
 
 SoundPlayer::~SoundPlayer()
 {
     m_pending.request_stop();
-    m_decoders.waitForDone();
+    m_decoders.WaitForDone();
 }
 
 void SoundPlayer::Play(const std::string& path)
@@ -106,7 +104,7 @@ void SoundPlayer::Play(const std::string& path)
     auto stream = std::make_shared<SoundStream>(kHeldSeconds * bytesPerSecond);
     m_output->Play(stream);
     const qsizetype cacheBytes = std::min(m_cache.Capacity(), kHeldSeconds * bytesPerSecond);
-    m_decoders.start([this, path, key, stream, cacheBytes, format = m_format, beep = m_beep,
+    m_decoders.Start([this, path, key, stream, cacheBytes, format = m_format, beep = m_beep,
                       stop = m_pending.get_token()] {
         const QByteArray whole = DecodeInto(*stream, path, format, beep, cacheBytes, stop);
         if (!whole.isEmpty()) {
@@ -124,7 +122,7 @@ void SoundPlayer::Stop()
 
 void SoundPlayer::FinishDecodes()
 {
-    m_decoders.waitForDone();
+    m_decoders.WaitForDone();
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/WorkerPool.h"
 #include "platform/sound/SoundCache.h"
 #include "platform/sound/SoundOutput.h"
 
 #include <QObject>
-#include <QThreadPool>
 #include <memory>
 #include <stop_token>
 #include <string>
@@ -55,5 +55,6 @@ private:
     SoundFormat m_format; // the format of the cached sounds and the beep
     QByteArray m_beep;
     std::stop_source m_pending;
-    QThreadPool m_decoders;
+    // One decoder at a time: a superseded decode stops at its next piece.
+    WorkerPool m_decoders{1};
 };

@@ -94,9 +94,8 @@ int Repeats(std::vector<QChar> letters)
 {
     for (QChar& letter : letters)
         letter = letter.toCaseFolded();
-    std::ranges::sort(letters);
-    return static_cast<int>(letters.size() -
-                            (std::ranges::unique(letters).begin() - letters.begin()));
+    std::sort(letters.begin(), letters.end());
+    return static_cast<int>(letters.end() - std::unique(letters.begin(), letters.end()));
 }
 
 QString CataloguePath(const QString& name)
