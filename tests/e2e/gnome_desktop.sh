@@ -251,6 +251,10 @@ forget_answer() {
         gnome shortcuts-inhibitor "$app_id.desktop" >/dev/null
 }
 
+# Whether GNOME shows its question whether the program may inhibit the
+# shortcuts.
+question_shown() { js_true 'global.e2e.questionsShown > 0'; }
+
 # Sends a notification as the user's programs do, on the session bus.
 notify() { "${as_user[@]}" "${gnome_env[@]}" notify-send "$@"; }
 

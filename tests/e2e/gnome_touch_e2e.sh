@@ -118,7 +118,7 @@ start_play() {
 }
 # Types the quit word and waits for the welcome dialog.
 end_play() {
-    key k o l o 4 8 6
+    quit_play
     wait_for 3 play_ended || fail_hard "the quit word did not end the play"
     wait_for 3 welcome_shown || fail_hard "the welcome dialog is not back after the play"
 }
@@ -131,7 +131,7 @@ fired() { [[ " $(shell_events) " == *" $1 "* ]]; }
 write_settings autoDisplayOn=0 keyDelayOn=0
 start_gnome
 start_tapnest
-wait_for 5 js_true 'global.e2e.questionsShown > 0' ||
+wait_for 5 question_shown ||
     fail_hard "GNOME did not ask to inhibit the shortcuts while the welcome dialog was up"
 key Return
 start_play
