@@ -38,6 +38,18 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cp -r "$bin_dir/." "$work/app"
 rm -f "$work/app/Kipo.ini"
 
+# A home, settings, caches and runtime directory of the test's own, and no
+# session bus: what the program and the desktop's programs write (the program
+# records its folder in the user's settings) stays in $work, away from the
+# user's and from every other test that runs at the same time, and no sound
+# server of the user's is heard.
+mkdir -p "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_CACHE_HOME=$work/home/.cache \
+    XDG_DATA_HOME=$work/home/.local/share XDG_STATE_HOME=$work/home/.local/state \
+    XDG_RUNTIME_DIR=$work/runtime
+unset DBUS_SESSION_BUS_ADDRESS
+
 source "$(dirname "${BASH_SOURCE[0]}")/settings_file.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/driving.sh"
 
@@ -61,9 +73,8 @@ start_desktop() {
 # Starts the window manager $1 on $DISPLAY and waits for it to announce itself.
 start_window_manager() {
     local wm=$1
-    # The managers keep whatever settings they write in the private directory.
-    local private=(env "XDG_CONFIG_HOME=$work/config" "XDG_CACHE_HOME=$work/cache"
-        GSETTINGS_BACKEND=memory)
+    # The managers keep whatever settings they change in memory.
+    local private=(env GSETTINGS_BACKEND=memory)
     case $wm in
         openbox) "${private[@]}" openbox >>"$work/wm.log" 2>&1 & ;;
         xfwm4)

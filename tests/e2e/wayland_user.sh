@@ -69,8 +69,14 @@ source "$e2e_dir/../../scripts/driving.sh"
 
 # The user, its home and runtime directory, and the private program copy it
 # owns, so that the program can write its Kipo.ini.
-id "$e2e_user" >/dev/null 2>&1 ||
-    useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$e2e_user"
+# Tests that start side by side may try to make it at once: useradd then
+# fails for one of them, which finds the user made, or tries again.
+for _ in 1 2 3 4 5; do
+    id "$e2e_user" >/dev/null 2>&1 && break
+    useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin \
+        "$e2e_user" 2>/dev/null || sleep 0.5
+done
+id "$e2e_user" >/dev/null 2>&1 || { echo "FAIL: the user $e2e_user cannot be made" >&2; exit 1; }
 chmod 0755 "$work"
 mkdir -m 0700 "$work/runtime"
 mkdir "$work/home" "$markers"
