@@ -227,7 +227,8 @@ open_test_window() {
         loop.run();"
     test_window_pid=$!
     pids+=("$test_window_pid")
-    wait_for 10 test_window_focused || fail_hard "the test window did not open with the focus"
+    # GTK starts in seconds, and in more than ten on a busy machine.
+    wait_for 30 test_window_focused || fail_hard "the test window did not open with the focus"
 }
 test_window_focused() { [ "$(focused pid)" = "$test_window_pid" ]; }
 
