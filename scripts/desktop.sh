@@ -38,7 +38,20 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cp -r "$bin_dir/." "$work/app"
 rm -f "$work/app/Kipo.ini"
 
+# A home, settings, caches and runtime directory of the test's own, and no
+# session bus: what the program and the desktop's programs write (the program
+# records its folder in the user's settings) stays in $work, away from the
+# user's and from every other test that runs at the same time, and no sound
+# server of the user's is heard.
+mkdir -p "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_CACHE_HOME=$work/home/.cache \
+    XDG_DATA_HOME=$work/home/.local/share XDG_STATE_HOME=$work/home/.local/state \
+    XDG_RUNTIME_DIR=$work/runtime
+unset DBUS_SESSION_BUS_ADDRESS
+
 source "$(dirname "${BASH_SOURCE[0]}")/settings_file.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/driving.sh"
 
 # Xvfb on a free display, of the size $1 (1024x768 when empty or not given),
 # with the window manager $2 managing its windows: openbox (the default),
@@ -60,9 +73,8 @@ start_desktop() {
 # Starts the window manager $1 on $DISPLAY and waits for it to announce itself.
 start_window_manager() {
     local wm=$1
-    # The managers keep whatever settings they write in the private directory.
-    local private=(env "XDG_CONFIG_HOME=$work/config" "XDG_CACHE_HOME=$work/cache"
-        GSETTINGS_BACKEND=memory)
+    # The managers keep whatever settings they change in memory.
+    local private=(env GSETTINGS_BACKEND=memory)
     case $wm in
         openbox) "${private[@]}" openbox >>"$work/wm.log" 2>&1 & ;;
         xfwm4)
@@ -111,16 +123,48 @@ start_tapnest() {
     QT_QPA_PLATFORM=xcb "$work/app/tapnest" >"$work/tapnest.log" 2>&1 &
     app_pid=$!
     pids+=($app_pid)
-    welcome=$(timeout 20 xdotool search --sync --onlyvisible --name '^Welcome to Tapnest 2.2 !$' | head -n1)
+    welcome=$(find_window 'Welcome to Tapnest 2.2 !' 20)
     [ -n "$welcome" ] || fail "welcome dialog did not open"
     xdotool windowactivate --sync "$welcome"
 }
 
+# Waits up to $2 seconds (10 unless given) for a visible window named $1
+# exactly and prints its id; prints nothing when none comes.
+find_window() { timeout "${2:-10}" xdotool search --sync --onlyvisible --name "^$1\$" | head -n1; }
+
+# Whether the window $1 is the active one.
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 # Waits up to five seconds for the window $1 to become the active one.
-wait_active() {
-    for _ in $(seq 50); do
-        [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
-        sleep 0.1
-    done
-    return 1
+wait_active() { wait_for 5 is_active "$1"; }
+
+# Starts a play with Enter on the active welcome dialog and waits up to five
+# seconds for it to be the active window; sets play.
+start_play() {
+    xdotool key Return
+    wait_for 5 play_active || fail "Enter did not start a play"
 }
+play_active() { play=$(xdotool getactivewindow 2>/dev/null) && [ "$play" != "$welcome" ]; }
+
+# Waits up to three seconds for the play's first frame, the blue background
+# at the point $2 (512,700 unless given: below the hint), and keeps the
+# screen as $work/$1.png.
+wait_first_frame() { wait_for 3 first_frame_shown "$1" "${2:-512,700}"; }
+first_frame_shown() {
+    import -window root "$work/$1.png" &&
+        [ "$(convert "$work/$1.png" -format "%[hex:p{$2}]" info:)" = 0000FF ]
+}
+
+# Whether a visible window is named $1 exactly.
+window_shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+window_gone() { ! window_shown "$1"; }
+# Whether the program has ended.
+app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
+# Presses the welcome dialog's Close and waits for the program to end.
+close_tapnest() {
+    xdotool windowactivate --sync "$welcome"
+    xdotool key alt+c
+    wait_for 5 app_ended || fail "Close did not end the program"
+}
+
+# Types the quit word on the play (see driving.sh).
+quit_play() { type_quit_word xdotool key; }

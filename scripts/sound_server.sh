@@ -85,13 +85,12 @@ start_sound_server() {
             # PipeWire's socket is there (a killed one leaves its socket).
             rm -f "$XDG_RUNTIME_DIR/pipewire-0" "$XDG_RUNTIME_DIR/pipewire-0.lock"
             sound_daemon pipewire pipewire
-            for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/pipewire-0" ] && break; sleep 0.1; done
+            wait_for 10 test -S "$XDG_RUNTIME_DIR/pipewire-0" || true
             sound_daemon wireplumber wireplumber
             sound_daemon pipewire-pulse pipewire-pulse
             ;;
     esac
-    for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-    pactl info >/dev/null 2>&1 || fail "the $sound_kind server does not answer: $(tail -n 5 "$sound_dir"/*.log)"
+    wait_for 10 sound_answers || fail "the $sound_kind server does not answer: $(tail -n 5 "$sound_dir"/*.log)"
     [ "$sound_kind" = pulseaudio ] || add_sound_sink "$sound_sink" >/dev/null
     sound_ctl set-default-sink "$sound_sink"
     # PulseAudio keeps a default source set on purpose when the default sink
@@ -100,6 +99,10 @@ start_sound_server() {
     # the default source, and does move that recording.)
     [ "$sound_kind" != pulseaudio ] || sound_ctl set-default-source "$sound_sink.monitor"
 }
+
+# Whether the server answers pactl within two seconds: one that took the
+# connection may still be too busy starting to answer it.
+sound_answers() { timeout 2 pactl info >/dev/null 2>&1; }
 
 # Loads another null sink named $1 and makes it the default output.
 add_sound_sink() {
@@ -110,11 +113,12 @@ add_sound_sink() {
 
 # pactl with its arguments, tried again while it cannot connect: a server
 # just started on a busy machine has answered once and then timed out the
-# next client. A command the server took is never sent twice.
+# next client. A command the server took is never sent twice; one that it
+# leaves unanswered for ten seconds fails.
 sound_ctl() {
     local out _
     for _ in $(seq 20); do
-        if out=$(pactl "$@" 2>&1); then
+        if out=$(timeout 10 pactl "$@" 2>&1); then
             [ -z "$out" ] || echo "$out"
             return 0
         fi

@@ -248,6 +248,7 @@ sound_client() {
 }
 wait_for 5 sound_client || fail "the program did not reach the user's sound server"
 
+# A key every 0.4 s, past the play's key delay of 0.3 s: each shows a picture.
 type_slowly 0.4 x y z space b c
 cage_shot pictures
 [ "$(differing play pictures)" -gt 2000 ] || fail "key presses showed no picture"
@@ -257,14 +258,14 @@ click 800 600
 clicked() { cage_shot clicked && [ "$(differing pictures clicked)" -gt 2000 ]; }
 wait_for 2 clicked || fail "a click on the play showed no picture"
 # Keys that end or switch away elsewhere; Escape would end a cage built for
-# debugging.
+# debugging. Each is given a moment to do so, which it must not take.
 type_slowly 0.3 alt+F4 ctrl+alt+F2 ctrl+alt+BackSpace alt+Tab super+d ctrl+Escape Escape Super_L
 ended "$cage_pid" && fail_hard "cage ended during the play"
 ended "$app_pid" && fail_hard "the program ended during the play"
 [ "$(cage_focus)" = "$play_title" ] || fail "the play lost cage's keyboard to '$(cage_focus)'"
 [ "$(cage_clients)" = "$app_pid" ] || fail "during the play cage's clients are $(cage_clients | paste -sd ' ')"
 
-type_slowly 0.35 k o l o 4 8 6
+quit_play
 wait_for 3 cage_focus_is "$welcome_title" || fail_hard "the quit word did not end the play"
 back() { cage_shot back && [ "$(changed_box back welcome)" = "0 0 0 0" ]; }
 wait_for 2 back || fail "after the play the screen differs from the welcome dialog at $(changed_box back welcome)"
@@ -359,7 +360,7 @@ cage_shot before-click
 click 1536 600
 clicked_second() { cage_shot after-click && [ "$(differing before-click after-click)" -gt 2000 ]; }
 wait_for 2 clicked_second || fail "a click on the second screen showed no picture"
-type_slowly 0.35 k o l o 4 8 6
+quit_play
 wait_for 3 cage_focus_is "$welcome_title" || fail_hard "the quit word did not end the play on two screens"
 key alt+c
 cage_ends

@@ -137,14 +137,13 @@ focus_stays_in_play() {
 }
 
 xdotool key Return
-play=$(timeout 10 xdotool search --sync --onlyvisible --name '^tapnest$' | head -n1)
+play=$(find_window tapnest)
 [ -n "$play" ] || fail "Return did not start a play"
-for _ in $(seq 40); do [ "$(focus)" = "$play" ] && break; sleep 0.05; done
-[ "$(focus)" = "$play" ] || check_failed "the play did not get the focus: it is on $(window_name "$(focus)")"
-sleep 0.5
+play_focused() { [ "$(focus)" = "$play" ]; }
+wait_for 2 play_focused || check_failed "the play did not get the focus: it is on $(window_name "$(focus)")"
+wait_first_frame first || check_failed "the play's first frame is not its blue background"
 check_welcome_below "at its start"
 play_top=$(top_level "$play")
-shot first
 
 # A terminal copying its keys to a file, opened during the play and closed.
 open_terminal() {
@@ -159,6 +158,7 @@ play_back_on_top "an xterm opened" "$term"
 focus_stays_in_play "an xterm opened"
 is_above "$play" "$term" || check_failed "the xterm is above the play"
 check_welcome_below "after an xterm opened"
+# A moment for the xterm to draw itself, which must not show.
 sleep 0.3
 shot term
 eval "$(xdotool getwindowgeometry --shell "$term")"
@@ -166,6 +166,7 @@ eval "$(xdotool getwindowgeometry --shell "$term")"
     check_failed "the xterm shows on the screen over the play"
 xdotool type --delay 60 abc
 xdotool key Return
+# As long for the keys to reach the xterm, which they must not.
 sleep 0.5
 [ ! -s "$work/typed" ] || check_failed "keys typed during the play reached the xterm: $(cat "$work/typed")"
 # Raised by another program, it is under the play again at once.
@@ -220,32 +221,27 @@ focus_stays_in_play "a window that places itself opened" 600
 wait "$menu_pid" || true
 
 # The welcome dialog's keys: Close, Setup, and its default button Start.
+# Each is given a moment to do what it does outside a play, which it must not.
 shot before_keys
 xdotool key alt+c
 sleep 0.3
 kill -0 "$app_pid" 2>/dev/null || fail "Alt+C typed during the play closed the program"
 xdotool key alt+t
 sleep 0.5
-if xdotool search --onlyvisible --name '^Setup$' >/dev/null 2>&1; then
+if window_shown Setup; then
     check_failed "Alt+T typed during the play opened the setup"
 fi
 xdotool key Return
-sleep 0.5
-shot after_keys
+keys_shown() { shot after_keys && [ "$(region_diff before_keys after_keys 1024x768+0+0)" -gt 2000 ]; }
+wait_for 2 keys_shown || check_failed "Return typed during the play showed no picture"
 # A second play would start again on a fresh background without a picture.
 [ "$(region_diff first after_keys 1024x768+0+0)" -gt 0 ] ||
     check_failed "Return typed during the play started a second play"
-[ "$(region_diff before_keys after_keys 1024x768+0+0)" -gt 2000 ] ||
-    check_failed "Return typed during the play showed no picture"
 [ "$(focus)" = "$play" ] || check_failed "after the keys the focus is on $(window_name "$(focus)")"
 check_welcome_below "after the keys"
 
-for key in k o l o 4 8 6; do xdotool key "$key"; sleep 0.3; done
-for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^tapnest$' >/dev/null 2>&1 || break
-    sleep 0.1
-done
-xdotool search --onlyvisible --name '^tapnest$' >/dev/null 2>&1 && fail "the quit word did not end the play"
+quit_play
+wait_for 5 window_gone tapnest || fail "the quit word did not end the play"
 wait_active "$welcome" || fail "the quit word did not bring the welcome dialog back"
 
 # A terminal opened now does take the keys typed: the empty file above means
@@ -254,8 +250,7 @@ open_terminal "$work/typed-after"
 xdotool windowactivate --sync "$term"
 xdotool type --delay 60 ok
 xdotool key Return
-sleep 0.5
-grep -qx ok "$work/typed-after" || fail "an xterm takes no keys even after the play"
+wait_for 3 grep -qx ok "$work/typed-after" || fail "an xterm takes no keys even after the play"
 
 [ "$failures" = 0 ] || exit 1
 echo "end-to-end focus under $wm: passed"

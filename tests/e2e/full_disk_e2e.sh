@@ -27,21 +27,16 @@ library=$work/app
 
 fill_disk() { dd if=/dev/zero of="$library/filler" bs=64k >/dev/null 2>&1 || true; }
 free_disk() { rm -f "$library/filler"; }
-window() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1; }
-visible() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 # Waits up to five seconds for the window named $1 to close.
-wait_closed() {
-    for _ in $(seq 50); do visible "$1" || return 0; sleep 0.1; done
-    return 1
-}
+wait_closed() { wait_for 5 window_gone "$1"; }
 # The program's message about the disk shows over the dialog $1, which stays;
 # Enter closes the message.
 expect_told() {
     local message
-    message=$(window Tapnest)
+    message=$(find_window Tapnest)
     [ -n "$message" ] || fail "$2: no message while the disk is full"
     wait_active "$message" || fail "$2: the message does not have the focus"
-    visible "$1" || fail "$2: the dialog closed although nothing was saved"
+    window_shown "$1" || fail "$2: the dialog closed although nothing was saved"
     xdotool key Return
     wait_closed Tapnest || fail "$2: Enter did not close the message"
 }
@@ -53,7 +48,7 @@ start_tapnest
 
 # Setup's OK writes Kipo.ini.
 xdotool key alt+t
-setup=$(window Setup)
+setup=$(find_window Setup)
 [ -n "$setup" ] || fail "Alt+T did not open the setup"
 wait_active "$setup" || fail "the setup does not have the focus"
 fill_disk
@@ -67,11 +62,11 @@ wait_closed Setup || fail "OK did not close the setup once there was room"
 
 # Add Picture Group's OK makes a folder with its group file.
 xdotool key alt+t
-setup=$(window Setup)
+setup=$(find_window Setup)
 wait_active "$setup" || fail "the setup does not have the focus again"
 folders=$(group_folders)
 xdotool key alt+a
-add=$(window "Add Picture Group")
+add=$(find_window "Add Picture Group")
 [ -n "$add" ] || fail "Alt+A did not open Add Picture Group"
 wait_active "$add" || fail "Add Picture Group does not have the focus"
 xdotool type --delay 20 "0 Family"
@@ -91,7 +86,7 @@ group=$(dirname "$group")
 # selected (the first: the list is sorted by name, and "0" comes first).
 wait_active "$setup" || fail "the setup did not get the focus back"
 xdotool key alt+n
-manage=$(window "Manage Picture Group")
+manage=$(find_window "Manage Picture Group")
 [ -n "$manage" ] || fail "Alt+N did not open Manage Picture Group"
 wait_active "$manage" || fail "Manage Picture Group does not have the focus"
 xdotool key alt+n ctrl+a
@@ -118,7 +113,7 @@ expect_told "Manage Picture Group" "Add Pictures"
 [ "$(leftovers)" = 0 ] || fail "a temporary file was left on the full disk"
 free_disk
 add_picture
-for _ in $(seq 50); do [ -e "$group/photo.png" ] && break; sleep 0.1; done
+wait_for 5 test -e "$group/photo.png" || true
 cmp -s "$work/photo.png" "$group/photo.png" || fail "Add Pictures did not copy once there was room"
 
 xdotool key alt+n

@@ -227,7 +227,8 @@ open_test_window() {
         loop.run();"
     test_window_pid=$!
     pids+=("$test_window_pid")
-    wait_for 10 test_window_focused || fail_hard "the test window did not open with the focus"
+    # GTK starts in seconds, and in more than ten on a busy machine.
+    wait_for 30 test_window_focused || fail_hard "the test window did not open with the focus"
 }
 test_window_focused() { [ "$(focused pid)" = "$test_window_pid" ]; }
 
@@ -250,6 +251,10 @@ forget_answer() {
         --method org.freedesktop.impl.portal.PermissionStore.DeletePermission \
         gnome shortcuts-inhibitor "$app_id.desktop" >/dev/null
 }
+
+# Whether GNOME shows its question whether the program may inhibit the
+# shortcuts.
+question_shown() { js_true 'global.e2e.questionsShown > 0'; }
 
 # Sends a notification as the user's programs do, on the session bus.
 notify() { "${as_user[@]}" "${gnome_env[@]}" notify-send "$@"; }

@@ -50,6 +50,12 @@ shortcuts=(
 windows_of() { echo "global.get_window_actors().map(a => a.meta_window).filter(w => w.get_pid() === $1)"; }
 has_window() { [ "$(windows | jq --argjson pid "$1" 'any(.[]; .pid == $pid)')" = true ]; }
 
+# Ends the program without a word to it, and waits until it has ended.
+kill_tapnest() {
+    kill "$app_pid" 2>/dev/null || true
+    wait_for 5 app_ended || fail_hard "the program did not end"
+}
+
 # Whether the effect $1 (see shortcuts) was seen.
 fired() {
     case $1 in
@@ -138,7 +144,7 @@ covered() { shot 1 cover && [ "$(colours_in cover)" = "$background" ]; }
 # cover. A question shown meanwhile is answered Allow, so that the play can
 # be checked further.
 play_inhibited() {
-    if js_true 'global.e2e.questionsShown > 0'; then key Return; fi
+    if question_shown; then key Return; fi
     local requested pending
     read -r requested pending < <(inhibitors "$work/tapnest.log" "$1")
     [ "$requested" -ge 2 ] && [ "$pending" = 0 ]
@@ -152,7 +158,7 @@ check_shortcuts_fire "before the program ran"
 # b. GNOME asks while the welcome dialog is up; after Allow the parent's
 # shortcuts still work there.
 start_tapnest
-if wait_for 5 js_true 'global.e2e.questionsShown > 0'; then
+if wait_for 5 question_shown; then
     key Return
     wait_for 3 js_true 'global.e2e.questionsShown === 0' || fail_hard "Enter did not answer GNOME's question"
     # Kept for the installed app, so that GNOME need not ask again.
@@ -218,7 +224,7 @@ sleep 0.3
 play_focused || fail "the notification took the keyboard from the play to $(focus_description)"
 
 # f. The quit word ends the play, and the shortcuts fire again.
-type_slowly 0.35 k o l o 4 8 6
+quit_play
 play_ended() { ! play_open; }
 wait_for 3 play_ended || fail_hard "the quit word did not end the play"
 wait_for 3 welcome_shown || fail "the welcome dialog is not back after the play"
@@ -231,13 +237,11 @@ check_shortcuts_fire "after the play"
 # and, once its grace time is over, says that the system keys are not
 # locked, on the screen and on standard error.
 # (The last Escape of the shortcuts' check may have closed the welcome dialog.)
-kill "$app_pid" 2>/dev/null || true
-app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
-wait_for 5 app_ended || fail_hard "the program did not end"
+kill_tapnest
 forget_answer
 [ -z "$(stored_answer)" ] || fail_hard "GNOME still keeps the answer '$(stored_answer)' for $app_id"
 start_tapnest
-wait_for 5 js_true 'global.e2e.questionsShown > 0' || fail_hard "GNOME did not ask again after forgetting"
+wait_for 5 question_shown || fail_hard "GNOME did not ask again after forgetting"
 read -r _ _ _ asked_height < <(welcome_rect)
 key Escape
 denied() { [ "$(stored_answer)" = DENIED ]; }
@@ -256,26 +260,25 @@ grep -q "asked the desktop ahead of any play to hold its shortcuts back: refused
 grep -q "cannot grab the keyboard (the desktop refused)" "$work/tapnest.log" ||
     fail "standard error does not say that the desktop refused the lock"
 [ "$(js global.e2e.questions)" = "$questions_before_play" ] || fail "GNOME asked during the denied play"
-type_slowly 0.35 k o l o 4 8 6
+quit_play
 wait_for 3 play_ended || fail_hard "the quit word did not end the denied play"
 
 # h. A copy that GNOME does not know by name (no desktop entry): GNOME keeps
 # no answer and asks again at the play, once, over it. While the question is
 # open no loss of the lock is told, however long the parent takes; after
 # Allow the play holds the shortcuts back and tells no loss either.
-kill "$app_pid"
-wait_for 5 app_ended || fail_hard "the program did not end"
+kill_tapnest
 rm "$work/home/.local/share/applications/$app_id.desktop"
 app_unknown() { js_true "Shell.AppSystem.get_default().lookup_app('$app_id.desktop') === null"; }
 # GNOME reads its folders of desktop entries again some seconds after a change.
 wait_for 10 app_unknown || fail_hard "GNOME still knows $app_id after its desktop entry went"
 start_tapnest
-wait_for 5 js_true 'global.e2e.questionsShown > 0' || fail_hard "GNOME did not ask at the welcome dialog of a copy"
+wait_for 5 question_shown || fail_hard "GNOME did not ask at the welcome dialog of a copy"
 key Return
 wait_for 3 welcome_focused || fail_hard "the welcome dialog does not have the focus, $(focus_description) has"
 questions_before_play=$(js global.e2e.questions)
 key Return
-wait_for 5 js_true 'global.e2e.questionsShown > 0' || fail_hard "GNOME did not ask at the play of a copy"
+wait_for 5 question_shown || fail_hard "GNOME did not ask at the play of a copy"
 sleep 3 # longer than the grace time of the lock
 ! grep -q "cannot grab the keyboard" "$work/tapnest.log" ||
     fail "the play told a lost lock while GNOME's question was open"
@@ -298,6 +301,6 @@ shot 0 copy
 ! grep -q "cannot grab the keyboard" "$work/tapnest.log" || fail "the play of a copy told a lost lock"
 asked=$(($(js global.e2e.questions) - questions_before_play))
 [ "$asked" = 1 ] || fail "GNOME asked $asked times during the play of a copy, not once"
-type_slowly 0.35 k o l o 4 8 6
+quit_play
 wait_for 3 play_ended || fail_hard "the quit word did not end the copy's play"
 finish "end-to-end GNOME lock"

@@ -15,7 +15,7 @@ start_tapnest
 help_windows() { xdotool search --onlyvisible --name '^Tapnest Help$' 2>/dev/null || true; }
 
 xdotool key F1
-help=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapnest Help$' | head -n1)
+help=$(find_window 'Tapnest Help' 20)
 [ -n "$help" ] || fail "F1 opened no help window"
 xprop -id "$help" WM_TRANSIENT_FOR | grep -q "not found" || fail "the help window belongs to another window"
 wait_active "$help" || fail "the help window did not come to the front"
@@ -28,26 +28,22 @@ wait_active "$help" || fail "a second request did not bring the help window to t
 # The About dialog from the welcome dialog's context menu.
 xdotool windowactivate --sync "$welcome"
 eval "$(xdotool getwindowgeometry --shell "$welcome")"
+app_windows() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | wc -l; }
+windows_before=$(app_windows)
 xdotool mousemove $((X + 20)) $((Y + 20)) click 3
-sleep 0.5
+menu_open() { [ "$(app_windows)" -gt "$windows_before" ]; }
+wait_for 3 menu_open || fail "a right click opened no context menu"
 xdotool key Down Return
-about=$(timeout 20 xdotool search --sync --onlyvisible --name '^About Tapnest$' | head -n1)
+about=$(find_window 'About Tapnest' 20)
 [ -n "$about" ] || fail "the context menu did not open the About dialog"
 xdotool windowactivate --sync "$about"
 xdotool key F1
 wait_active "$help" || fail "F1 in the About dialog did not bring the help window to the front"
 xdotool windowactivate --sync "$about"
 xdotool key Return
-for _ in $(seq 50); do
-    [ -z "$(xdotool search --onlyvisible --name '^About Tapnest$' 2>/dev/null || true)" ] && break
-    sleep 0.1
-done
-[ -z "$(xdotool search --onlyvisible --name '^About Tapnest$' 2>/dev/null || true)" ] || fail "OK did not close the About dialog"
+wait_for 5 window_gone "About Tapnest" || fail "OK did not close the About dialog"
 [ "$(help_windows | wc -l)" = 1 ] || fail "the help window went away with the About dialog"
 kill -0 "$app_pid" || fail "the program ended"
 
-xdotool windowactivate --sync "$welcome"
-xdotool key alt+c
-for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app_pid" 2>/dev/null && fail "Close did not end the program"
+close_tapnest
 echo "end-to-end help: passed"

@@ -18,9 +18,10 @@ for n in $(seq 11); do convert -size 120x90 xc:red "$group/red$n.png"; done
 
 start_desktop
 start_tapnest
-xdotool key Return
-sleep 1.5
+start_play
 
+# Each key is given the time a picture takes to show: a hostile one must show
+# nothing in it.
 red_shown=0
 for press in $(seq 14); do
     xdotool key x
@@ -34,9 +35,9 @@ kill -0 "$app_pid" || fail "the program ended during the play"
 peak=$(awk '/VmHWM/ {print $2}' "/proc/$app_pid/status")
 [ "$peak" -lt $((400 * 1024)) ] || fail "the program reached ${peak} kB"
 
+quit_play
 typed=$(date +%s%N)
-for key in k o l o 4 8 6; do xdotool key "$key"; done
 wait_active "$welcome" || fail "the quit word did not end the play"
 ended_ms=$((($(date +%s%N) - typed) / 1000000))
-[ "$ended_ms" -lt 1500 ] || fail "the play ended ${ended_ms} ms after the quit word"
+[ "$ended_ms" -lt 1500 ] || fail "the play ended ${ended_ms} ms after the quit word's last key"
 echo "PASS: $red_shown of 14 frames showed red; peak ${peak} kB; ended after ${ended_ms} ms"

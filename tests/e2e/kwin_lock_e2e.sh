@@ -184,13 +184,11 @@ recover
 
 # f. The quit word ends the play; the welcome dialog comes back with the
 # focus and the shortcuts work again.
-type_slowly 0.35 k o l o 4 8 6
+quit_play
 play_gone() { [ -z "$(window_ids "$app_pid" tapnest)" ]; }
 wait_for 3 play_gone || fail_hard "the quit word did not end the play"
 wait_for 2 welcome_focused || fail "the welcome dialog did not come back with the focus: $(windows_description)"
 expect_each_fires "after the play" "${desktop_wide[@]}"
 
-key alt+c
-app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
-wait_for 5 app_ended || fail_hard "Close did not end the program"
+close_tapnest
 finish "end-to-end KWin shortcut lock"

@@ -44,18 +44,27 @@ differing() { compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || tru
 colours() { convert "$work/$1.png" -format '%k' info:; }
 pixel() { convert "$work/$1.png" -format "%[pixel:p{$2}]" info:; }
 
-# The second monitor is one colour, the play's background (below the hint
-# line, where no picture was drawn yet at the start).
-check_covered() {
+# Whether the second monitor in the shot $1, taken now, is one colour, the
+# play's background.
+covered() {
+    shot "$1"
     right "$1"
+    [ "$(colours "$1-right")" = 1 ] && [ "$(pixel "$1-right" 0,0)" = "$background" ]
+}
+# Waits up to two seconds for the second monitor to be covered; $2 says when.
+check_covered() {
+    wait_for 2 covered "$1" && return 0
     local count
     count=$(colours "$1-right")
     if [ "$count" != 1 ]; then
         check_failed "$2: the second monitor shows $count colours, not the play's background alone"
-    elif [ "$(pixel "$1-right" 0,0)" != "$background" ]; then
+    else
         check_failed "$2: the second monitor is $(pixel "$1-right" 0,0), not the play's background $background"
     fi
 }
+# Waits up to two seconds for the primary monitor in the shot $1, taken now,
+# to differ from the shot $2 by a picture.
+picture_shown() { shot "$1" && left "$1" && [ "$(differing "$2-left" "$1-left")" -gt 2000 ]; }
 
 shot desktop
 xdotool key Return
@@ -76,55 +85,49 @@ for _ in $(seq 40); do
     sleep 0.25
 done
 [ -n "$play" ] || fail "Return did not start a play with the focus"
-sleep 1
 # Qt sees the two monitors as two screens: the play fills the primary only.
-eval "$(xdotool getwindowgeometry --shell "$play")"
-[ "${WIDTH}x${HEIGHT}+$X+$Y" = 1024x768+0+0 ] ||
-    check_failed "the play window is ${WIDTH}x${HEIGHT}+$X+$Y, not the primary monitor"
+on_primary() {
+    eval "$(xdotool getwindowgeometry --shell "$play")"
+    [ "${WIDTH}x${HEIGHT}+$X+$Y" = 1024x768+0+0 ]
+}
+wait_for 3 on_primary || check_failed "the play window is ${WIDTH}x${HEIGHT}+$X+$Y, not the primary monitor"
 
-shot start
+wait_first_frame start || check_failed "the play's first frame is not its blue background"
 background=$(pixel start 512,700)
+left start
+# Below the hint line, where no picture was drawn yet at the start.
 check_covered start "after Start"
 
-for key in x y z space b c; do xdotool key "$key"; sleep 0.3; done
-shot pictures
-left start
-left pictures
-[ "$(differing start-left pictures-left)" -gt 2000 ] || check_failed "key presses showed no picture on the primary monitor"
+for key in x y z space b c; do xdotool key "$key"; done
+wait_for 2 picture_shown pictures start || check_failed "key presses showed no picture on the primary monitor"
 check_covered pictures "after key presses"
 
 xdotool mousemove 1500 300 click 1
-sleep 0.5
-shot click
-left click
-[ "$(differing pictures-left click-left)" -gt 2000 ] ||
+wait_for 2 picture_shown click pictures ||
     check_failed "a click on the second monitor showed no picture on the primary monitor"
 check_covered click "after a click on the second monitor"
 [ "$(xdotool getwindowfocus)" = "$play" ] || check_failed "a click on the second monitor took the focus from the play"
 
 # A monitor unplugged during the play loses its cover, one plugged in gets one.
 xrandr --delmonitor right >/dev/null
-sleep 1
-shot unplugged
-right unplugged
-[ "$(colours unplugged-right)" -gt 1 ] || check_failed "the cover stayed after its monitor was unplugged"
+uncovered() { shot unplugged && right unplugged && [ "$(colours unplugged-right)" -gt 1 ]; }
+wait_for 2 uncovered || check_failed "the cover stayed after its monitor was unplugged"
 xrandr --setmonitor right 1024/271x768/203+1024+0 none >/dev/null
-sleep 1
-shot plugged
 check_covered plugged "after the monitor was plugged in again"
 [ "$(xdotool getwindowfocus)" = "$play" ] || check_failed "plugging a monitor in took the focus from the play"
 # The window manager moved the other program's window off the unplugged
 # monitor: it goes back, for the look at the desktop after the play.
 xdotool windowmove --sync "$other" 1600 500
 
-for key in k o l o 4 8 6; do xdotool key "$key"; sleep 0.3; done
+quit_play
 wait_active "$welcome" || fail "the quit word did not bring the welcome dialog back"
-sleep 0.5
-shot after
 eval "$(xdotool getwindowgeometry --shell "$other")"
 crop desktop "${WIDTH}x${HEIGHT}+$X+$Y" other
-crop after "${WIDTH}x${HEIGHT}+$X+$Y" other
-[ "$(differing desktop-other after-other)" -le 50 ] ||
+desktop_back() {
+    shot after && crop after "${WIDTH}x${HEIGHT}+$X+$Y" other &&
+        [ "$(differing desktop-other after-other)" -le 50 ]
+}
+wait_for 2 desktop_back ||
     check_failed "after the play the second monitor does not show the desktop again"
 
 [ "$failures" = 0 ] || exit 1

@@ -26,7 +26,7 @@ centre() {
 }
 
 xdotool key alt+t
-message=$(timeout 10 xdotool search --sync --onlyvisible --name '^tapnest$' | head -n1)
+message=$(find_window tapnest)
 [ -n "$message" ] || fail "the time limit 0 was not reported when the setup opened"
 wait_active "$message" || fail "the message did not get the focus"
 read -r wx wy < <(centre "$welcome")
@@ -34,25 +34,18 @@ read -r mx my < <(centre "$message")
 [ $((mx - wx)) -le 40 ] && [ $((wx - mx)) -le 40 ] && [ $((my - wy)) -le 40 ] &&
     [ $((wy - my)) -le 40 ] || fail "the message is at $mx,$my, not over the setup at $wx,$wy"
 xdotool key Return
-setup=$(timeout 10 xdotool search --sync --onlyvisible --name '^Setup$' | head -n1)
+setup=$(find_window Setup)
 [ -n "$setup" ] || fail "Alt+T did not open the setup"
 wait_active "$setup" || fail "the setup does not have the focus"
 
 # The time-limit edit has the focus with its text selected; Enter presses OK.
 xdotool type --delay 50 37
 xdotool key Return
-for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^Setup$' >/dev/null 2>&1 || break
-    sleep 0.1
-done
-xdotool search --onlyvisible --name '^Setup$' >/dev/null 2>&1 && fail "OK did not close the setup"
+wait_for 5 window_gone Setup || fail "OK did not close the setup"
 [ -f "$work/app/Kipo.ini" ] || fail "OK did not write Kipo.ini"
 [ "$(stat -c %s "$work/app/Kipo.ini")" = 36 ] || fail "Kipo.ini is not 36 bytes"
 [ "$(time_limit)" = 37 ] || fail "Kipo.ini holds time limit $(time_limit), not 37"
 
-xdotool windowactivate --sync "$welcome"
-xdotool key alt+c
-for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app_pid" 2>/dev/null && fail "Close did not end the program"
+close_tapnest
 [ "$(time_limit)" = 37 ] || fail "the program did not keep the new time limit at exit"
 echo "end-to-end setup: passed"

@@ -149,8 +149,9 @@ add_output() {
 # Screenshots of one output, as $work/$2.png.
 shot() { grim -o "$1" "$work/$2.png"; }
 
-# Whether the welcome dialog has the focus.
+# Whether the welcome dialog has the focus, and whether a play has it.
 welcome_focused() { [ "$(focused name)" = "$welcome_title" ] && [ "$(focused pid)" = "$app_pid" ]; }
+play_focused() { [ -n "$(focused name)" ] && ! welcome_focused; }
 
 # Starts the program natively on Wayland, or with $1 = xcb through XWayland,
 # and waits for its welcome dialog to have the focus; sets app_pid.

@@ -31,7 +31,6 @@ recover() {
 }
 
 key Return
-play_focused() { [ -n "$(focused name)" ] && ! welcome_focused; }
 wait_for 5 play_focused || fail_hard "Enter did not start a play (the focus is on $(focus_description))"
 [ "$(focused pid)" = "$app_pid" ] || fail_hard "Enter gave the focus to another program"
 play=$(focused id)
@@ -56,6 +55,7 @@ swaymsg -m -t subscribe '["window"]' |
         'select(.change == "fullscreen_mode" and .container.id == $id) | .container.fullscreen_mode' |
     while read -r mode; do echo "${EPOCHREALTIME/./} $mode"; done >"$work/fullscreen.log" &
 pids+=($!)
+# A moment for the subscription to be in place: sway tells nothing of it.
 sleep 0.2
 swaymsg "[con_id=$play] fullscreen disable" >/dev/null
 back_full_screen() { grep -q ' 1$' "$work/fullscreen.log"; }
@@ -82,6 +82,8 @@ covered_by_nothing() { shot "$1" after && [ "$(colours_in after)" = 3F3F3F ]; }
 wait_for 3 covered "$second" second ||
     fail "$second, there before the play, shows $(colours_in second), not only the play's background"
 
+# Each shortcut is given a moment to fire, and all of them a while more for
+# the commands they would run: none must leave its marker.
 for entry in "${bindings[@]}"; do
     read -r chord _ <<<"$entry"
     key "$chord"
@@ -94,6 +96,7 @@ sleep 0.5
 kill -0 "$app_pid" 2>/dev/null || fail_hard "the program ended during the play"
 recover
 
+# A key every 0.4 s, past the play's key delay of 0.3 s: each shows a picture.
 type_slowly 0.4 x y z space b c
 shot HEADLESS-1 pictures
 [ "$(differing start pictures)" -gt 2000 ] || fail "key presses showed no picture"
@@ -115,6 +118,8 @@ recover
 # stay the play's: the shortcuts stay swallowed and the quit word still works.
 for output in "$second" "$third"; do
     read -r x y < <(output_centre "$output")
+    # The click and the shortcut are each given a moment to take the keys
+    # away, which they must not.
     click "$x" "$y"
     sleep 0.3
     [ "$(focused pid)" = "$app_pid" ] ||
@@ -129,7 +134,7 @@ done
 # back on the first output; sway hands the keyboard to a window that asks for
 # it only when its configuration says so (focus_on_window_activation), so the
 # focus stays on the output the child clicked last.
-type_slowly 0.35 k o l o 4 8 6
+quit_play
 play_gone() { ! window_visible "$play"; }
 wait_for 3 play_gone || fail_hard "the quit word did not end the play"
 wait_for 2 welcome_mapped || fail_hard "the welcome dialog is not back after the play"
@@ -142,8 +147,6 @@ wait_for 2 test -e "$markers/super-return" || fail "Super+Return is still swallo
 
 swaymsg "[con_id=$welcome] focus" >/dev/null
 wait_for 2 welcome_focused || fail_hard "the welcome dialog cannot be given the focus"
-key alt+c
-app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
-wait_for 5 app_ended || fail_hard "Close did not end the program"
+close_tapnest
 [ "$(stat -c %s "$work/app/Kipo.ini")" = 36 ] || fail "Kipo.ini was not written at exit"
 finish "end-to-end Wayland play"

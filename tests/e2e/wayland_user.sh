@@ -65,20 +65,18 @@ finish() {
     echo "$1: passed"
 }
 
-# Runs the command "$2..." every 0.1 s until it succeeds, for up to $1 seconds.
-wait_for() {
-    local deadline=$((${EPOCHREALTIME/./} + $1 * 1000000))
-    shift
-    until "$@"; do
-        [ "${EPOCHREALTIME/./}" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
+source "$e2e_dir/../../scripts/driving.sh"
 
 # The user, its home and runtime directory, and the private program copy it
 # owns, so that the program can write its Kipo.ini.
-id "$e2e_user" >/dev/null 2>&1 ||
-    useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$e2e_user"
+# Tests that start side by side may try to make it at once: useradd then
+# fails for one of them, which finds the user made, or tries again.
+for _ in 1 2 3 4 5; do
+    id "$e2e_user" >/dev/null 2>&1 && break
+    useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin \
+        "$e2e_user" 2>/dev/null || sleep 0.5
+done
+id "$e2e_user" >/dev/null 2>&1 || { echo "FAIL: the user $e2e_user cannot be made" >&2; exit 1; }
 chmod 0755 "$work"
 mkdir -m 0700 "$work/runtime"
 mkdir "$work/home" "$markers"
@@ -136,6 +134,18 @@ type_slowly() {
         sleep "$pause"
     done
 }
+
+# Whether the program has ended.
+app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
+# Presses Close in the welcome dialog, which has the keys, and waits for the
+# program to end.
+close_tapnest() {
+    key alt+c
+    wait_for 5 app_ended || fail_hard "Close did not end the program"
+}
+
+# Types the quit word on the play (see driving.sh).
+quit_play() { type_quit_word key; }
 
 # The markers left so far, space-separated.
 fired_markers() { ls "$markers" | tr '\n' ' ' | sed 's/ $//'; }

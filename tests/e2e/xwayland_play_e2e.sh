@@ -14,7 +14,6 @@ start_sway 1024x768 --xwayland
 start_tapnest xcb
 
 key Return
-play_focused() { [ -n "$(focused name)" ] && ! welcome_focused; }
 wait_for 5 play_focused || fail_hard "Enter did not start a play (the focus is on $(focus_description))"
 
 note_shown() { shot HEADLESS-1 note && [ "$(note_pixels note)" -gt 20 ]; }
@@ -22,24 +21,22 @@ wait_for 5 note_shown || fail "the play does not say that the system keys are no
 grep -q "cannot grab the keyboard" "$work/tapnest.log" ||
     fail "standard error does not say that the system keys are not locked"
 
-type_slowly 0.4 x y
-shot HEADLESS-1 pictures
-[ "$(differing note pictures)" -gt 2000 ] || fail "key presses showed no picture"
+key x y
+pictures_shown() { shot HEADLESS-1 pictures && [ "$(differing note pictures)" -gt 2000 ]; }
+wait_for 2 pictures_shown || fail "key presses showed no picture"
 # Each cleared frame draws the note again, but a picture at a random place may
 # lie over it: only a note missing after several pictures is a fault.
 note_back() {
     local attempt
     for attempt in 1 2 3; do
-        note_shown && return 0
-        type_slowly 0.4 z
+        wait_for 1 note_shown && return 0
+        key z
     done
-    note_shown
+    wait_for 1 note_shown
 }
 note_back || fail "a picture took the note away"
 
-type_slowly 0.35 k o l o 4 8 6
+quit_play
 wait_for 5 welcome_focused || fail_hard "the quit word did not bring the welcome dialog back"
-key alt+c
-app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
-wait_for 5 app_ended || fail_hard "Close did not end the program"
+close_tapnest
 finish "end-to-end XWayland play"
