@@ -58,17 +58,34 @@ source "$(dirname "${BASH_SOURCE[0]}")/driving.sh"
 # xfwm4 or metacity. Exports DISPLAY and returns once the manager runs.
 start_desktop() {
     local size=${1:-1024x768} wm=${2:-openbox}
-    # The server picks a display no other server holds and writes its number.
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-    pids+=($!)
-    for _ in $(seq 100); do grep -q . "$work/display" 2>/dev/null && break; sleep 0.05; done
-    grep -q . "$work/display" || fail "Xvfb did not start"
-    export DISPLAY=:$(head -n1 "$work/display")
+    # A server that names its display and then cannot be reached (it ends
+    # when it finds the display's lock still held by a server that is ending)
+    # makes way for another; its own words are kept for the failure.
+    start_x_server "$size" || start_x_server "$size" || start_x_server "$size" ||
+        { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
     # A manager that does not announce itself (seldom, on a loaded machine)
     # is started once more; its own words are kept for the failure.
     start_window_manager "$wm" || start_window_manager "$wm" ||
         { cat "$work/wm.log" >&2; fail "$wm did not start"; }
 }
+
+# Starts Xvfb of the size $1 on a display no other server holds, exports
+# DISPLAY and returns once a client can connect to it.
+start_x_server() {
+    rm -f "$work/display"
+    # The server picks the display and writes its number.
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$work/display" >>"$work/xvfb.log" 2>&1 &
+    local xvfb_pid=$!
+    pids+=("$xvfb_pid")
+    wait_for 5 grep -q . "$work/display" || return 1
+    export DISPLAY=:$(head -n1 "$work/display")
+    wait_for 5 x_server_answers "$xvfb_pid" && return 0
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    return 1
+}
+# Whether the server $1 still runs and answers on $DISPLAY.
+x_server_answers() { kill -0 "$1" 2>/dev/null && xprop -root -notype _XKB_RULES_NAMES >/dev/null 2>&1; }
 
 # Starts the window manager $1 on $DISPLAY and waits for it to announce itself.
 start_window_manager() {
