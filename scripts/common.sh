@@ -16,9 +16,10 @@ BUILD_PACKAGES=(
     libsndfile1-dev libpulse-dev espeak-ng libchm-dev fp-utils
     qt6-l10n-tools qt6-translations-l10n
 )
-# Packages needed only by the tests.
-TEST_PACKAGES=(
-    googletest libgtest-dev libbenchmark-dev clang-format clang libclang-rt-dev
+# Packages needed only by the tests: those their builds need (compilers, test frameworks, the
+# format checker), then the desktops, servers and tools the tests run the program on.
+TEST_BUILD_PACKAGES=(googletest libgtest-dev libbenchmark-dev clang-format clang libclang-rt-dev)
+TEST_RUN_PACKAGES=(
     xvfb openbox xfwm4 metacity dbus-daemon xdotool imagemagick x11-utils x11-xserver-utils xterm
     sway xwayland grim jq python3 cage iproute2
     kwin-wayland dbus-bin zenity
@@ -28,15 +29,20 @@ TEST_PACKAGES=(
     desktop-file-utils appstream man-db lintian fonts-noto-cjk
 )
 
-# Installs whichever of the given Debian packages are missing.
-ensure_packages() {
-    local missing=()
+# Prints those of the given Debian packages that are not installed, one a line.
+missing_packages() {
     local pkg
     for pkg in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
-            missing+=("$pkg")
+            echo "$pkg"
         fi
     done
+}
+
+# Installs whichever of the given Debian packages are missing.
+ensure_packages() {
+    local missing
+    mapfile -t missing < <(missing_packages "$@")
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing missing packages: ${missing[*]}"
     local sudo=()
