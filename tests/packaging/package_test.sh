@@ -74,10 +74,14 @@ if [ "$(id -u)" != 0 ] || dpkg -s tapnest >/dev/null 2>&1; then
     echo "package: passed (not installed: not root, or tapnest is installed here already)"
     exit 0
 fi
+# The checkout and its build trees are left out: other builds may write there meanwhile.
+checkout=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+build_dir=$(cd "$build_dir" && pwd)
 listing() {
     find / -xdev \( -path /proc -o -path /sys -o -path /dev -o -path /run -o -path /tmp \
         -o -path /var/tmp -o -path /var/lib/dpkg -o -path /var/log -o -path /var/cache \
-        -o -path /work -o -path /root \) -prune -o \( -type f -o -type l \) -print | sort
+        -o -path /work -o -path /root -o -path "$checkout" -o -path "$build_dir" \) -prune \
+        -o \( -type f -o -type l \) -print | sort
 }
 user=tapnest-e2e
 id "$user" >/dev/null 2>&1 ||

@@ -12,7 +12,7 @@
 
 namespace {
 
-const QSize kScreen(64, 64);
+const QSize kCacheScreen(64, 64);
 
 // Pictures of known sizes, decoded for real, and a count of the decodes.
 class PictureCacheTest : public ::testing::Test
@@ -30,7 +30,7 @@ protected:
     }
     ScreenPicture Get(PictureCache& cache, int side, const std::string& version = "1")
     {
-        return cache.Get({std::to_string(side), kScreen, false}, version,
+        return cache.Get({std::to_string(side), kCacheScreen, false}, version,
                          [&] { return Decode(side); });
     }
 
@@ -85,13 +85,13 @@ TEST_F(PictureCacheTest, AnotherVersionIsDecodedAgainAndFailuresAreKept)
         ++failures;
         return ScreenPicture{};
     };
-    EXPECT_FALSE(cache.Get({"broken", kScreen, false}, "1", fail));
-    EXPECT_FALSE(cache.Get({"broken", kScreen, false}, "1", fail));
+    EXPECT_FALSE(cache.Get({"broken", kCacheScreen, false}, "1", fail));
+    EXPECT_FALSE(cache.Get({"broken", kCacheScreen, false}, "1", fail));
     EXPECT_EQ(failures, 1);
 
     // Another screen or transparency is another picture.
     cache.Get({"20", {32, 32}, false}, "2", [&] { return Decode(20); });
-    cache.Get({"20", kScreen, true}, "2", [&] { return Decode(20); });
+    cache.Get({"20", kCacheScreen, true}, "2", [&] { return Decode(20); });
     EXPECT_EQ(m_decodes, 4);
 
     cache.Clear();
@@ -111,8 +111,8 @@ TEST_F(PictureCacheTest, APictureWantedByTwoWorkersIsDecodedOnce)
         return Decode(25);
     };
     ScreenPicture first, second;
-    std::thread one([&] { first = cache.Get({"25", kScreen, false}, "1", slowDecode); });
-    std::thread two([&] { second = cache.Get({"25", kScreen, false}, "1", slowDecode); });
+    std::thread one([&] { first = cache.Get({"25", kCacheScreen, false}, "1", slowDecode); });
+    std::thread two([&] { second = cache.Get({"25", kCacheScreen, false}, "1", slowDecode); });
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     release = true;
     one.join();

@@ -17,7 +17,7 @@
 
 namespace {
 
-const QSize kScreen(200, 150);
+const QSize kPrefetchScreen(200, 150);
 
 // The pick a key would make with nothing kept from before.
 PicturePick FreshPick(PlayRandom& random, const std::vector<DeckEntry>& entries,
@@ -92,7 +92,7 @@ TEST_F(PicturePrefetchTest, PrefetchedPicksAreThePicksTheKeysWouldMake)
     PicturePrefetch prefetch(m_cache);
     for (const bool randomColors : {false, true}) {
         const PickRules rules{
-            .randomColors = randomColors, .screen = kScreen, .defaultSoundCount = 3};
+            .randomColors = randomColors, .screen = kPrefetchScreen, .defaultSoundCount = 3};
         for (std::uint32_t seed = 1; seed <= 8; ++seed) {
             SCOPED_TRACE(seed);
             PlayRandom atKey, prefetched;
@@ -116,7 +116,7 @@ TEST_F(PicturePrefetchTest, PrefetchedPicksAreThePicksTheKeysWouldMake)
 TEST_F(PicturePrefetchTest, APrefetchFromAnotherStateOrRulesIsMadeAgain)
 {
     PicturePrefetch prefetch(m_cache);
-    const PickRules rules{.randomColors = false, .screen = kScreen};
+    const PickRules rules{.randomColors = false, .screen = kPrefetchScreen};
     PlayRandom random;
     random.Seed(5);
 
@@ -130,7 +130,7 @@ TEST_F(PicturePrefetchTest, APrefetchFromAnotherStateOrRulesIsMadeAgain)
     EXPECT_EQ(random, expected);
 
     // The parent's colours or the screen changed.
-    for (const PickRules changed : {PickRules{.randomColors = true, .screen = kScreen},
+    for (const PickRules changed : {PickRules{.randomColors = true, .screen = kPrefetchScreen},
                                     PickRules{.randomColors = false, .screen = {40, 30}}}) {
         prefetch.Start(random, m_pictures, rules);
         expected = random;
@@ -149,7 +149,7 @@ TEST_F(PicturePrefetchTest, APictureReplacedAfterItsPrefetchIsReadAgainOnce)
     PlayLibrary::SavePicture(dir, "one.png", PlayLibrary::Filled(20, 20, Qt::red));
     const auto onePicture = std::make_shared<const std::vector<DeckEntry>>(std::vector{DeckEntry{
         .picturePath = JoinPath(dir, "one.png"), .ownSoundPath = {}, .cutToDisplay = false}});
-    const PickRules rules{.randomColors = false, .screen = kScreen};
+    const PickRules rules{.randomColors = false, .screen = kPrefetchScreen};
     PicturePrefetch prefetch(m_cache);
     QSignalSpy ready(&prefetch, &PicturePrefetch::ready);
     PlayRandom random;
@@ -176,7 +176,7 @@ TEST_F(PicturePrefetchTest, APictureReplacedAfterItsPrefetchIsReadAgainOnce)
 // ready too, within half the cache.
 TEST_F(PicturePrefetchTest, ThePicturesOfTheNextKeysAreMadeReadyAhead)
 {
-    const PickRules rules{.randomColors = true, .screen = kScreen, .defaultSoundCount = 2};
+    const PickRules rules{.randomColors = true, .screen = kPrefetchScreen, .defaultSoundCount = 2};
     for (std::uint32_t seed = 1; seed <= 4; ++seed) {
         SCOPED_TRACE(seed);
         PictureCache cache(PicturePrefetch::kCacheBudgetBytes);
@@ -207,7 +207,7 @@ TEST_F(PicturePrefetchTest, ThePicturesOfTheNextKeysAreMadeReadyAhead)
 // that outlives it).
 TEST_F(PicturePrefetchTest, ACancelledPickIsDropped)
 {
-    const PickRules rules{.randomColors = false, .screen = kScreen};
+    const PickRules rules{.randomColors = false, .screen = kPrefetchScreen};
     PlayRandom random;
     random.Seed(9);
     {

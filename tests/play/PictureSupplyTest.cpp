@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr QSize kScreen(800, 600);
+constexpr QSize kSupplyScreen(800, 600);
 
 // What a key shows: the picture's index and place (empty when it cannot be
 // shown), the clearing's colours and the sound.
@@ -37,7 +37,7 @@ std::vector<Shown> Play(const PlayDeck& deck, std::uint32_t seed, int keys)
 {
     PictureSupply supply;
     supply.Begin(deck, seed);
-    supply.Prefetch(kScreen, true);
+    supply.Prefetch(kSupplyScreen, true);
     std::vector<Shown> shown;
     const auto take = [&](const PicturePick& pick) {
         Shown& one = shown.emplace_back();
@@ -91,7 +91,7 @@ TEST_F(PictureSupplyTest, ASeededPlayIsTheSameEveryTime)
 
     std::set<std::string> sounds;
     for (const Shown& shown : first) {
-        EXPECT_TRUE(QRect(QPoint(), kScreen).contains(shown.place)) << shown.index;
+        EXPECT_TRUE(QRect(QPoint(), kSupplyScreen).contains(shown.place)) << shown.index;
         EXPECT_TRUE(shown.colors.has_value());
         ASSERT_TRUE(shown.sound.has_value());
         EXPECT_EQ(*shown.sound == "a.wav", shown.index == 0) << *shown.sound;
@@ -105,13 +105,13 @@ TEST_F(PictureSupplyTest, ASeededPlayIsTheSameEveryTime)
 // picture without its own is silent.
 TEST_F(PictureSupplyTest, PicturesAreMadeReadyForTheScreen)
 {
-    for (const auto& [name, size] :
-         {std::pair{"big.png", kScreen + QSize(50, 40)}, std::pair{"sun.webp", QSize(40, 30)}}) {
+    for (const auto& [name, size] : {std::pair{"big.png", kSupplyScreen + QSize(50, 40)},
+                                     std::pair{"sun.webp", QSize(40, 30)}}) {
         const std::vector<Shown> shown = Play(Deck({{name, size}}), 3, 1);
         ASSERT_EQ(shown.size(), 1u);
         const QRect& place = shown[0].place;
         EXPECT_EQ(place.size(), size) << name;
-        EXPECT_TRUE(QRect(QPoint(), kScreen).contains(place) || place.topLeft() == QPoint())
+        EXPECT_TRUE(QRect(QPoint(), kSupplyScreen).contains(place) || place.topLeft() == QPoint())
             << name;
         EXPECT_FALSE(shown[0].sound.has_value());
     }

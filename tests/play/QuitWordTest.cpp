@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/QuitWord.h"
+#include "tests/play/KeyPress.h"
 
-#include <QKeyEvent>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,11 +23,6 @@ std::vector<KeyAction> Type(const std::string& keys, QuitWord& word)
 int CountOf(const std::vector<KeyAction>& actions, KeyAction action)
 {
     return static_cast<int>(std::count(actions.begin(), actions.end(), action));
-}
-
-QKeyEvent Press(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier, quint32 scanCode = 0)
-{
-    return QKeyEvent(QEvent::KeyPress, qtKey, modifiers, scanCode, 0, 0);
 }
 
 } // namespace

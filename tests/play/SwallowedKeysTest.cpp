@@ -1,17 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/SwallowedKeys.h"
 
-#include <QKeyEvent>
+#include "tests/play/KeyPress.h"
+
 #include <gtest/gtest.h>
-
-namespace {
-
-QKeyEvent Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    return QKeyEvent(QEvent::KeyPress, key, modifiers);
-}
-
-} // namespace
 
 TEST(SwallowedKeys, TheKeysThatSwitchAwayOrCloseAreSwallowed)
 {

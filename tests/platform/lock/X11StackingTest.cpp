@@ -8,11 +8,11 @@
 
 namespace {
 
-constexpr std::uint32_t kPlay = 1;
+constexpr std::uint32_t kPlayWindow = 1;
 constexpr std::uint32_t kCover = 2;
 constexpr std::uint32_t kOther = 3;
 constexpr std::uint32_t kMenu = 4;
-const std::vector<std::uint32_t> kOurs = {kPlay, kCover};
+const std::vector<std::uint32_t> kOurs = {kPlayWindow, kCover};
 
 const QRect kLeftScreen(0, 0, 1920, 1080);
 const QRect kRightScreen(1920, 0, 1280, 1024);
@@ -27,39 +27,49 @@ struct StackCase
 };
 
 const StackCase kStackCases[] = {
-    {"nothing but the play", {{kPlay, kLeftScreen, true}}, {}},
+    {"nothing but the play", {{kPlayWindow, kLeftScreen, true}}, {}},
     {"another window below the play",
-     {{kOther, kSmallOnLeft, true}, {kPlay, kLeftScreen, true}},
+     {{kOther, kSmallOnLeft, true}, {kPlayWindow, kLeftScreen, true}},
      {}},
     {"another window above the play",
-     {{kPlay, kLeftScreen, true}, {kOther, kSmallOnLeft, true}},
+     {{kPlayWindow, kLeftScreen, true}, {kOther, kSmallOnLeft, true}},
      {kOther}},
     {"an unmapped or input-only window above the play",
-     {{kPlay, kLeftScreen, true}, {kOther, kSmallOnLeft, false}},
+     {{kPlayWindow, kLeftScreen, true}, {kOther, kSmallOnLeft, false}},
      {}},
     {"a window above the play but on the cover's screen, under the cover",
-     {{kPlay, kLeftScreen, true}, {kOther, kSmallOnRight, true}, {kCover, kRightScreen, true}},
+     {{kPlayWindow, kLeftScreen, true},
+      {kOther, kSmallOnRight, true},
+      {kCover, kRightScreen, true}},
      {}},
     {"a window above the cover on its screen",
-     {{kCover, kRightScreen, true}, {kPlay, kLeftScreen, true}, {kOther, kSmallOnRight, true}},
+     {{kCover, kRightScreen, true},
+      {kPlayWindow, kLeftScreen, true},
+      {kOther, kSmallOnRight, true}},
      {kOther}},
     {"a window above a hidden cover only",
-     {{kCover, kRightScreen, false}, {kPlay, kLeftScreen, true}, {kOther, kSmallOnRight, true}},
+     {{kCover, kRightScreen, false},
+      {kPlayWindow, kLeftScreen, true},
+      {kOther, kSmallOnRight, true}},
      {}},
     {"a window touching the play's screen only at its edge",
-     {{kPlay, kLeftScreen, true}, {kOther, QRect(1920, 0, 100, 100), true}},
+     {{kPlayWindow, kLeftScreen, true}, {kOther, QRect(1920, 0, 100, 100), true}},
      {}},
     {"a menu straddling both screens above both",
-     {{kPlay, kLeftScreen, true},
+     {{kPlayWindow, kLeftScreen, true},
       {kCover, kRightScreen, true},
       {kOther, QRect(1800, 500, 300, 300), true}},
      {kOther}},
     {"an empty stack", {}, {}},
     {"a menu above the play and a window below it",
-     {{kOther, kSmallOnLeft, true}, {kPlay, kLeftScreen, true}, {kMenu, kSmallOnLeft, true, true}},
+     {{kOther, kSmallOnLeft, true},
+      {kPlayWindow, kLeftScreen, true},
+      {kMenu, kSmallOnLeft, true, true}},
      {kMenu}},
     {"two windows above the play, the lower one first",
-     {{kPlay, kLeftScreen, true}, {kMenu, kSmallOnLeft, true, true}, {kOther, kSmallOnLeft, true}},
+     {{kPlayWindow, kLeftScreen, true},
+      {kMenu, kSmallOnLeft, true, true},
+      {kOther, kSmallOnLeft, true}},
      {kMenu, kOther}},
 };
 
@@ -75,7 +85,7 @@ TEST(X11StackingTest, FindsTheOtherWindowsThatLieOverOneOfOurs)
 
 TEST(X11StackingTest, TellsTheWindowsThatPlaceThemselves)
 {
-    const std::vector<StackedWindow> stack = {{kPlay, kLeftScreen, true},
+    const std::vector<StackedWindow> stack = {{kPlayWindow, kLeftScreen, true},
                                               {kMenu, kSmallOnLeft, true, true},
                                               {kOther, kSmallOnLeft, true, false}};
     const std::vector<StackedWindow> over = WindowsOverOurs(stack, kOurs);
