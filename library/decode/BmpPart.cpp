@@ -7,6 +7,7 @@
 // conversion gives Qt's colours.
 #include "library/decode/BmpPart.h"
 #include "library/decode/BmpRle.h"
+#include "library/decode/LittleEndian.h"
 
 #include <QIODevice>
 
@@ -29,25 +30,6 @@ constexpr int kRle8 = 1;
 constexpr int kRle4 = 2;
 constexpr int kBitFields = 3;
 constexpr quint64 kMaxPixels = quint64(16384) * 16384;
-
-quint32 Little(const QByteArray& bytes, int at, int count)
-{
-    quint32 value = 0;
-    for (int i = count - 1; i >= 0; --i) {
-        value = value << 8 | quint8(bytes[at + i]);
-    }
-    return value;
-}
-
-quint32 Little32(const QByteArray& bytes, int at)
-{
-    return Little(bytes, at, 4);
-}
-
-quint16 Little16(const QByteArray& bytes, int at)
-{
-    return quint16(Little(bytes, at, 2));
-}
 
 // A colour channel given by a bit mask: where it starts, and by what its
 // value is multiplied to reach eight bits (none for a mask wider than that).

@@ -7,6 +7,7 @@
 // still gives a picture) are Qt's reader's.
 #include "library/decode/GifPart.h"
 #include "library/decode/GifBytes.h"
+#include "library/decode/LittleEndian.h"
 
 #include <QIODevice>
 
@@ -28,11 +29,6 @@ constexpr int kBelievedScreen = 16384;
 // Qt's reader reads the file in pieces of this size; a damaged frame still
 // gives a picture when the damage lies in the last piece.
 constexpr qint64 kReadPiece = 4096;
-
-int Little16(const QByteArray& bytes, int at)
-{
-    return quint8(bytes[at]) | quint8(bytes[at + 1]) << 8;
-}
 
 std::vector<QRgb> ColourMap(const QByteArray& bytes, int colours)
 {

@@ -2,37 +2,18 @@
 #include "platform/lock/X11StackWatch.h"
 
 #include "platform/Log.h"
+#include "platform/lock/X11Connection.h"
 #include "platform/lock/X11Stacking.h"
 
 #include <QByteArray>
-#include <QGuiApplication>
-
-#include <xcb/xcb.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <memory>
 
 namespace {
 
-struct FreeDeleter
+XcbReply<xcb_query_tree_reply_t> QueryTree(xcb_connection_t* connection, xcb_window_t window)
 {
-    void operator()(void* pointer) const { std::free(pointer); }
-};
-template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, FreeDeleter>;
-
-xcb_connection_t* X11Connection()
-{
-    // Other platforms may offer the X11 interface too, without a connection.
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-ReplyPtr<xcb_query_tree_reply_t> QueryTree(xcb_connection_t* connection, xcb_window_t window)
-{
-    return ReplyPtr<xcb_query_tree_reply_t>(
+    return XcbReply<xcb_query_tree_reply_t>(
         xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr));
 }
 
@@ -97,7 +78,7 @@ void X11StackWatch::SelectRootEvents(bool watch)
     if (!tree)
         return;
     m_root = tree->root;
-    const ReplyPtr<xcb_get_window_attributes_reply_t> attributes(xcb_get_window_attributes_reply(
+    const XcbReply<xcb_get_window_attributes_reply_t> attributes(xcb_get_window_attributes_reply(
         m_connection, xcb_get_window_attributes(m_connection, m_root), nullptr));
     if (!attributes)
         return;
@@ -131,7 +112,7 @@ const std::vector<std::uint32_t>& X11StackWatch::Frames()
             cookies.push_back(xcb_query_tree(m_connection, id));
         std::vector<std::uint32_t> next;
         for (std::size_t i = 0; i < cookies.size(); ++i) {
-            const ReplyPtr<xcb_query_tree_reply_t> tree(
+            const XcbReply<xcb_query_tree_reply_t> tree(
                 xcb_query_tree_reply(m_connection, cookies[i], nullptr));
             if (!tree)
                 continue;
@@ -172,9 +153,9 @@ X11StackWatch::Cover X11StackWatch::Uncover()
     }
     std::vector<StackedWindow> stack;
     for (const Asked& window : asked) {
-        const ReplyPtr<xcb_get_window_attributes_reply_t> attributes(
+        const XcbReply<xcb_get_window_attributes_reply_t> attributes(
             xcb_get_window_attributes_reply(m_connection, window.attributes, nullptr));
-        const ReplyPtr<xcb_get_geometry_reply_t> geometry(
+        const XcbReply<xcb_get_geometry_reply_t> geometry(
             xcb_get_geometry_reply(m_connection, window.geometry, nullptr));
         if (!attributes || !geometry)
             continue;
@@ -207,7 +188,7 @@ bool X11StackWatch::PlayHasFocus() const
 {
     if (!m_connection)
         return !m_windows.empty() && QGuiApplication::focusWindow() == m_windows.front();
-    const ReplyPtr<xcb_get_input_focus_reply_t> focus(
+    const XcbReply<xcb_get_input_focus_reply_t> focus(
         xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
     return focus && PlayId() && focus->focus == PlayId();
 }

@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/lock/X11WindowGroup.h"
 
-#include <QGuiApplication>
-#include <QWindow>
+#include "platform/lock/X11Connection.h"
 
-#include <xcb/xcb.h>
+#include <QWindow>
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 
 namespace {
 
@@ -20,21 +17,11 @@ constexpr std::size_t kHintFields = 9;
 constexpr std::size_t kWindowGroupField = 8;
 constexpr std::uint32_t kWindowGroupHint = 1u << 6;
 
-struct FreeDeleter
-{
-    void operator()(void* pointer) const { std::free(pointer); }
-};
-
 } // namespace
 
 void JoinWindowGroup(QWindow& window, const QWindow& leader)
 {
-    // Other platforms may offer the X11 interface too, without a connection
-    // that manages windows.
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* const connection = X11Connection();
     if (!connection)
         return;
     const auto id = static_cast<xcb_window_t>(window.winId());
@@ -43,7 +30,7 @@ void JoinWindowGroup(QWindow& window, const QWindow& leader)
     std::array<std::uint32_t, kHintFields> hints{};
     const xcb_get_property_cookie_t cookie =
         xcb_get_property(connection, 0, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 0, kHintFields);
-    const std::unique_ptr<xcb_get_property_reply_t, FreeDeleter> reply(
+    const XcbReply<xcb_get_property_reply_t> reply(
         xcb_get_property_reply(connection, cookie, nullptr));
     if (reply && reply->format == 32) {
         const int length = xcb_get_property_value_length(reply.get());

@@ -31,6 +31,14 @@ void* operator new(std::size_t size)
     throw std::bad_alloc();
 }
 
+// Qt allocates with the non-throwing form too; what it gets back is freed by
+// the delete below, so it must come from malloc as well.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    Record(size);
+    return std::malloc(size == 0 ? 1 : size);
+}
+
 void operator delete(void* memory) noexcept
 {
     std::free(memory);
