@@ -145,9 +145,30 @@ start_tapnest() {
     xdotool windowactivate --sync "$welcome"
 }
 
+# Prints the ids of the visible windows that the xdotool search options $@
+# match; fails when there are none. A window that closes while the search
+# walks the window tree breaks it with an X error, and it is run again.
+visible_windows() {
+    local found
+    for _ in 1 2 3 4 5; do
+        if found=$(xdotool search --onlyvisible "$@" 2>"$work/search.err"); then
+            echo "$found"
+            return 0
+        fi
+        grep -q '^X Error' "$work/search.err" || return 1
+    done
+    return 1
+}
+# Whether a visible window matches the search options $@; keeps its id in
+# window_found.
+first_visible() { window_found=$(visible_windows "$@" | head -n1) && [ -n "$window_found" ]; }
 # Waits up to $2 seconds (10 unless given) for a visible window named $1
 # exactly and prints its id; prints nothing when none comes.
-find_window() { timeout "${2:-10}" xdotool search --sync --onlyvisible --name "^$1\$" | head -n1; }
+find_window() {
+    window_found=""
+    wait_for "${2:-10}" first_visible --name "^$1\$" || true
+    echo "$window_found"
+}
 
 # Whether the window $1 is the active one.
 is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
@@ -172,7 +193,7 @@ first_frame_shown() {
 }
 
 # Whether a visible window is named $1 exactly.
-window_shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+window_shown() { visible_windows --name "^$1\$" >/dev/null; }
 window_gone() { ! window_shown "$1"; }
 # Whether the program has ended.
 app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }

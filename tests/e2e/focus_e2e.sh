@@ -97,24 +97,11 @@ check_welcome_below() {
 }
 
 # Waits up to five seconds for a visible window of the X resource name $1.
-wait_mapped() {
-    local id
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --classname "^$1\$" 2>/dev/null | head -n1 || true)
-        [ -n "$id" ] && echo "$id" && return 0
-        sleep 0.05
-    done
-    return 1
-}
+wait_mapped() { wait_for 5 first_visible --classname "^$1\$" && echo "$window_found"; }
 
 # Waits up to five seconds until no window of the X resource name $1 is visible.
-wait_unmapped() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --classname "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.05
-    done
-    return 1
-}
+wait_unmapped() { wait_for 5 none_visible --classname "^$1\$"; }
+none_visible() { ! visible_windows "$@" >/dev/null; }
 
 # Watches the focus for $2 ms (1000 unless given) from the event $1 on: each
 # time it is outside the play, it must be back within 250 ms.

@@ -101,7 +101,7 @@ head -c 2097152 /dev/urandom >"$work/photo.png"
 add_picture() {
     xdotool key alt+a
     local chooser
-    chooser=$(timeout 10 xdotool search --sync --onlyvisible --name '^Open' | head -n1)
+    chooser=$(find_window 'Open.*')
     [ -n "$chooser" ] || fail "Alt+A did not open the file dialog"
     wait_active "$chooser" || fail "the file dialog does not have the focus"
     xdotool type --delay 10 "$work/photo.png"

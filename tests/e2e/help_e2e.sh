@@ -12,7 +12,7 @@ source "$(dirname "$0")/../../scripts/desktop.sh"
 start_desktop
 start_tapnest
 
-help_windows() { xdotool search --onlyvisible --name '^Tapnest Help$' 2>/dev/null || true; }
+help_windows() { visible_windows --name '^Tapnest Help$' || true; }
 
 xdotool key F1
 help=$(find_window 'Tapnest Help' 20)
@@ -28,7 +28,7 @@ wait_active "$help" || fail "a second request did not bring the help window to t
 # The About dialog from the welcome dialog's context menu.
 xdotool windowactivate --sync "$welcome"
 eval "$(xdotool getwindowgeometry --shell "$welcome")"
-app_windows() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | wc -l; }
+app_windows() { { visible_windows --pid "$app_pid" || true; } | wc -l; }
 windows_before=$(app_windows)
 xdotool mousemove $((X + 20)) $((Y + 20)) click 3
 menu_open() { [ "$(app_windows)" -gt "$windows_before" ]; }

@@ -24,7 +24,7 @@ xrandr --setmonitor right 1024/271x768/203+1024+0 none >/dev/null
 # Something of the desktop on the second monitor.
 xmessage -geometry 300x100+1600+500 "other window" 2>/dev/null &
 pids+=($!)
-other=$(xdotool search --sync --onlyvisible --name '^xmessage$' | head -n1)
+other=$(find_window xmessage)
 
 start_tapnest
 xdotool windowmove --sync "$welcome" 1200 150

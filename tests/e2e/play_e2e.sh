@@ -12,7 +12,7 @@ start_desktop
 
 xmessage -geometry 300x100+600+500 "other window" &
 pids+=($!)
-other=$(xdotool search --sync --name '^xmessage$' | head -n1)
+other=$(find_window xmessage)
 
 start_tapnest
 
