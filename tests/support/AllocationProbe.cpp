@@ -19,24 +19,29 @@ void Record(std::size_t size)
     }
 }
 
+// Both forms of new allocate here: what they give is freed by the deletes
+// below, so it must come from malloc.
+void* Allocate(std::size_t size)
+{
+    Record(size);
+    return std::malloc(size == 0 ? 1 : size);
+}
+
 } // namespace
 
 // Replacing the global allocation functions is how every allocation of the
 // test program passes through Record.
 void* operator new(std::size_t size)
 {
-    Record(size);
-    if (void* memory = std::malloc(size == 0 ? 1 : size))
+    if (void* memory = Allocate(size))
         return memory;
     throw std::bad_alloc();
 }
 
-// Qt allocates with the non-throwing form too; what it gets back is freed by
-// the delete below, so it must come from malloc as well.
+// Qt allocates with the non-throwing form too.
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept
 {
-    Record(size);
-    return std::malloc(size == 0 ? 1 : size);
+    return Allocate(size);
 }
 
 void operator delete(void* memory) noexcept
